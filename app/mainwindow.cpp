@@ -1,0 +1,128 @@
+// Construction and layout of the board window.
+#include "mainwindow.h"
+
+#include "items/diagramview.h"
+#include "scene/diagramscene.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int fitDelayMs = 150;
+
+} // namespace
+
+MainWindow::MainWindow()
+{
+    registerFonts();
+    QCoreApplication::setOrganizationName("Corvane Group");
+    QCoreApplication::setOrganizationDomain("tablero-tavelo.invalid");
+    QCoreApplication::setApplicationName("CorvaneTaveloWindow2");
+    settings = std::make_unique<QSettings>();
+
+    createActions();
+    createMenus();
+    createToolBox();
+
+    scene = new DiagramScene(itemMenu, this);
+    connect(scene, &DiagramScene::itemInserted, this, &MainWindow::itemInserted);
+    connect(scene, &DiagramScene::textInserted, this, &MainWindow::textInserted);
+    connect(scene, &DiagramScene::itemSelected, this, &MainWindow::itemSelected);
+
+    createToolbars();
+    QWidget *central = new QWidget;
+    central->setContentsMargins(0, 0, 0, 0);
+    buildLayout();
+    auto *grid = new QGridLayout(central);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(leftPanel, 0, 0);
+    grid->addWidget(viewPanel, 0, 1);
+
+    scene->setItemType(DiagramItem::Freehand);
+    scene->setMode(DiagramScene::DrawFreehand);
+
+    statusBar()->setStyleSheet("color:white");
+    statusBar()->showMessage(tr("Sistema listo"), 0);
+
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_TranslucentBackground, true);
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    applyTint();
+    for (QToolBar *bar : {editToolBar, textToolBar, colorToolBar, pointerToolBar})
+        bar->setAutoFillBackground(true);
+
+    connectActions();
+    setCentralWidget(central);
+    showMaximized();
+    QTimer::singleShot(fitDelayMs, this, &MainWindow::fitSceneToScreen);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::registerFonts()
+{
+    for (const char *file : {"DejaVuMathTeXGyre.ttf",
+                             "DejaVuSans.ttf",
+                             "DejaVuSans-Bold.ttf",
+                             "DejaVuSans-BoldOblique.ttf"}) {
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/lib/fonts/") + file);
+    }
+}
+
+void MainWindow::buildLayout()
+{
+    maximizeButton = new QPushButton(tr("&Maximizar"));
+    maximizeButton->setObjectName("maximizeButton");
+    maximizeButton->setIcon(QIcon(":/images/undo.png"));
+    maximizeButton->setFixedSize(80, 25);
+    maximizeButton->setIconSize(QSize(15, 15));
+    maximizeButton->setStyleSheet("padding: 2px;");
+    maximizeButton->hide();
+    connect(maximizeButton, &QPushButton::released, this, &MainWindow::maximizePart);
+
+    coordinatesLabel = new QLabel(tr("0,0"));
+    coordinatesLabel->setObjectName("coordinatesLabel");
+    coordinatesLabel->setStyleSheet("background-color: rgba(255, 255, 255, 0.5);");
+
+    leftPanel = new QWidget;
+    leftPanel->setObjectName("leftPanel");
+    leftPanel->setContentsMargins(0, 0, 0, 0);
+    leftPanel->setMaximumHeight(390);
+    leftPanel->setMaximumWidth(80);
+    panelLayout = new QVBoxLayout(leftPanel);
+    panelLayout->setSpacing(0);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    panelLayout->addWidget(maximizeButton, 0, Qt::AlignLeft);
+    panelLayout->addWidget(toolBox, 1, Qt::AlignTop);
+    panelLayout->addWidget(coordinatesLabel, 0, Qt::AlignTop);
+
+    view = new diagramview(scene);
+    view->setObjectName("view");
+    view->setStyleSheet("background: transparent");
+    viewPanel = new QWidget;
+    viewPanel->setObjectName("viewPanel");
+    auto *viewLayout = new QVBoxLayout(viewPanel);
+    viewLayout->addWidget(view);
+}
+
+void MainWindow::applyTint()
+{
+    QPalette tint = viewPanel->palette();
+    tint.setBrush(QPalette::All, QPalette::Window, QBrush(QColor(255, 255, 255, 10)));
+    viewPanel->setAutoFillBackground(true);
+    viewPanel->setPalette(tint);
+}
+
+void MainWindow::setCoordinates(const QString &pos)
+{
+    coordinatesLabel->setText(pos);
+}

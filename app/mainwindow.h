@@ -1,0 +1,161 @@
+#pragma once
+
+#include "items/diagramitem.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+
+#include <memory>
+
+class DiagramScene;
+class QAbstractButton;
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QFontComboBox;
+class QGraphicsItem;
+class QGraphicsOpacityEffect;
+class QGraphicsTextItem;
+class QGridLayout;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScreen;
+class QSettings;
+class QToolBar;
+class QToolButton;
+class QVBoxLayout;
+class diagramview;
+
+// The board window and the hub of the program. Its implementation is split by concern:
+// construction and layout here, actions and item commands, tool box, toolbars, and screen work
+// (placement, capture, about) in their own files.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    QPixmap grabScreenArea(int x, int y, int width, int height);
+    bool isCapturePending() const { return capturePending; }
+
+public slots:
+    void setCoordinates(const QString &pos);
+
+private slots:
+    void backgroundButtonGroupClicked(QAbstractButton *button);
+    void buttonGroupClicked(QAbstractButton *button);
+    void deleteItem();
+    void pointerGroupClicked();
+    void bringToFront();
+    void sendToBack();
+    void minimizePart();
+    void maximizePart();
+    void itemInserted(DiagramItem *item);
+    void textInserted(QGraphicsTextItem *item);
+    void currentFontChanged(const QFont &font);
+    void fontSizeChanged(const QString &size);
+    void sceneScaleChanged(const QString &scale);
+    void textColorChanged();
+    void itemColorChanged();
+    void lineColorChanged();
+    void textButtonTriggered();
+    void fillButtonTriggered();
+    void lineButtonTriggered();
+    void handleFontChange();
+    void copyImage();
+    void itemSelected(QGraphicsItem *item);
+    void about();
+    void connectActions();
+    void primaryScreenChanged(QScreen *screen);
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void registerFonts();
+    void buildLayout();
+    void applyTint();
+    void createActions();
+    void createMenus();
+    void createToolBox();
+    QWidget *createCellWidget(const QString &label, DiagramItem::DiagramType type);
+    QWidget *createToolCell(const QString &label, const QString &image, int id);
+    void createToolbars();
+    void createEditToolBar();
+    void restoreFontStyles();
+    void createFontControls();
+    void createColorButtons();
+    QToolButton *createColorButton(const char *key,
+                                   const QColor &defaultColor,
+                                   const QString &image,
+                                   const char *pickSlot,
+                                   QAction *&currentEntry,
+                                   void (DiagramScene::*apply)(const QColor &));
+    void createPointerToolBar();
+    QMenu *createColorMenu(const char *slot, QColor defaultColor);
+    QIcon createColorIcon(QColor color);
+    QIcon createColorToolButtonIcon(const QString &imageFile, QColor color);
+    void pickColor(QAction *&currentEntry, QToolButton *button, const QString &image);
+    void clearBoard();
+    void fitSceneToScreen();
+    void setPanelsVisible(bool visible);
+    void setScreenPanelsVisible(bool visible);
+    void waitOneSecond();
+
+    QWidget *toolBox = nullptr;
+    QGridLayout *toolLayout = nullptr;
+    QVBoxLayout *panelLayout = nullptr;
+    QPushButton *maximizeButton = nullptr;
+    diagramview *view = nullptr;
+    // The window owns the store, so pending changes are written when the board closes.
+    std::unique_ptr<QSettings> settings;
+    QPixmap desktopPixmap;
+    DiagramScene *scene = nullptr;
+
+    QAction *exitAction = nullptr;
+    QAction *deleteAction = nullptr;
+    QAction *clearAction = nullptr;
+    QAction *toFrontAction = nullptr;
+    QAction *sendBackAction = nullptr;
+    QAction *aboutAction = nullptr;
+    QAction *minimizeAction = nullptr;
+    QAction *maximizeAction = nullptr;
+    QAction *copyAction = nullptr;
+
+    QMenu *fileMenu = nullptr;
+    QMenu *itemMenu = nullptr;
+    QMenu *helpMenu = nullptr;
+
+    QToolBar *textToolBar = nullptr;
+    QToolBar *editToolBar = nullptr;
+    QToolBar *colorToolBar = nullptr;
+    QToolBar *pointerToolBar = nullptr;
+
+    QComboBox *sceneScaleCombo = nullptr;
+    QComboBox *fontSizeCombo = nullptr;
+    QFontComboBox *fontCombo = nullptr;
+
+    QButtonGroup *buttonGroup = nullptr;
+    QButtonGroup *pointerGroup = nullptr;
+    QButtonGroup *backgroundButtonGroup = nullptr; // no background buttons are offered yet
+    QToolButton *fontColorToolButton = nullptr;
+    QToolButton *fillColorToolButton = nullptr;
+    QToolButton *lineColorToolButton = nullptr;
+    QAction *boldAction = nullptr;
+    QAction *underlineAction = nullptr;
+    QAction *italicAction = nullptr;
+    QAction *textAction = nullptr;
+    QAction *fillAction = nullptr;
+    QAction *lineAction = nullptr;
+
+    QWidget *leftPanel = nullptr;
+    QWidget *viewPanel = nullptr;
+    QLabel *coordinatesLabel = nullptr;
+
+    // The effect that hides the "Edit" bar during a capture; the toolkit deletes it when a new
+    // one replaces it, hence the guard.
+    QPointer<QGraphicsOpacityEffect> captureEffect;
+    bool capturePending = false;
+};

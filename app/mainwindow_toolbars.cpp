@@ -1,0 +1,331 @@
+// The four toolbars, the formatting they pass to the scene and the preferences they keep.
+#include "mainwindow.h"
+
+#include "app/preferences.h"
+#include "items/diagramtextitem.h"
+#include "items/diagramview.h"
+#include "scene/diagramscene.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QIntValidator>
+#include <QMenu>
+#include <QPainter>
+#include <QSettings>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+struct ColorEntry
+{
+    const char *label;
+    QColor color;
+};
+
+// The colours every colour menu offers, in menu order.
+const ColorEntry colorEntries[] = {
+    {QT_TRANSLATE_NOOP("MainWindow", "Semi-Transparente"), QColor(255, 255, 255, 100)},
+    {QT_TRANSLATE_NOOP("MainWindow", "Transparente"), QColor(Qt::transparent)},
+    {QT_TRANSLATE_NOOP("MainWindow", "Negro"), QColor(Qt::black)},
+    {QT_TRANSLATE_NOOP("MainWindow", "Blanco"), QColor(Qt::white)},
+    {QT_TRANSLATE_NOOP("MainWindow", "Rojo"), QColor(Qt::red)},
+    {QT_TRANSLATE_NOOP("MainWindow", "azul"), QColor(Qt::blue)},
+    {QT_TRANSLATE_NOOP("MainWindow", "Amarillo"), QColor(Qt::yellow)},
+    {QT_TRANSLATE_NOOP("MainWindow", "Verde"), QColor(Qt::green)},
+};
+
+const char textColorImage[] = ":/images/textpointer.png";
+const char fillColorImage[] = ":/images/floodfill.png";
+const char lineColorImage[] = ":/images/linecolor.png";
+
+QColor entryColor(const QAction *entry)
+{
+    return entry ? entry->data().value<QColor>() : QColor();
+}
+
+} // namespace
+
+void MainWindow::createToolbars()
+{
+    createEditToolBar();
+    restoreFontStyles();
+    createFontControls();
+    createColorButtons();
+
+    textToolBar = addToolBar(tr("Font"));
+    textToolBar->addWidget(fontCombo);
+    textToolBar->addWidget(fontSizeCombo);
+    textToolBar->addAction(boldAction);
+    textToolBar->addAction(italicAction);
+    textToolBar->addAction(underlineAction);
+
+    colorToolBar = addToolBar(tr("Color"));
+    colorToolBar->addWidget(fontColorToolButton);
+    colorToolBar->addWidget(fillColorToolButton);
+    colorToolBar->addWidget(lineColorToolButton);
+
+    createPointerToolBar();
+}
+
+void MainWindow::createEditToolBar()
+{
+    editToolBar = addToolBar(tr("Edit"));
+    editToolBar->addAction(deleteAction);
+    editToolBar->addAction(clearAction);
+    editToolBar->addAction(toFrontAction);
+    editToolBar->addAction(sendBackAction);
+    editToolBar->addAction(copyAction);
+}
+
+void MainWindow::restoreFontStyles()
+{
+    // Read in this order: the font first, then the three styles.
+    fontCombo = new QFontComboBox;
+    fontCombo->setCurrentFont(Preferences::font(*settings));
+    italicAction->setChecked(Preferences::flag(*settings, Preferences::italicKey));
+    underlineAction->setChecked(Preferences::flag(*settings, Preferences::underlineKey));
+    boldAction->setChecked(Preferences::flag(*settings, Preferences::boldKey));
+}
+
+void MainWindow::createFontControls()
+{
+    connect(fontCombo, &QFontComboBox::currentFontChanged, this, &MainWindow::currentFontChanged);
+
+    fontSizeCombo = new QComboBox;
+    fontSizeCombo->setEditable(true);
+    for (int size = 8; size <= 28; size += 2)
+        fontSizeCombo->addItem(QString::number(size));
+    fontSizeCombo->setValidator(new QIntValidator(Preferences::minimumFontSize,
+                                                  Preferences::maximumFontSize,
+                                                  this));
+    connect(fontSizeCombo, &QComboBox::currentTextChanged, this, &MainWindow::fontSizeChanged);
+    // Connected first on purpose: a stored size that differs from the first item reaches the
+    // scene through handleFontChange().
+    fontSizeCombo->setCurrentText(Preferences::fontSize(*settings));
+}
+
+void MainWindow::createColorButtons()
+{
+    fontColorToolButton = createColorButton(Preferences::fontColorKey,
+                                            Qt::black,
+                                            textColorImage,
+                                            SLOT(textColorChanged()),
+                                            textAction,
+                                            &DiagramScene::setTextColor);
+    fontColorToolButton->setAutoFillBackground(true);
+    connect(fontColorToolButton, &QToolButton::clicked, this, &MainWindow::textButtonTriggered);
+
+    fillColorToolButton = createColorButton(Preferences::fillColorKey,
+                                            Qt::white,
+                                            fillColorImage,
+                                            SLOT(itemColorChanged()),
+                                            fillAction,
+                                            &DiagramScene::setItemColor);
+    connect(fillColorToolButton, &QToolButton::clicked, this, &MainWindow::fillButtonTriggered);
+
+    lineColorToolButton = createColorButton(Preferences::lineColorKey,
+                                            Qt::white,
+                                            lineColorImage,
+                                            SLOT(lineColorChanged()),
+                                            lineAction,
+                                            &DiagramScene::setLineColor);
+    connect(lineColorToolButton, &QToolButton::clicked, this, &MainWindow::lineButtonTriggered);
+}
+
+QToolButton *MainWindow::createColorButton(const char *key,
+                                           const QColor &defaultColor,
+                                           const QString &image,
+                                           const char *pickSlot,
+                                           QAction *&currentEntry,
+                                           void (DiagramScene::*apply)(const QColor &))
+{
+    auto *button = new QToolButton;
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    QColor color = defaultColor;
+    if (const std::optional<QColor> stored = Preferences::color(*settings, key)) {
+        color = *stored;
+        (scene->*apply)(color);
+    }
+    QMenu *menu = createColorMenu(pickSlot, color);
+    button->setMenu(menu);
+    currentEntry = menu->defaultAction();
+    button->setIcon(createColorToolButtonIcon(image, color));
+    return button;
+}
+
+void MainWindow::createPointerToolBar()
+{
+    auto *pointerButton = new QToolButton;
+    pointerButton->setCheckable(true);
+    pointerButton->setChecked(true);
+    pointerButton->setIcon(QIcon(":/images/pointer.png"));
+    auto *linePointerButton = new QToolButton;
+    linePointerButton->setCheckable(true);
+    linePointerButton->setIcon(QIcon(":/images/linepointer.png"));
+
+    pointerGroup = new QButtonGroup(this);
+    pointerGroup->addButton(pointerButton, int(DiagramScene::MoveItem));
+    pointerGroup->addButton(linePointerButton, int(DiagramScene::InsertLine));
+    connect(pointerGroup, &QButtonGroup::buttonClicked, this, &MainWindow::pointerGroupClicked);
+
+    sceneScaleCombo = new QComboBox;
+    sceneScaleCombo->addItems({tr("50%"), tr("75%"), tr("100%"), tr("125%"), tr("150%")});
+    sceneScaleCombo->setCurrentIndex(2);
+    connect(sceneScaleCombo, &QComboBox::currentTextChanged, this, &MainWindow::sceneScaleChanged);
+
+    auto *spacer = new QWidget;
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+
+    pointerToolBar = addToolBar(tr("Pointer type"));
+    pointerToolBar->addWidget(pointerButton);
+    pointerToolBar->addWidget(linePointerButton);
+    pointerToolBar->addWidget(sceneScaleCombo);
+    pointerToolBar->addWidget(spacer);
+    pointerToolBar->addAction(minimizeAction);
+    pointerToolBar->addAction(maximizeAction);
+    pointerToolBar->addAction(exitAction);
+}
+
+void MainWindow::currentFontChanged(const QFont &)
+{
+    handleFontChange();
+}
+
+void MainWindow::fontSizeChanged(const QString &)
+{
+    handleFontChange();
+}
+
+void MainWindow::handleFontChange()
+{
+    QFont font = fontCombo->currentFont();
+    const int pointSize = fontSizeCombo->currentText().toInt(nullptr, 10);
+    if (pointSize > 0)
+        font.setPointSize(pointSize);
+    font.setWeight(boldAction->isChecked() ? QFont::Bold : QFont::Normal);
+    font.setStyle(italicAction->isChecked() ? QFont::StyleItalic : QFont::StyleNormal);
+    font.setUnderline(underlineAction->isChecked());
+
+    settings->setValue(Preferences::fontKey, fontCombo->currentFont());
+    settings->setValue(Preferences::fontSizeKey, fontSizeCombo->currentText());
+    settings->setValue(Preferences::boldKey, boldAction->isChecked());
+    settings->setValue(Preferences::italicKey, italicAction->isChecked());
+    settings->setValue(Preferences::underlineKey, underlineAction->isChecked());
+
+    scene->setTextFont(font);
+}
+
+void MainWindow::itemSelected(QGraphicsItem *item)
+{
+    auto *textItem = qgraphicsitem_cast<DiagramTextItem *>(item);
+    if (!textItem)
+        return;
+    const QFont font = textItem->font();
+    fontCombo->setCurrentFont(font);
+    fontSizeCombo->setEditText(QString::number(font.pointSize()));
+    boldAction->setChecked(font.weight() == QFont::Bold);
+    italicAction->setChecked(font.style() != QFont::StyleNormal);
+    underlineAction->setChecked(font.underline());
+}
+
+void MainWindow::sceneScaleChanged(const QString &scale)
+{
+    const double factor = scale.left(scale.indexOf(tr("%"))).toDouble() / 100.0;
+    const QTransform old = view->transform();
+    view->resetTransform();
+    view->translate(old.dx(), old.dy());
+    view->scale(factor, factor);
+}
+
+void MainWindow::pointerGroupClicked()
+{
+    scene->setMode(DiagramScene::Mode(pointerGroup->checkedId()));
+}
+
+void MainWindow::pickColor(QAction *&currentEntry, QToolButton *button, const QString &image)
+{
+    currentEntry = qobject_cast<QAction *>(sender());
+    button->setIcon(createColorToolButtonIcon(image, entryColor(currentEntry)));
+}
+
+void MainWindow::textColorChanged()
+{
+    pickColor(textAction, fontColorToolButton, textColorImage);
+    settings->setValue(Preferences::fontColorKey, entryColor(textAction));
+    textButtonTriggered();
+}
+
+void MainWindow::itemColorChanged()
+{
+    pickColor(fillAction, fillColorToolButton, fillColorImage);
+    fillButtonTriggered();
+}
+
+void MainWindow::lineColorChanged()
+{
+    pickColor(lineAction, lineColorToolButton, lineColorImage);
+    lineButtonTriggered();
+}
+
+// A click on a colour button applies its current entry; with no entry (a stored colour that no
+// menu offers) there is nothing to apply until one is picked.
+void MainWindow::textButtonTriggered()
+{
+    if (textAction)
+        scene->setTextColor(entryColor(textAction));
+}
+
+void MainWindow::fillButtonTriggered()
+{
+    if (!fillAction)
+        return;
+    scene->setItemColor(entryColor(fillAction));
+    settings->setValue(Preferences::fillColorKey, entryColor(fillAction));
+}
+
+void MainWindow::lineButtonTriggered()
+{
+    if (!lineAction)
+        return;
+    scene->setLineColor(entryColor(lineAction));
+    settings->setValue(Preferences::lineColorKey, entryColor(lineAction));
+}
+
+QMenu *MainWindow::createColorMenu(const char *slot, QColor defaultColor)
+{
+    auto *colorMenu = new QMenu(this);
+    for (const ColorEntry &entry : colorEntries) {
+        auto *action = new QAction(tr(entry.label), this);
+        action->setData(entry.color);
+        action->setIcon(createColorIcon(entry.color));
+        connect(action, SIGNAL(triggered()), this, slot);
+        colorMenu->addAction(action);
+        if (entry.color == defaultColor)
+            colorMenu->setDefaultAction(action);
+    }
+    return colorMenu;
+}
+
+QIcon MainWindow::createColorIcon(QColor color)
+{
+    QPixmap pixmap(20, 20);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::NoPen);
+    painter.fillRect(QRect(0, 0, 20, 20), color);
+    return QIcon(pixmap);
+}
+
+QIcon MainWindow::createColorToolButtonIcon(const QString &imageFile, QColor color)
+{
+    QPixmap pixmap(50, 80);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    const QPixmap image(imageFile);
+    // The colour bar shows along the bottom edge, the tool's picture above it.
+    painter.fillRect(QRect(0, 60, 50, 80), color);
+    painter.drawPixmap(QRect(4, 0, 42, 43), image, QRect(0, 0, 42, 43));
+    return QIcon(pixmap);
+}

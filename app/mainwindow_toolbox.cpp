@@ -1,0 +1,159 @@
+// The tool box in the left panel and the tool selection that follows each placement.
+#include "mainwindow.h"
+
+#include "items/diagramview.h"
+#include "scene/diagramscene.h"
+
+#include <QBrush>
+#include <QButtonGroup>
+#include <QGraphicsView>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+constexpr int textToolId = 10;
+const QSize toolIconSize(25, 25);
+
+QWidget *cellAround(QToolButton *button, const QString &label, int maxHeight)
+{
+    auto *layout = new QGridLayout;
+    layout->setHorizontalSpacing(0);
+    layout->setVerticalSpacing(0);
+    layout->addWidget(button, 0, 0, Qt::AlignHCenter);
+    layout->addWidget(new QLabel(label), 1, 0, Qt::AlignCenter);
+
+    auto *cell = new QWidget;
+    cell->setLayout(layout);
+    cell->setMaximumHeight(maxHeight);
+    cell->setMaximumWidth(60);
+    return cell;
+}
+
+} // namespace
+
+void MainWindow::createToolBox()
+{
+    buttonGroup = new QButtonGroup(this);
+    buttonGroup->setExclusive(true);
+    connect(buttonGroup, &QButtonGroup::buttonClicked, this, &MainWindow::buttonGroupClicked);
+
+    toolLayout = new QGridLayout;
+    toolLayout->setContentsMargins(0, 0, 0, 0);
+    toolLayout->addWidget(createCellWidget(tr("Forma"), DiagramItem::Square), 0, 0);
+    toolLayout->addWidget(createCellWidget(tr("Proc"), DiagramItem::Diamond), 1, 0);
+    toolLayout->addWidget(createCellWidget(tr("I/O"), DiagramItem::Parallelogram), 2, 0);
+    toolLayout->addWidget(createToolCell(tr("Lápiz"), ":/images/pen.png", DiagramItem::Freehand),
+                          3,
+                          0);
+    toolLayout->addWidget(createToolCell(tr("Texto"), ":/images/textpointer.png", textToolId),
+                          4,
+                          0);
+    toolLayout->addWidget(createToolCell(tr("Cortar"), ":/images/cut.png", DiagramItem::CutRect),
+                          5,
+                          0);
+    toolLayout->addWidget(createToolCell(tr("Libre"), ":/images/about.png", DiagramItem::FreeRect),
+                          6,
+                          0);
+
+    auto *inner = new QWidget;
+    inner->setContentsMargins(0, 0, 0, 0);
+    inner->setLayout(toolLayout);
+
+    toolBox = new QWidget;
+    toolBox->setObjectName("toolBox");
+    toolBox->setContentsMargins(0, 0, 0, 0);
+    QSizePolicy policy(QSizePolicy::Minimum, QSizePolicy::Minimum);
+    policy.setRetainSizeWhenHidden(true);
+    toolBox->setSizePolicy(policy);
+    toolBox->setStyleSheet("background-color: rgba(255, 255, 255, 0.5);");
+    auto *boxLayout = new QHBoxLayout(toolBox);
+    boxLayout->setSpacing(0);
+    boxLayout->setContentsMargins(0, 0, 0, 0);
+    boxLayout->addWidget(inner);
+}
+
+QWidget *MainWindow::createCellWidget(const QString &label, DiagramItem::DiagramType type)
+{
+    const DiagramItem iconShape(type, itemMenu);
+    auto *button = new QToolButton;
+    button->setIcon(QIcon(iconShape.image()));
+    button->setIconSize(toolIconSize);
+    button->setCheckable(true);
+    buttonGroup->addButton(button, int(type));
+    return cellAround(button, label, 60);
+}
+
+QWidget *MainWindow::createToolCell(const QString &label, const QString &image, int id)
+{
+    auto *button = new QToolButton;
+    button->setCheckable(true);
+    buttonGroup->addButton(button, id);
+    button->setIcon(QIcon(QPixmap(image)));
+    button->setIconSize(toolIconSize);
+    QWidget *cell = cellAround(button, label, 100);
+    cell->layout()->setContentsMargins(0, 0, 0, 0);
+    cell->setContentsMargins(0, 0, 0, 0);
+    return cell;
+}
+
+void MainWindow::buttonGroupClicked(QAbstractButton *button)
+{
+    const QList<QAbstractButton *> buttons = buttonGroup->buttons();
+    for (QAbstractButton *other : buttons) {
+        if (other != button)
+            other->setChecked(false);
+    }
+
+    const int id = buttonGroup->id(button);
+    if (id == textToolId) {
+        scene->setMode(DiagramScene::InsertText);
+    } else if (id == DiagramItem::Freehand) {
+        scene->setItemType(DiagramItem::Freehand);
+        scene->setMode(DiagramScene::DrawFreehand);
+    } else if (id == DiagramItem::CutRect) {
+        scene->setItemType(DiagramItem::CutRect);
+        scene->setMode(DiagramScene::CutRegion);
+    } else if (id == DiagramItem::FreeRect) {
+        scene->setItemType(DiagramItem::FreeRect);
+        scene->setMode(DiagramScene::DrawRect);
+    } else {
+        scene->setItemType(DiagramItem::DiagramType(id));
+        scene->setMode(DiagramScene::InsertItem);
+    }
+}
+
+void MainWindow::itemInserted(DiagramItem *item)
+{
+    pointerGroup->button(int(DiagramScene::MoveItem))->setChecked(true);
+    scene->setMode(DiagramScene::Mode(pointerGroup->checkedId()));
+    if (QAbstractButton *toolButton = buttonGroup->button(int(item->diagramType())))
+        toolButton->setChecked(false);
+}
+
+void MainWindow::textInserted(QGraphicsTextItem *)
+{
+    buttonGroup->button(textToolId)->setChecked(false);
+}
+
+void MainWindow::backgroundButtonGroupClicked(QAbstractButton *button)
+{
+    const QList<QAbstractButton *> buttons = backgroundButtonGroup->buttons();
+    for (QAbstractButton *other : buttons) {
+        if (other != button)
+            other->setChecked(false);
+    }
+    const QString text = button->text();
+    QString image = ":/images/background4.png";
+    if (text == tr("Blue Grid"))
+        image = ":/images/background1.png";
+    else if (text == tr("White Grid"))
+        image = ":/images/background2.png";
+    else if (text == tr("Gray Grid"))
+        image = ":/images/background3.png";
+    scene->setBackgroundBrush(QBrush(QPixmap(image)));
+    scene->update();
+    view->update();
+}

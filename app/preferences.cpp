@@ -1,0 +1,48 @@
+#include "preferences.h"
+
+#include <QSettings>
+
+namespace Preferences {
+
+QFont font(const QSettings &settings)
+{
+    const QVariant stored = settings.value(fontKey);
+    if (stored.canConvert<QFont>())
+        return stored.value<QFont>();
+    return QFont();
+}
+
+bool isValidFontSize(const QString &text)
+{
+    bool isNumber = false;
+    const int size = text.toInt(&isNumber, 10);
+    return isNumber && size >= minimumFontSize && size <= maximumFontSize;
+}
+
+QString fontSize(const QSettings &settings)
+{
+    const QVariant stored = settings.value(fontSizeKey);
+    // Only plain texts and numbers are sizes; a list or a colour that happens to convert is not.
+    const int typeId = stored.metaType().id();
+    if (typeId != QMetaType::QString && typeId != QMetaType::Int && typeId != QMetaType::LongLong)
+        return QString();
+    const QString text = stored.toString();
+    return isValidFontSize(text) ? text : QString();
+}
+
+bool flag(const QSettings &settings, const char *key)
+{
+    return settings.value(key).toBool();
+}
+
+std::optional<QColor> color(const QSettings &settings, const char *key)
+{
+    if (settings.value(key).toString().isEmpty())
+        return std::nullopt;
+    const QColor stored = settings.value(key).value<QColor>();
+    if (!stored.isValid())
+        return std::nullopt;
+    return stored;
+}
+
+} // namespace Preferences

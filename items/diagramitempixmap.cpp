@@ -1,0 +1,7 @@
+#include "diagramitempixmap.h"
+
+diagramItemPixmap::diagramItemPixmap()
+    : ReportsRemoval(nullptr)
+{}
+
+diagramItemPixmap::~diagramItemPixmap() = default;

@@ -1,0 +1,8 @@
+#include "diagramview.h"
+
+diagramview::diagramview(QGraphicsScene *scene)
+    : QGraphicsView(scene)
+    , viewScene(scene)
+{}
+
+diagramview::~diagramview() = default;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+
+// A scene that keeps plain references to some of its items implements this to hear when one of
+// them is about to leave it (removed or destroyed), so it never touches an item that is gone.
+class ItemRemovalListener
+{
+public:
+    virtual void itemLeavingScene(QGraphicsItem *item) = 0;
+
+protected:
+    ~ItemRemovalListener() = default;
+};
+
+// Makes a graphics item report to its scene when it leaves: on removeItem() through the
+// scene-change notification, and on destruction while still in the scene.
+template<typename Base>
+class ReportsRemoval : public Base
+{
+public:
+    using Base::Base;
+    ~ReportsRemoval() override { reportLeaving(); }
+
+protected:
+    QVariant itemChange(QGraphicsItem::GraphicsItemChange change, const QVariant &value) override
+    {
+        if (change == QGraphicsItem::ItemSceneChange)
+            reportLeaving();
+        return Base::itemChange(change, value);
+    }
+
+private:
+    void reportLeaving()
+    {
+        // While the scene itself is being destroyed its dynamic type is no longer a listener,
+        // so the cast fails and nothing is reported to a half-destroyed object.
+        if (auto *listener = dynamic_cast<ItemRemovalListener *>(this->scene()))
+            listener->itemLeavingScene(this);
+    }
+};

@@ -1,0 +1,122 @@
+#include "diagramscene.h"
+
+#include "items/diagramitempixmap.h"
+#include "items/diagramtextitem.h"
+#include "app/mainwindow.h"
+
+#include <QGraphicsLineItem>
+#include <QTextCursor>
+
+DiagramScene::DiagramScene(QMenu *itemMenu, QObject *parent)
+    : QGraphicsScene(parent)
+    , itemMenu(itemMenu)
+    , mainWindow(qobject_cast<MainWindow *>(parent))
+{
+    qRegisterMetaType<DiagramTextItem *>();
+    qRegisterMetaType<DiagramScene::Mode>();
+}
+
+DiagramScene::~DiagramScene() = default;
+
+void DiagramScene::setMode(DiagramScene::Mode newMode)
+{
+    mode = newMode;
+}
+
+void DiagramScene::setItemType(DiagramItem::DiagramType type)
+{
+    itemType = type;
+}
+
+QGraphicsItem *DiagramScene::firstSelectedItem() const
+{
+    const QList<QGraphicsItem *> selected = selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+DiagramItem *DiagramScene::firstSelectedShape() const
+{
+    return qgraphicsitem_cast<DiagramItem *>(firstSelectedItem());
+}
+
+bool DiagramScene::selectionHasType(int type) const
+{
+    const QList<QGraphicsItem *> selected = selectedItems();
+    return std::any_of(selected.cbegin(), selected.cend(), [type](const QGraphicsItem *item) {
+        return item->type() == type;
+    });
+}
+
+// The setters store the value for new items and restyle only the first selected item, and only
+// when it is of the matching kind.
+void DiagramScene::setTextFont(const QFont &font)
+{
+    textFont = font;
+    if (auto *text = qgraphicsitem_cast<DiagramTextItem *>(firstSelectedItem()))
+        text->setFont(textFont);
+}
+
+void DiagramScene::setTextColor(const QColor &color)
+{
+    textColor = color;
+    if (auto *text = qgraphicsitem_cast<DiagramTextItem *>(firstSelectedItem()))
+        text->setDefaultTextColor(textColor);
+}
+
+void DiagramScene::setItemColor(const QColor &color)
+{
+    itemColor = color;
+    if (DiagramItem *shape = firstSelectedShape())
+        shape->setBrush(QBrush(itemColor, Qt::SolidPattern));
+}
+
+void DiagramScene::setLineColor(const QColor &color)
+{
+    lineColor = color;
+}
+
+void DiagramScene::editorLostFocus(DiagramTextItem *item)
+{
+    QTextCursor cursor = item->textCursor();
+    cursor.clearSelection();
+    item->setTextCursor(cursor);
+
+    if (item->toPlainText().isEmpty() && item->scene() == this) {
+        removeItem(item);
+        item->deleteLater();
+    }
+}
+
+void DiagramScene::forgetHandles()
+{
+    handlePoints.clear();
+    handles.clear();
+    draggedHandle = nullptr;
+    handleDragActive = false;
+    handleOwner = nullptr;
+}
+
+void DiagramScene::itemLeavingScene(QGraphicsItem *item)
+{
+    const qsizetype handleIndex = handles.indexOf(item);
+    if (handleIndex >= 0) {
+        // Keep the two lists parallel when a handle goes without hideHandles().
+        handles.removeAt(handleIndex);
+        if (handleIndex < handlePoints.size())
+            handlePoints.removeAt(handleIndex);
+        if (item == draggedHandle) {
+            draggedHandle = nullptr;
+            handleDragActive = false;
+        }
+    }
+    if (item == handleOwner)
+        hideHandles();
+    if (item == currentShape)
+        currentShape = nullptr;
+    if (item == lineInProgress)
+        lineInProgress = nullptr;
+    if (item == cutPixmapItem)
+        cutPixmapItem = nullptr;
+    if (item == cutMarker)
+        cutMarker = nullptr;
+}

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "items/diagramitem.h"
+#include "items/itemremovallistener.h"
+
+#include <QColor>
+#include <QFont>
+#include <QGraphicsScene>
+#include <QList>
+#include <QPointer>
+
+class DiagramTextItem;
+class MainWindow;
+class QGraphicsLineItem;
+class QGraphicsTextItem;
+class QMenu;
+class diagramItemPixmap;
+
+// The board's scene: everything drawn, the interaction mode and the formatting for new items.
+//
+// The scene keeps plain references to single items (the shape with handles, the line being
+// drawn, the newest cut picture, the dragged handle). Each of those item classes reports when it
+// leaves the scene, and itemLeavingScene() forgets it, so a stale reference is never used.
+class DiagramScene : public QGraphicsScene, public ItemRemovalListener
+{
+    Q_OBJECT
+
+public:
+    enum Mode { InsertItem, InsertLine, InsertText, MoveItem, DrawFreehand, CutRegion, DrawRect };
+    Q_ENUM(Mode)
+
+    DiagramScene(QMenu *itemMenu, QObject *parent);
+    ~DiagramScene() override;
+
+    void setTextFont(const QFont &font);
+    void setTextColor(const QColor &color);
+    void setItemColor(const QColor &color);
+    void setLineColor(const QColor &color);
+    bool selectionHasType(int type) const;
+    void forgetHandles();
+
+    void showHandles(DiagramItem *shape);
+    void hideHandles();
+
+    Mode currentMode() const { return mode; }
+    DiagramItem::DiagramType currentItemType() const { return itemType; }
+    QFont currentTextFont() const { return textFont; }
+    QColor currentTextColor() const { return textColor; }
+    QColor currentItemColor() const { return itemColor; }
+    QColor currentLineColor() const { return lineColor; }
+    int freehandPenWidth() const { return penWidth; }
+    const QList<QGraphicsItem *> &vertexHandles() const { return handles; }
+    const QList<QPointF> &vertexHandlePoints() const { return handlePoints; }
+    DiagramItem *shapeWithHandles() const { return handleOwner; }
+    DiagramItem *activeShape() const { return currentShape; }
+    QGraphicsLineItem *lineBeingDrawn() const { return lineInProgress; }
+    QGraphicsTextItem *newestTextItem() const { return lastTextItem; }
+    diagramItemPixmap *newestCutPicture() const { return cutPixmapItem; }
+    bool vertexDragActive() const { return handleDragActive; }
+
+    void itemLeavingScene(QGraphicsItem *item) override;
+
+signals:
+    void itemInserted(DiagramItem *item);
+    void textInserted(QGraphicsTextItem *item);
+    void itemSelected(QGraphicsItem *item);
+
+public slots:
+    void setMode(DiagramScene::Mode mode);
+    void setItemType(DiagramItem::DiagramType type);
+    void editorLostFocus(DiagramTextItem *item);
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
+
+private:
+    QPen linePen(qreal width) const;
+    QGraphicsItem *firstSelectedItem() const;
+    DiagramItem *firstSelectedShape() const;
+
+    void insertShapeAt(const QPointF &pos);
+    void startLine(const QPointF &pos);
+    void insertTextAt(const QPointF &pos);
+    void startSpannedRect(const QPointF &pos);
+    void finishPress(QGraphicsSceneMouseEvent *event);
+    bool grabHandleAt(const QPointF &pos);
+
+    void extendStroke(const QPointF &pos);
+    void reportCoordinates(const QPointF &pos);
+    bool dragVertex(const QPointF &pos);
+    void followDraggedShape();
+    void spanDraggedShape(const QPointF &pos);
+
+    void finishStroke();
+    void finishSpannedRect();
+    void settleSelection();
+
+    void beginCut(QGraphicsSceneMouseEvent *event);
+    void finishCut(QGraphicsSceneMouseEvent *event);
+    void copyCutRegion();
+
+    QList<QPointF> handlePoints; // outline points of handleOwner, item coordinates
+    QList<QGraphicsItem *> handles; // entry i is the handle of handlePoints[i]
+    DiagramItem::DiagramType itemType = DiagramItem::Square;
+    QMenu *itemMenu;
+    Mode mode = MoveItem;
+    QGraphicsLineItem *lineInProgress = nullptr;
+    QFont textFont;
+    QPointer<QGraphicsTextItem> lastTextItem;
+    QColor textColor = Qt::black;
+    QColor itemColor = QColor(255, 255, 255, 100);
+    QColor lineColor = Qt::black;
+    QList<QPoint> penPoints;
+    int penWidth = 5;
+    QGraphicsItem *draggedHandle = nullptr;
+    bool handleDragActive = false;
+    DiagramItem *currentShape = nullptr;
+    diagramItemPixmap *cutPixmapItem = nullptr;
+    int draggedHandleIndex = 0;
+    MainWindow *mainWindow;
+    QPointF dragStartScenePos;
+    QPoint cutStartScreenPos;
+    QPoint cutEndScreenPos;
+    QPointF cutEndScenePos;
+    DiagramItem *handleOwner = nullptr; // the shape the handles stand on, if any
+    DiagramItem *cutMarker = nullptr; // the marking rectangle of the cut being dragged
+    bool cutGestureActive = false; // a cut press has been seen and its release not yet
+};

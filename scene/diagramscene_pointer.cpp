@@ -1,0 +1,303 @@
+// Pointer handling of the board: each handler branches on the mode once and hands the work to a
+// function named for what it does.
+#include "diagramscene.h"
+
+#include "items/diagramtextitem.h"
+#include "app/mainwindow.h"
+
+#include <QGraphicsEllipseItem>
+#include <QGraphicsLineItem>
+#include <QGraphicsSceneMouseEvent>
+#include <QPainterPath>
+
+namespace {
+
+using VertexHandle = ReportsRemoval<QGraphicsEllipseItem>;
+using StraightLine = ReportsRemoval<QGraphicsLineItem>;
+
+constexpr qreal textZValue = 1000.0;
+constexpr qreal handleZValue = 100000000.0;
+constexpr qreal outlineWidth = 2;
+
+} // namespace
+
+QPen DiagramScene::linePen(qreal width) const
+{
+    return QPen(QBrush(lineColor, Qt::SolidPattern), width, Qt::SolidLine, Qt::SquareCap,
+                Qt::BevelJoin);
+}
+
+void DiagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+
+    const QPointF pos = event->scenePos();
+    switch (mode) {
+    case InsertItem:
+        insertShapeAt(pos);
+        break;
+    case InsertLine:
+        startLine(pos);
+        return;
+    case InsertText:
+        insertTextAt(pos);
+        break;
+    case CutRegion:
+        beginCut(event);
+        return;
+    case DrawRect:
+        startSpannedRect(pos);
+        break;
+    default: // MoveItem, DrawFreehand and unknown values: the items handle the press
+        break;
+    }
+    finishPress(event);
+}
+
+void DiagramScene::insertShapeAt(const QPointF &pos)
+{
+    clearSelection();
+    auto *shape = new DiagramItem(itemType, itemMenu);
+    shape->setBrush(QBrush(itemColor, Qt::SolidPattern));
+    addItem(shape);
+    shape->setPen(linePen(outlineWidth));
+    shape->setPos(pos);
+    shape->setSelected(true);
+    emit itemInserted(shape);
+    // A receiver may have deleted the shape; the removal report has then cleared everything.
+    if (shape->scene() != this)
+        return;
+    showHandles(shape);
+    currentShape = shape;
+}
+
+void DiagramScene::startLine(const QPointF &pos)
+{
+    lineInProgress = new StraightLine(QLineF(pos, pos));
+    lineInProgress->setPen(linePen(outlineWidth));
+    addItem(lineInProgress);
+}
+
+void DiagramScene::insertTextAt(const QPointF &pos)
+{
+    clearSelection();
+    auto *text = new DiagramTextItem();
+    lastTextItem = text;
+    text->setFont(textFont);
+    text->setTextInteractionFlags(Qt::TextEditorInteraction);
+    text->setZValue(textZValue);
+    connect(text, &DiagramTextItem::lostFocus, this, &DiagramScene::editorLostFocus);
+    connect(text, &DiagramTextItem::selectedChange, this, &DiagramScene::itemSelected);
+    addItem(text);
+    text->setDefaultTextColor(textColor);
+    text->setPos(pos);
+    emit textInserted(text);
+    // The label is placed; whatever the receiver chose, the next press selects and moves.
+    mode = MoveItem;
+}
+
+void DiagramScene::startSpannedRect(const QPointF &pos)
+{
+    clearSelection();
+    dragStartScenePos = pos;
+    auto *shape = new DiagramItem(itemType, itemMenu);
+    shape->setBrush(QBrush(itemColor, Qt::SolidPattern));
+    addItem(shape);
+    shape->setPen(linePen(outlineWidth));
+    shape->setRectCorners(dragStartScenePos, pos);
+    shape->setFlag(QGraphicsItem::ItemIsMovable, false);
+    shape->setSelected(true);
+    currentShape = shape;
+}
+
+void DiagramScene::finishPress(QGraphicsSceneMouseEvent *event)
+{
+    handleDragActive = false;
+    if (!grabHandleAt(event->scenePos())) {
+        const QList<QGraphicsItem *> selected = selectedItems();
+        if (!selected.isEmpty() && !selectionHasType(DiagramTextItem::Type))
+            currentShape = qgraphicsitem_cast<DiagramItem *>(selected.first());
+    }
+    // The items under the pointer (or the hit handle) are selected and grabbed by the toolkit.
+    QGraphicsScene::mousePressEvent(event);
+}
+
+bool DiagramScene::grabHandleAt(const QPointF &pos)
+{
+    for (int i = 0; i < handles.size(); ++i) {
+        if (!handles.at(i)->contains(pos))
+            continue;
+        // A movable selected shape would follow the handle; pin it while its vertex moves.
+        if (DiagramItem *shape = firstSelectedShape()) {
+            shape->setFlag(QGraphicsItem::ItemIsMovable, false);
+            currentShape = shape;
+        }
+        draggedHandle = handles.at(i);
+        draggedHandleIndex = i;
+        handleDragActive = true;
+        return true;
+    }
+    return false;
+}
+
+void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
+{
+    const QPointF pos = event->scenePos();
+    const bool leftHeld = event->buttons() & Qt::LeftButton;
+    if (mode == DrawFreehand && leftHeld) {
+        extendStroke(pos);
+        return;
+    }
+
+    QGraphicsScene::mouseMoveEvent(event);
+    reportCoordinates(pos);
+    if (!leftHeld)
+        return;
+
+    if (handleDragActive) {
+        if (dragVertex(pos))
+            return;
+    } else {
+        followDraggedShape();
+    }
+
+    switch (mode) {
+    case InsertLine:
+        if (lineInProgress)
+            lineInProgress->setLine(QLineF(lineInProgress->line().p1(), pos));
+        break;
+    case CutRegion:
+    case DrawRect:
+        spanDraggedShape(pos);
+        break;
+    default:
+        break;
+    }
+}
+
+void DiagramScene::extendStroke(const QPointF &pos)
+{
+    penPoints.append(pos.toPoint());
+    addLine(QLineF(pos, pos), linePen(penWidth));
+}
+
+void DiagramScene::reportCoordinates(const QPointF &pos)
+{
+    if (mainWindow)
+        mainWindow->setCoordinates(QString("%1, %2").arg(pos.x()).arg(pos.y()));
+}
+
+bool DiagramScene::dragVertex(const QPointF &pos)
+{
+    handleDragActive = false;
+    // Only the handles' own shape may be reshaped by them; any other pairing would write one
+    // shape's vertices into another.
+    if (!handles.contains(draggedHandle) || !currentShape || currentShape != handleOwner)
+        return false;
+    handlePoints[draggedHandleIndex] = currentShape->mapFromScene(pos);
+    handleDragActive = true;
+    currentShape->setOutline(QPolygonF(handlePoints));
+    return true;
+}
+
+void DiagramScene::followDraggedShape()
+{
+    if (mode == InsertLine || mode == CutRegion || selectionHasType(DiagramTextItem::Type))
+        return;
+    if (DiagramItem *shape = firstSelectedShape())
+        showHandles(shape);
+}
+
+void DiagramScene::spanDraggedShape(const QPointF &pos)
+{
+    if (currentShape)
+        currentShape->setRectCorners(dragStartScenePos, pos);
+}
+
+void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
+{
+    QGraphicsScene::mouseReleaseEvent(event);
+
+    if (mode == InsertLine && lineInProgress)
+        return; // the line stays exactly as drawn
+    switch (mode) {
+    case DrawFreehand:
+        finishStroke();
+        break;
+    case DrawRect:
+        finishSpannedRect();
+        break;
+    case CutRegion:
+        finishCut(event);
+        break;
+    default:
+        settleSelection();
+        break;
+    }
+}
+
+void DiagramScene::finishStroke()
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QPolygon(penPoints)));
+    addPath(path, linePen(penWidth), QBrush());
+    penPoints.clear();
+}
+
+void DiagramScene::finishSpannedRect()
+{
+    if (currentShape) {
+        currentShape->setFlag(QGraphicsItem::ItemIsMovable, true);
+        // The handles were built before the last move reshaped the rectangle; put them on its
+        // final corners.
+        if (currentShape == handleOwner)
+            showHandles(currentShape);
+    }
+    mode = MoveItem;
+}
+
+void DiagramScene::settleSelection()
+{
+    if (selectedItems().isEmpty()) {
+        hideHandles();
+    } else if (!selectionHasType(DiagramTextItem::Type)) {
+        hideHandles();
+        if (currentShape)
+            currentShape->setFlag(QGraphicsItem::ItemIsMovable, true);
+        currentShape = firstSelectedShape();
+        if (currentShape)
+            showHandles(currentShape);
+    }
+    lineInProgress = nullptr;
+}
+
+void DiagramScene::showHandles(DiagramItem *shape)
+{
+    hideHandles();
+    handlePoints = shape->polygon();
+    handleOwner = shape;
+    const QPen pen(QBrush(Qt::red, Qt::SolidPattern), 3.0, Qt::SolidLine, Qt::SquareCap,
+                   Qt::BevelJoin);
+    const QBrush brush(QColor("red"), Qt::SolidPattern);
+    for (const QPointF &point : std::as_const(handlePoints)) {
+        const QPointF centre = shape->mapToScene(point);
+        auto *handle = new VertexHandle(centre.x() - 5, centre.y() - 5, 8, 8);
+        handle->setPen(pen);
+        handle->setBrush(brush);
+        handle->setFlag(QGraphicsItem::ItemIsMovable);
+        handle->setZValue(handleZValue);
+        addItem(handle);
+        handles.append(handle);
+    }
+}
+
+void DiagramScene::hideHandles()
+{
+    // Take the list first: each deletion reports back through itemLeavingScene().
+    const QList<QGraphicsItem *> doomed = std::exchange(handles, {});
+    draggedHandle = nullptr;
+    handleDragActive = false;
+    handleOwner = nullptr;
+    qDeleteAll(doomed);
+}
