@@ -1,4 +1,274 @@
+#include "app/mainwindow.h"
+#include "app/preferences.h"
+#include "scene/diagramscene.h"
 #include "testsupport.h"
-class T : public QObject { Q_OBJECT };
-TAVELO_TEST_MAIN(T)
+
+#include <QAction>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QMenu>
+#include <QSettings>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+const char organization[] = "Corvane Group";
+const char application[] = "CorvaneTaveloWindow2";
+
+QSettings store()
+{
+    return QSettings(organization, application);
+}
+
+void clearStore()
+{
+    QSettings settings(organization, application);
+    settings.clear();
+    settings.sync();
+}
+
+void writeStore(const QVariantMap &values)
+{
+    QSettings settings(organization, application);
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        settings.setValue(it.key(), it.value());
+    settings.sync();
+}
+
+// The raw file, for values no QSettings call would write.
+void writeRawStore(const QByteArray &iniBody)
+{
+    QSettings settings(organization, application);
+    const QString path = settings.fileName();
+    settings.clear();
+    settings.sync();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[General]\n" + iniBody);
+}
+
+QToolButton *colourButton(const MainWindow &window, int index)
+{
+    QList<QToolButton *> buttons;
+    const QList<QToolBar *> bars = window.findChildren<QToolBar *>();
+    for (QToolBar *bar : bars) {
+        if (bar->windowTitle() != "Color")
+            continue;
+        for (QToolButton *button : bar->findChildren<QToolButton *>()) {
+            if (button->menu())
+                buttons << button;
+        }
+    }
+    return buttons.value(index);
+}
+
+QComboBox *sizeBox(const MainWindow &window)
+{
+    for (QComboBox *box : window.findChildren<QComboBox *>()) {
+        if (box->isEditable() && !qobject_cast<QFontComboBox *>(box))
+            return box;
+    }
+    return nullptr;
+}
+
+QAction *action(const MainWindow &window, const QString &text)
+{
+    for (QAction *candidate : window.findChildren<QAction *>()) {
+        if (candidate->text() == text)
+            return candidate;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestPreferences : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init() { clearStore(); }
+
+    void firstStartStoresTheFontOnly();
+    void formattingSurvivesARestart();
+    void storedColourWithoutMenuEntry();
+    void hostileStoredValues_data();
+    void hostileStoredValues();
+    void hostileRawFile_data();
+    void hostileRawFile();
+    void fontSizeRule_data();
+    void fontSizeRule();
+};
+
+void TestPreferences::initTestCase()
+{
+    QCoreApplication::setOrganizationName(organization);
+    QCoreApplication::setApplicationName(application);
+}
+
+void TestPreferences::firstStartStoresTheFontOnly()
+{
+    MainWindow window;
+    QSettings settings = store();
+    QCOMPARE(sizeBox(window)->currentText(), QString());
+    QCOMPARE(settings.value("fontSize").toString(), QString());
+    QVERIFY(settings.contains("font"));
+    for (const char *key : {"bold", "italic", "underLine"}) {
+        QVERIFY(settings.contains(key));
+        QCOMPARE(settings.value(key).toBool(), false);
+    }
+    for (const char *key : {"fontColor", "fillColor", "lineColor"})
+        QVERIFY2(!settings.contains(key), key);
+
+    // The scene keeps its own colours until a colour is picked.
+    auto *scene = window.findChild<DiagramScene *>();
+    QCOMPARE(scene->currentItemColor(), QColor(255, 255, 255, 100));
+    QCOMPARE(scene->currentLineColor(), QColor(Qt::black));
+    QCOMPARE(colourButton(window, 0)->menu()->defaultAction()->text(), QString("Negro"));
+    QCOMPARE(colourButton(window, 1)->menu()->defaultAction()->text(), QString("Blanco"));
+}
+
+void TestPreferences::formattingSurvivesARestart()
+{
+    {
+        MainWindow window;
+        window.findChild<QFontComboBox *>()->setCurrentFont(QFont("DejaVu Serif"));
+        sizeBox(window)->setEditText("14");
+        action(window, "Bold")->trigger();
+        action(window, "Underline")->trigger();
+        colourButton(window, 0)->menu()->actions().at(5)->trigger(); // azul
+        colourButton(window, 1)->menu()->actions().at(4)->trigger(); // Rojo
+        colourButton(window, 2)->menu()->actions().at(7)->trigger(); // Verde
+    }
+
+    MainWindow restarted;
+    auto *scene = restarted.findChild<DiagramScene *>();
+    QCOMPARE(restarted.findChild<QFontComboBox *>()->currentFont().family(),
+             QString("DejaVu Serif"));
+    QCOMPARE(sizeBox(restarted)->currentText(), QString("14"));
+    QVERIFY(action(restarted, "Bold")->isChecked());
+    QVERIFY(!action(restarted, "Italic")->isChecked());
+    QVERIFY(action(restarted, "Underline")->isChecked());
+    QCOMPARE(colourButton(restarted, 0)->menu()->defaultAction()->text(), QString("azul"));
+    QCOMPARE(colourButton(restarted, 1)->menu()->defaultAction()->text(), QString("Rojo"));
+    QCOMPARE(colourButton(restarted, 2)->menu()->defaultAction()->text(), QString("Verde"));
+    QCOMPARE(scene->currentTextColor(), QColor(Qt::blue));
+    QCOMPARE(scene->currentItemColor(), QColor(Qt::red));
+    QCOMPARE(scene->currentLineColor(), QColor(Qt::green));
+    // The restored size differs from the box's first item, so the font reached the scene.
+    QCOMPARE(scene->currentTextFont().pointSize(), 14);
+    QCOMPARE(scene->currentTextFont().family(), QString("DejaVu Serif"));
+    QCOMPARE(scene->currentTextFont().weight(), QFont::Bold);
+    QVERIFY(scene->currentTextFont().underline());
+}
+
+void TestPreferences::storedColourWithoutMenuEntry()
+{
+    writeStore({{"fillColor", QColor(10, 20, 30)}});
+    MainWindow window;
+    auto *scene = window.findChild<DiagramScene *>();
+    QCOMPARE(scene->currentItemColor(), QColor(10, 20, 30));
+    QToolButton *fill = colourButton(window, 1);
+    QVERIFY(!fill->menu()->defaultAction());
+    fill->click(); // nothing to apply until a colour is picked
+    QCOMPARE(scene->currentItemColor(), QColor(10, 20, 30));
+    QCOMPARE(store().value("fillColor").value<QColor>(), QColor(10, 20, 30));
+}
+
+void TestPreferences::hostileStoredValues_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value");
+    const QString longText(100000, QChar('x'));
+    const QList<QPair<const char *, QVariant>> hostile = {
+        {"garbage text", QString("%&/()=?¿")},
+        {"very long text", longText},
+        {"huge number", QVariant(qint64(1) << 60)},
+        {"negative number", -12},
+        {"empty text", QString()},
+        {"a list", QStringList{"a", "b"}},
+        {"a byte array", QByteArray("\x00\xff\x10", 3)},
+        {"a rectangle", QRect(1, 2, 3, 4)},
+    };
+    for (const char *key : {"font", "fontSize", "bold", "italic", "underLine", "fontColor",
+                            "fillColor", "lineColor"}) {
+        for (const auto &[name, value] : hostile)
+            QTest::addRow("%s: %s", key, name) << QString(key) << value;
+    }
+    QTest::newRow("fontSize: zero") << "fontSize" << QVariant(QString("0"));
+    QTest::newRow("fontSize: 65") << "fontSize" << QVariant(QString("65"));
+    QTest::newRow("fontSize: 1") << "fontSize" << QVariant(QString("1"));
+    QTest::newRow("fontSize: fraction") << "fontSize" << QVariant(QString("12.5"));
+    QTest::newRow("fillColor: invalid colour") << "fillColor" << QVariant(QColor());
+    QTest::newRow("lineColor: unknown name") << "lineColor" << QVariant(QString("notacolour"));
+}
+
+void TestPreferences::hostileStoredValues()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    writeStore({{key, value}});
+
+    MainWindow window;
+
+    // A usable board: sane size text, valid colours, and it still draws.
+    auto *scene = window.findChild<DiagramScene *>();
+    const QString size = sizeBox(window)->currentText();
+    QVERIFY2(size.isEmpty() || Preferences::isValidFontSize(size), qPrintable(size.left(40)));
+    QVERIFY(scene->currentItemColor().isValid());
+    QVERIFY(scene->currentLineColor().isValid());
+    QVERIFY(scene->currentTextColor().isValid());
+    QVERIFY(scene->currentTextFont().pointSizeF() > 0 || scene->currentTextFont().pixelSize() > 0);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(!colourButton(window, i)->icon().isNull());
+    QVERIFY(window.isVisible());
+}
+
+void TestPreferences::hostileRawFile_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::newRow("truncated variant") << QByteArray("font=@Variant(\\0\\0\\0\n");
+    QTest::newRow("colour variant of garbage")
+        << QByteArray("fillColor=@Variant(\\0\\0\\0\\x43\\xff\\xff)\n");
+    QTest::newRow("binary noise") << QByteArray("fontSize=\\x1\\x2\\x3\nbold=maybe\n");
+    QTest::newRow("keys without values") << QByteArray("font=\nfontSize=\nlineColor=\n");
+}
+
+void TestPreferences::hostileRawFile()
+{
+    QFETCH(QByteArray, body);
+    writeRawStore(body);
+    MainWindow window;
+    auto *scene = window.findChild<DiagramScene *>();
+    QVERIFY(scene->currentItemColor().isValid());
+    QVERIFY(scene->currentLineColor().isValid());
+    const QString size = sizeBox(window)->currentText();
+    QVERIFY(size.isEmpty() || Preferences::isValidFontSize(size));
+}
+
+void TestPreferences::fontSizeRule_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("smallest") << QVariant("2") << "2";
+    QTest::newRow("largest") << QVariant("64") << "64";
+    QTest::newRow("stored as a number") << QVariant(18) << "18";
+    QTest::newRow("too large") << QVariant("640") << "";
+    QTest::newRow("not a number") << QVariant("doce") << "";
+    QTest::newRow("a boolean") << QVariant(true) << "";
+}
+
+void TestPreferences::fontSizeRule()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(QString, shown);
+    writeStore({{"fontSize", stored}});
+    MainWindow window;
+    QCOMPARE(sizeBox(window)->currentText(), shown);
+    QCOMPARE(store().value("fontSize").toString(), shown);
+}
+
+TAVELO_TEST_MAIN(TestPreferences)
 #include "tst_preferences.moc"
