@@ -1,0 +1,258 @@
+#include "xsession.h"
+
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+// Where the board's controls stand on a 1280 x 800 screen.
+namespace Layout {
+const QPoint copyButton(161, 18);
+const QPoint fillMenuArrow(643, 18);
+const QRect fillButtonColourBar(612, 26, 16, 4);
+const QPoint minimizeButton(1193, 18);
+const QPoint stripMaximizeButton(40, 12);
+const QPoint formaTool(27, 232);
+const QPoint cortarTool(27, 507);
+const QPoint libreTool(27, 559);
+const QRect toolbars(0, 0, 1280, 38);
+const int panelRight = 80;   // the left panel, whose coordinates label follows the pointer
+const int statusTop = 776;
+const int scrollBarsTop = 750;
+const QPoint exitButton(1259, 18);
+} // namespace Layout
+
+bool isInk(QRgb pixel)
+{
+    return qRed(pixel) < 60 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
+}
+
+bool near(QRgb a, QRgb b, int tolerance)
+{
+    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
+           && qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+int countPixels(const QImage &image, const QRect &area, const std::function<bool(QRgb)> &test)
+{
+    int count = 0;
+    const QRect clipped = area.intersected(image.rect());
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            count += test(image.pixel(x, y)) ? 1 : 0;
+    }
+    return count;
+}
+
+// Pixels of the drawing area that differ between two shots outside the allowed rectangles. The
+// left panel (its coordinates label follows the pointer) and the scroll bars are left out.
+int changesOutside(const QImage &before, const QImage &after, const QList<QRect> &allowed)
+{
+    int changes = 0;
+    for (int y = Layout::toolbars.bottom() + 1; y < Layout::scrollBarsTop; ++y) {
+        for (int x = Layout::panelRight; x < before.width(); ++x) {
+            const bool inAllowed = std::any_of(allowed.cbegin(), allowed.cend(),
+                                               [x, y](const QRect &r) { return r.contains(x, y); });
+            if (!inAllowed && !near(before.pixel(x, y), after.pixel(x, y), 8))
+                ++changes;
+        }
+    }
+    return changes;
+}
+
+} // namespace
+
+class TestBoardEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void boardCoversTheScreen();
+    void desktopShowsThroughTheBoard();
+    void freehandStrokeShowsWhereDrawn();
+    void spannedRectangleShowsWhereDrawn();
+    void formaStampsASquare();
+    void copyPutsTheAnnotatedDesktopOnTheClipboard();
+    void cutCopiesTheMarkedRegion();
+    void minimizeAndRestore();
+    void fillColourSurvivesARestart();
+
+private:
+    XSession session;
+};
+
+void TestBoardEndToEnd::initTestCase()
+{
+    QString error;
+    QVERIFY2(session.start(&error), qPrintable(error));
+    QVERIFY2(session.startBoard(&error), qPrintable(error));
+}
+
+void TestBoardEndToEnd::boardCoversTheScreen()
+{
+    QCOMPARE(session.boardGeometry(),
+             QRect(0, 0, XSession::screenWidth, XSession::screenHeight));
+    const QImage shot = session.screenshot("started");
+    // "Sistema listo" in white at the bottom-left, over the mid-tone desktop.
+    const int white = countPixels(shot, QRect(0, Layout::statusTop, 120, 24),
+                                  [](QRgb p) { return near(p, qRgb(255, 255, 255), 40); });
+    QVERIFY2(white > 30, qPrintable(QString::number(white)));
+    // The toolbars paint their own opaque background.
+    QVERIFY(countPixels(shot, QRect(850, 5, 300, 25),
+                        [](QRgb p) { return qGray(p) > 200; }) > 300 * 20);
+}
+
+void TestBoardEndToEnd::desktopShowsThroughTheBoard()
+{
+    const QImage shot = session.screenshot();
+    const QImage desktop = session.desktopPicture();
+    // Across the view the desktop shows under a faint white tint: a little lighter, never
+    // hidden. The orange block of the picture stays orange.
+    for (const QPoint probe : {QPoint(700, 200), QPoint(200, 650), QPoint(1100, 400)}) {
+        const QRgb seen = shot.pixel(probe);
+        const QRgb under = desktop.pixel(probe);
+        QVERIFY2(near(seen, under, 16), qPrintable(QString("%1 over %2").arg(seen, 0, 16)
+                                                        .arg(under, 0, 16)));
+        QVERIFY(qGray(seen) >= qGray(under));
+    }
+    QVERIFY(near(shot.pixel(1075, 610), qRgb(224, 128, 48), 16));
+}
+
+void TestBoardEndToEnd::freehandStrokeShowsWhereDrawn()
+{
+    const QImage before = session.screenshot();
+    session.drag({{400, 300}, {700, 300}, {700, 360}});
+    const QImage after = session.screenshot("freehand");
+
+    // The pen records from the first move on, one step after the press point.
+    const int inkOnPath = countPixels(after, QRect(440, 298, 250, 5), isInk);
+    QVERIFY2(inkOnPath > 250 * 3, qPrintable(QString::number(inkOnPath)));
+    QVERIFY(countPixels(after, QRect(698, 310, 5, 40), isInk) > 40 * 3);
+    QCOMPARE(changesOutside(before, after, {QRect(392, 292, 316, 76)}), 0);
+}
+
+void TestBoardEndToEnd::spannedRectangleShowsWhereDrawn()
+{
+    session.click(Layout::libreTool.x(), Layout::libreTool.y());
+    const QImage before = session.screenshot();
+    session.drag({{500, 450}, {600, 500}, {700, 550}});
+    const QImage after = session.screenshot("rectangle");
+
+    // An outline on all four sides (dashed while selected), the desktop still visible inside,
+    // handles on the corners.
+    QVERIFY(countPixels(after, QRect(505, 449, 190, 3), isInk) > 190);
+    QVERIFY(countPixels(after, QRect(505, 549, 190, 3), isInk) > 190);
+    QVERIFY(countPixels(after, QRect(499, 455, 3, 90), isInk) > 90);
+    QVERIFY(countPixels(after, QRect(699, 455, 3, 90), isInk) > 90);
+    QCOMPARE(countPixels(after, QRect(520, 470, 160, 60), isInk), 0);
+    QCOMPARE(changesOutside(before, after, {QRect(490, 440, 220, 120)}), 0);
+}
+
+void TestBoardEndToEnd::formaStampsASquare()
+{
+    session.click(Layout::formaTool.x(), Layout::formaTool.y());
+    const QImage before = session.screenshot();
+    session.click(1000, 250);
+    const QImage after = session.screenshot("square");
+    // A 200 x 200 square centred on the click (its selection outline dashed), with red handles
+    // on its corners.
+    QVERIFY(countPixels(after, QRect(910, 149, 180, 3), isInk) > 180);
+    QVERIFY(countPixels(after, QRect(899, 160, 3, 180), isInk) > 180);
+    const int red = countPixels(after, QRect(1090, 140, 14, 14), [](QRgb p) {
+        return qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60;
+    });
+    QVERIFY2(red > 20, qPrintable(QString::number(red)));
+    // The rectangle drawn before loses its selection; nothing else changes.
+    QCOMPARE(changesOutside(before, after, {QRect(890, 140, 220, 220), QRect(490, 440, 220, 120)}),
+             0);
+}
+
+void TestBoardEndToEnd::copyPutsTheAnnotatedDesktopOnTheClipboard()
+{
+    const QImage board = session.screenshot();
+    session.click(Layout::copyButton.x(), Layout::copyButton.y());
+    QTest::qWait(2000);
+    const QImage copied = session.clipboardImage();
+    copied.save(QString(SCREENSHOT_DIR) + "/copied.png");
+    QCOMPARE(copied.size(), QSize(XSession::screenWidth, XSession::screenHeight));
+
+    // The stroke is there, and where the toolbars stand the desktop shows instead.
+    QVERIFY(countPixels(copied, QRect(440, 298, 250, 5), isInk) > 250 * 3);
+    const QImage desktop = session.desktopPicture();
+    int desktopLike = 0;
+    for (int x = 10; x < 1270; x += 10)
+        desktopLike += near(copied.pixel(x, 20), desktop.pixel(x, 20), 40) ? 1 : 0;
+    QVERIFY2(desktopLike > 110, qPrintable(QString::number(desktopLike)));
+    QVERIFY(!near(board.pixel(900, 20), copied.pixel(900, 20), 40));
+    const QImage after = session.screenshot();
+    QVERIFY(near(after.pixel(900, 20), board.pixel(900, 20), 8)); // the toolbars are back
+}
+
+void TestBoardEndToEnd::cutCopiesTheMarkedRegion()
+{
+    const QImage before = session.screenshot("before-cut");
+    session.click(Layout::cortarTool.x(), Layout::cortarTool.y());
+    session.drag({{280, 480}, {380, 530}, {479, 579}});
+    const QImage cut = session.clipboardImage();
+    cut.save(QString(SCREENSHOT_DIR) + "/cut.png");
+    session.screenshot("after-cut");
+
+    QCOMPARE(cut.size(), QSize(200, 100));
+    // Inside the marking outline, the clipboard image is the screen region itself.
+    int same = 0;
+    int total = 0;
+    for (int y = 4; y < 96; y += 2) {
+        for (int x = 4; x < 196; x += 2) {
+            ++total;
+            same += near(cut.pixel(x, y), before.pixel(280 + x, 480 + y), 12) ? 1 : 0;
+        }
+    }
+    QVERIFY2(same > total * 95 / 100, qPrintable(QString("%1 of %2").arg(same).arg(total)));
+}
+
+void TestBoardEndToEnd::minimizeAndRestore()
+{
+    session.click(Layout::minimizeButton.x(), Layout::minimizeButton.y());
+    QTest::qWait(500);
+    QCOMPARE(session.boardGeometry(), QRect(0, 0, 90, 25));
+    session.screenshot("minimized");
+
+    session.click(Layout::stripMaximizeButton.x(), Layout::stripMaximizeButton.y());
+    QTest::qWait(800);
+    QCOMPARE(session.boardGeometry(),
+             QRect(0, 0, XSession::screenWidth, XSession::screenHeight));
+    session.screenshot("restored");
+}
+
+void TestBoardEndToEnd::fillColourSurvivesARestart()
+{
+    session.click(Layout::fillMenuArrow.x(), Layout::fillMenuArrow.y());
+    QTest::qWait(300);
+    session.screenshot("fill-menu");
+    for (int i = 0; i < 5; ++i) // "Rojo" is the fifth entry
+        session.xdotool({"key", "Down"});
+    session.xdotool({"key", "Return"});
+    QTest::qWait(300);
+    const QImage picked = session.screenshot("fill-picked");
+    auto isRed = [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60; };
+    QVERIFY(countPixels(picked, Layout::fillButtonColourBar, isRed) > 40);
+
+    session.click(Layout::exitButton.x(), Layout::exitButton.y());
+    QTRY_VERIFY_WITH_TIMEOUT(!session.boardRunning(), 5000);
+    session.stopBoard();
+    QString error;
+    QVERIFY2(session.startBoard(&error), qPrintable(error));
+    const QImage restarted = session.screenshot("restarted");
+    QVERIFY(countPixels(restarted, Layout::fillButtonColourBar, isRed) > 40);
+}
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    TestBoardEndToEnd test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_board_e2e.moc"

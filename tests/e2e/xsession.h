@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+// A private X server with a window manager, a compositor and a picture standing for the
+// desktop, plus the board started in it with a settings store of its own.
+class XSession
+{
+public:
+    static constexpr int screenWidth = 1280;
+    static constexpr int screenHeight = 800;
+
+    ~XSession();
+
+    bool start(QString *error);
+    bool startBoard(QString *error);
+    bool stopBoard();
+    QString boardWindow() const { return boardWindowId; }
+    bool boardRunning() const;
+
+    QString run(const QString &program, const QStringList &arguments, bool *ok = nullptr) const;
+    QByteArray runBinary(const QString &program, const QStringList &arguments) const;
+    void xdotool(const QStringList &arguments) const;
+    QImage screenshot(const QString &saveAs = QString()) const;
+    QImage clipboardImage() const;
+    QRect boardGeometry() const;
+    QImage desktopPicture() const { return desktop; }
+
+    // Pointer gestures, with short pauses so the board sees every event.
+    void click(int x, int y) const;
+    void drag(const QList<QPoint> &path) const;
+
+private:
+    bool execute(const QString &program, const QStringList &arguments, QByteArray *output) const;
+    bool startProcess(const QString &program, const QStringList &arguments, QString *error);
+    bool waitForServer();
+
+    QTemporaryDir home;
+    QString display;
+    QProcessEnvironment environment;
+    std::vector<std::unique_ptr<QProcess>> helpers;
+    std::unique_ptr<QProcess> board;
+    QString boardWindowId;
+    QImage desktop;
+};
