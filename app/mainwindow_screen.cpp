@@ -31,14 +31,14 @@ void MainWindow::minimizePart()
     setMaximumSize(stripSize);
     setMinimumSize(stripSize);
     for (QWidget *widget : std::initializer_list<QWidget *>{view,
-                                                           editToolBar,
-                                                           statusBar(),
-                                                           textToolBar,
-                                                           colorToolBar,
-                                                           pointerToolBar,
-                                                           toolBox,
-                                                           coordinatesLabel,
-                                                           viewPanel}) {
+                                                            editToolBar,
+                                                            statusBar(),
+                                                            textToolBar,
+                                                            colorToolBar,
+                                                            pointerToolBar,
+                                                            toolBox,
+                                                            coordinatesLabel,
+                                                            viewPanel}) {
         widget->hide();
     }
     // Park the strip in the top-left corner of the screen the board is on, wherever that screen
@@ -51,14 +51,14 @@ void MainWindow::maximizePart()
 {
     maximizeButton->hide();
     for (QWidget *widget : std::initializer_list<QWidget *>{statusBar(),
-                                                           view,
-                                                           editToolBar,
-                                                           textToolBar,
-                                                           colorToolBar,
-                                                           pointerToolBar,
-                                                           toolBox,
-                                                           coordinatesLabel,
-                                                           viewPanel}) {
+                                                            view,
+                                                            editToolBar,
+                                                            textToolBar,
+                                                            colorToolBar,
+                                                            pointerToolBar,
+                                                            toolBox,
+                                                            coordinatesLabel,
+                                                            viewPanel}) {
         widget->show();
     }
     if (const QScreen *screen = windowScreen(this))
@@ -85,11 +85,8 @@ void MainWindow::primaryScreenChanged(QScreen *) {}
 
 void MainWindow::setScreenPanelsVisible(bool visible)
 {
-    for (QWidget *widget : std::initializer_list<QWidget *>{textToolBar,
-                                                           colorToolBar,
-                                                           pointerToolBar,
-                                                           toolBox,
-                                                           coordinatesLabel}) {
+    for (QWidget *widget : std::initializer_list<QWidget *>{
+             textToolBar, colorToolBar, pointerToolBar, toolBox, coordinatesLabel}) {
         widget->setVisible(visible);
     }
 }

@@ -98,9 +98,8 @@ void MainWindow::createFontControls()
     fontSizeCombo->setEditable(true);
     for (int size = 8; size <= 28; size += 2)
         fontSizeCombo->addItem(QString::number(size));
-    fontSizeCombo->setValidator(new QIntValidator(Preferences::minimumFontSize,
-                                                  Preferences::maximumFontSize,
-                                                  this));
+    fontSizeCombo->setValidator(
+        new QIntValidator(Preferences::minimumFontSize, Preferences::maximumFontSize, this));
     connect(fontSizeCombo, &QComboBox::currentTextChanged, this, &MainWindow::fontSizeChanged);
     // Connected first on purpose: a stored size that differs from the first item reaches the
     // scene through handleFontChange().

@@ -48,9 +48,7 @@ void MainWindow::createToolBox()
     toolLayout->addWidget(createToolCell(tr("Lápiz"), ":/images/pen.png", DiagramItem::Freehand),
                           3,
                           0);
-    toolLayout->addWidget(createToolCell(tr("Texto"), ":/images/textpointer.png", textToolId),
-                          4,
-                          0);
+    toolLayout->addWidget(createToolCell(tr("Texto"), ":/images/textpointer.png", textToolId), 4, 0);
     toolLayout->addWidget(createToolCell(tr("Cortar"), ":/images/cut.png", DiagramItem::CutRect),
                           5,
                           0);

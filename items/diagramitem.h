@@ -34,6 +34,6 @@ private:
 
     QPolygonF iconPolygon; // closed outline drawn by image(); empty for the non-polygon kinds
     DiagramType kind;
-    QPolygonF outline; // always equal to the base class's polygon
+    QPolygonF outline;  // always equal to the base class's polygon
     QMenu *contextMenu; // not owned; may be null, then no menu is shown
 };

@@ -1,8 +1,8 @@
 #include "diagramscene.h"
 
+#include "app/mainwindow.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
-#include "app/mainwindow.h"
 
 #include <QGraphicsLineItem>
 #include <QTextCursor>

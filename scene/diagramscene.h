@@ -101,7 +101,7 @@ private:
     void finishCut(QGraphicsSceneMouseEvent *event);
     void copyCutRegion();
 
-    QList<QPointF> handlePoints; // outline points of handleOwner, item coordinates
+    QList<QPointF> handlePoints;    // outline points of handleOwner, item coordinates
     QList<QGraphicsItem *> handles; // entry i is the handle of handlePoints[i]
     DiagramItem::DiagramType itemType = DiagramItem::Square;
     QMenu *itemMenu;
@@ -125,6 +125,6 @@ private:
     QPoint cutEndScreenPos;
     QPointF cutEndScenePos;
     DiagramItem *handleOwner = nullptr; // the shape the handles stand on, if any
-    DiagramItem *cutMarker = nullptr; // the marking rectangle of the cut being dragged
-    bool cutGestureActive = false; // a cut press has been seen and its release not yet
+    DiagramItem *cutMarker = nullptr;   // the marking rectangle of the cut being dragged
+    bool cutGestureActive = false;      // a cut press has been seen and its release not yet
 };

@@ -2,8 +2,8 @@
 // function named for what it does.
 #include "diagramscene.h"
 
-#include "items/diagramtextitem.h"
 #include "app/mainwindow.h"
+#include "items/diagramtextitem.h"
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
@@ -23,7 +23,10 @@ constexpr qreal outlineWidth = 2;
 
 QPen DiagramScene::linePen(qreal width) const
 {
-    return QPen(QBrush(lineColor, Qt::SolidPattern), width, Qt::SolidLine, Qt::SquareCap,
+    return QPen(QBrush(lineColor, Qt::SolidPattern),
+                width,
+                Qt::SolidLine,
+                Qt::SquareCap,
                 Qt::BevelJoin);
 }
 
@@ -277,7 +280,10 @@ void DiagramScene::showHandles(DiagramItem *shape)
     hideHandles();
     handlePoints = shape->polygon();
     handleOwner = shape;
-    const QPen pen(QBrush(Qt::red, Qt::SolidPattern), 3.0, Qt::SolidLine, Qt::SquareCap,
+    const QPen pen(QBrush(Qt::red, Qt::SolidPattern),
+                   3.0,
+                   Qt::SolidLine,
+                   Qt::SquareCap,
                    Qt::BevelJoin);
     const QBrush brush(QColor("red"), Qt::SolidPattern);
     for (const QPointF &point : std::as_const(handlePoints)) {

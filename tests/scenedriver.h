@@ -47,7 +47,10 @@ public:
     }
 
 private:
-    void send(QEvent::Type type, const QPointF &pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+    void send(QEvent::Type type,
+              const QPointF &pos,
+              Qt::MouseButton button,
+              Qt::MouseButtons buttons)
     {
         QGraphicsSceneMouseEvent event(type);
         event.setScenePos(pos);

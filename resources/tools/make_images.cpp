@@ -92,130 +92,169 @@ void stackedSquares(QPainter &p, const QSizeF &s, bool frontOnTop)
 const QList<QPair<QString, QPair<QSize, Drawing>>> &icons()
 {
     static const QList<QPair<QString, QPair<QSize, Drawing>>> all = {
-        {"about", {{24, 24}, [](QPainter &p, const QSizeF &) {
-             p.setPen(inkPen(2));
-             p.setBrush(Qt::NoBrush);
-             p.drawRect(QRectF(3, 5, 18, 14));
-             p.setPen(inkPen(1, accent));
-             p.drawLine(QPointF(3, 5), QPointF(21, 19));
-         }}},
-        {"attach", {{24, 24}, [](QPainter &p, const QSizeF &) {
-             p.setPen(inkPen(1.6));
-             p.setBrush(QColor(235, 238, 242));
-             p.drawRoundedRect(QRectF(2, 3, 14, 16), 2, 2);
-             p.setBrush(Qt::white);
-             p.drawRoundedRect(QRectF(8, 7, 14, 15), 2, 2);
-             p.setPen(inkPen(1.2, accent));
-             p.drawLine(QPointF(11, 12), QPointF(19, 12));
-             p.drawLine(QPointF(11, 16), QPointF(19, 16));
-         }}},
-        {"bold", {{11, 13}, [](QPainter &p, const QSizeF &s) { letter(p, s, "B", true, false, false); }}},
-        {"bringtofront", {{22, 22}, [](QPainter &p, const QSizeF &s) { stackedSquares(p, s, true); }}},
-        {"clear", {{24, 24}, [](QPainter &p, const QSizeF &) {
-             p.setPen(inkPen(1.5));
-             p.setBrush(Qt::white);
-             p.drawRect(QRectF(4, 3, 16, 18));
-             p.setPen(inkPen(2.2, warning));
-             p.drawLine(QPointF(8, 8), QPointF(16, 16));
-             p.drawLine(QPointF(16, 8), QPointF(8, 16));
-         }}},
-        {"cut", {{24, 24}, [](QPainter &p, const QSizeF &) {
-             p.setPen(inkPen(1.8));
-             p.drawLine(QPointF(6, 2), QPointF(17, 16));
-             p.drawLine(QPointF(18, 2), QPointF(7, 16));
-             p.setBrush(Qt::NoBrush);
-             p.drawEllipse(QPointF(6, 19), 3.2, 3.2);
-             p.drawEllipse(QPointF(18, 19), 3.2, 3.2);
-         }}},
-        {"delete", {{22, 22}, [](QPainter &p, const QSizeF &) {
-             p.setPen(inkPen(2.5, warning));
-             p.drawLine(QPointF(5, 5), QPointF(17, 17));
-             p.drawLine(QPointF(17, 5), QPointF(5, 17));
-         }}},
-        {"dialog-close", {{64, 64}, [](QPainter &p, const QSizeF &) {
-             p.setPen(Qt::NoPen);
-             p.setBrush(warning);
-             p.drawEllipse(QRectF(4, 4, 56, 56));
-             p.setPen(inkPen(7, Qt::white));
-             p.drawLine(QPointF(22, 22), QPointF(42, 42));
-             p.drawLine(QPointF(42, 22), QPointF(22, 42));
-         }}},
-        {"edit-delete", {{64, 64}, [](QPainter &p, const QSizeF &) {
-             p.setPen(inkPen(3));
-             p.setBrush(QColor(225, 228, 233));
-             p.drawRoundedRect(QRectF(16, 18, 32, 40), 3, 3);
-             p.drawLine(QPointF(10, 14), QPointF(54, 14));
-             p.drawRect(QRectF(26, 7, 12, 7));
-             for (qreal x : {25.0, 32.0, 39.0})
-                 p.drawLine(QPointF(x, 25), QPointF(x, 51));
-         }}},
-        {"floodfill", {{42, 43}, [](QPainter &p, const QSizeF &) {
-             p.save();
-             p.translate(19, 22);
-             p.rotate(-30);
-             p.setPen(inkPen(2.5));
-             p.setBrush(QColor(235, 238, 242));
-             p.drawRect(QRectF(-10, -12, 20, 24));
-             p.restore();
-             p.setPen(Qt::NoPen);
-             p.setBrush(accent);
-             QPainterPath drop;
-             drop.moveTo(34, 20);
-             drop.cubicTo(30, 28, 30, 34, 34, 35);
-             drop.cubicTo(38, 34, 38, 28, 34, 20);
-             p.drawPath(drop);
-         }}},
-        {"italic", {{11, 13}, [](QPainter &p, const QSizeF &s) { letter(p, s, "I", false, true, false); }}},
-        {"linecolor", {{42, 43}, [](QPainter &p, const QSizeF &) {
-             p.setPen(inkPen(3));
-             p.drawLine(QPointF(5, 38), QPointF(24, 19));
-             pencil(p, QPointF(24, 19), 22, 8, QColor(245, 200, 80));
-         }}},
-        {"linepointer", {{27, 27}, [](QPainter &p, const QSizeF &) {
-             p.setPen(inkPen(2.2));
-             p.drawLine(QPointF(4, 23), QPointF(22, 5));
-             arrowHead(p, QPointF(22, 5), QPointF(4, 23), 8);
-         }}},
-        {"pen", {{42, 43}, [](QPainter &p, const QSizeF &) {
-             pencil(p, QPointF(6, 37), 40, 10, QColor(245, 200, 80));
-         }}},
-        {"pointer", {{15, 24}, [](QPainter &p, const QSizeF &) {
-             QPolygonF arrow;
-             arrow << QPointF(1.5, 1.5) << QPointF(1.5, 19) << QPointF(5.5, 15) << QPointF(8.5, 22)
-                   << QPointF(11, 21) << QPointF(8, 14) << QPointF(13.5, 14);
-             p.setPen(inkPen(1.2));
-             p.setBrush(Qt::white);
-             p.drawPolygon(arrow);
-         }}},
-        {"remove", {{24, 24}, [](QPainter &p, const QSizeF &) {
-             p.setPen(inkPen(3));
-             p.drawLine(QPointF(5, 18), QPointF(19, 18));
-         }}},
-        {"sendtoback", {{22, 22}, [](QPainter &p, const QSizeF &s) { stackedSquares(p, s, false); }}},
-        {"textpointer", {{42, 43}, [](QPainter &p, const QSizeF &s) {
-             QFont font("DejaVu Serif");
-             font.setPixelSize(34);
-             font.setBold(true);
-             p.setFont(font);
-             p.setPen(ink);
-             p.drawText(QRectF(QPointF(0, 0), s), Qt::AlignCenter, "A");
-         }}},
-        {"underline", {{11, 13}, [](QPainter &p, const QSizeF &s) { letter(p, s, "U", false, false, true); }}},
-        {"undo", {{24, 24}, [](QPainter &p, const QSizeF &) {
-             p.setPen(inkPen(2.2));
-             p.setBrush(Qt::NoBrush);
-             p.drawArc(QRectF(5, 5, 15, 14), 90 * 16, -250 * 16);
-             arrowHead(p, QPointF(12.5, 5), QPointF(17, 6.5), 5);
-         }}},
-        {"view-fullscreen", {{64, 64}, [](QPainter &p, const QSizeF &) {
-             p.setPen(inkPen(4));
-             const QList<QPair<QPointF, QPointF>> arrows = {
-                 {{8, 8}, {24, 24}}, {{56, 8}, {40, 24}}, {{8, 56}, {24, 40}}, {{56, 56}, {40, 40}}};
-             for (const auto &arrow : arrows) {
-                 p.drawLine(arrow.first, arrow.second);
-                 arrowHead(p, arrow.first, arrow.second, 10);
-             }
-         }}},
+        {"about",
+         {{24, 24},
+          [](QPainter &p, const QSizeF &) {
+              p.setPen(inkPen(2));
+              p.setBrush(Qt::NoBrush);
+              p.drawRect(QRectF(3, 5, 18, 14));
+              p.setPen(inkPen(1, accent));
+              p.drawLine(QPointF(3, 5), QPointF(21, 19));
+          }}},
+        {"attach",
+         {{24, 24},
+          [](QPainter &p, const QSizeF &) {
+              p.setPen(inkPen(1.6));
+              p.setBrush(QColor(235, 238, 242));
+              p.drawRoundedRect(QRectF(2, 3, 14, 16), 2, 2);
+              p.setBrush(Qt::white);
+              p.drawRoundedRect(QRectF(8, 7, 14, 15), 2, 2);
+              p.setPen(inkPen(1.2, accent));
+              p.drawLine(QPointF(11, 12), QPointF(19, 12));
+              p.drawLine(QPointF(11, 16), QPointF(19, 16));
+          }}},
+        {"bold",
+         {{11, 13}, [](QPainter &p, const QSizeF &s) { letter(p, s, "B", true, false, false); }}},
+        {"bringtofront",
+         {{22, 22}, [](QPainter &p, const QSizeF &s) { stackedSquares(p, s, true); }}},
+        {"clear",
+         {{24, 24},
+          [](QPainter &p, const QSizeF &) {
+              p.setPen(inkPen(1.5));
+              p.setBrush(Qt::white);
+              p.drawRect(QRectF(4, 3, 16, 18));
+              p.setPen(inkPen(2.2, warning));
+              p.drawLine(QPointF(8, 8), QPointF(16, 16));
+              p.drawLine(QPointF(16, 8), QPointF(8, 16));
+          }}},
+        {"cut",
+         {{24, 24},
+          [](QPainter &p, const QSizeF &) {
+              p.setPen(inkPen(1.8));
+              p.drawLine(QPointF(6, 2), QPointF(17, 16));
+              p.drawLine(QPointF(18, 2), QPointF(7, 16));
+              p.setBrush(Qt::NoBrush);
+              p.drawEllipse(QPointF(6, 19), 3.2, 3.2);
+              p.drawEllipse(QPointF(18, 19), 3.2, 3.2);
+          }}},
+        {"delete",
+         {{22, 22},
+          [](QPainter &p, const QSizeF &) {
+              p.setPen(inkPen(2.5, warning));
+              p.drawLine(QPointF(5, 5), QPointF(17, 17));
+              p.drawLine(QPointF(17, 5), QPointF(5, 17));
+          }}},
+        {"dialog-close",
+         {{64, 64},
+          [](QPainter &p, const QSizeF &) {
+              p.setPen(Qt::NoPen);
+              p.setBrush(warning);
+              p.drawEllipse(QRectF(4, 4, 56, 56));
+              p.setPen(inkPen(7, Qt::white));
+              p.drawLine(QPointF(22, 22), QPointF(42, 42));
+              p.drawLine(QPointF(42, 22), QPointF(22, 42));
+          }}},
+        {"edit-delete",
+         {{64, 64},
+          [](QPainter &p, const QSizeF &) {
+              p.setPen(inkPen(3));
+              p.setBrush(QColor(225, 228, 233));
+              p.drawRoundedRect(QRectF(16, 18, 32, 40), 3, 3);
+              p.drawLine(QPointF(10, 14), QPointF(54, 14));
+              p.drawRect(QRectF(26, 7, 12, 7));
+              for (qreal x : {25.0, 32.0, 39.0})
+                  p.drawLine(QPointF(x, 25), QPointF(x, 51));
+          }}},
+        {"floodfill",
+         {{42, 43},
+          [](QPainter &p, const QSizeF &) {
+              p.save();
+              p.translate(19, 22);
+              p.rotate(-30);
+              p.setPen(inkPen(2.5));
+              p.setBrush(QColor(235, 238, 242));
+              p.drawRect(QRectF(-10, -12, 20, 24));
+              p.restore();
+              p.setPen(Qt::NoPen);
+              p.setBrush(accent);
+              QPainterPath drop;
+              drop.moveTo(34, 20);
+              drop.cubicTo(30, 28, 30, 34, 34, 35);
+              drop.cubicTo(38, 34, 38, 28, 34, 20);
+              p.drawPath(drop);
+          }}},
+        {"italic",
+         {{11, 13}, [](QPainter &p, const QSizeF &s) { letter(p, s, "I", false, true, false); }}},
+        {"linecolor",
+         {{42, 43},
+          [](QPainter &p, const QSizeF &) {
+              p.setPen(inkPen(3));
+              p.drawLine(QPointF(5, 38), QPointF(24, 19));
+              pencil(p, QPointF(24, 19), 22, 8, QColor(245, 200, 80));
+          }}},
+        {"linepointer",
+         {{27, 27},
+          [](QPainter &p, const QSizeF &) {
+              p.setPen(inkPen(2.2));
+              p.drawLine(QPointF(4, 23), QPointF(22, 5));
+              arrowHead(p, QPointF(22, 5), QPointF(4, 23), 8);
+          }}},
+        {"pen",
+         {{42, 43},
+          [](QPainter &p, const QSizeF &) {
+              pencil(p, QPointF(6, 37), 40, 10, QColor(245, 200, 80));
+          }}},
+        {"pointer",
+         {{15, 24},
+          [](QPainter &p, const QSizeF &) {
+              QPolygonF arrow;
+              arrow << QPointF(1.5, 1.5) << QPointF(1.5, 19) << QPointF(5.5, 15) << QPointF(8.5, 22)
+                    << QPointF(11, 21) << QPointF(8, 14) << QPointF(13.5, 14);
+              p.setPen(inkPen(1.2));
+              p.setBrush(Qt::white);
+              p.drawPolygon(arrow);
+          }}},
+        {"remove",
+         {{24, 24},
+          [](QPainter &p, const QSizeF &) {
+              p.setPen(inkPen(3));
+              p.drawLine(QPointF(5, 18), QPointF(19, 18));
+          }}},
+        {"sendtoback",
+         {{22, 22}, [](QPainter &p, const QSizeF &s) { stackedSquares(p, s, false); }}},
+        {"textpointer",
+         {{42, 43},
+          [](QPainter &p, const QSizeF &s) {
+              QFont font("DejaVu Serif");
+              font.setPixelSize(34);
+              font.setBold(true);
+              p.setFont(font);
+              p.setPen(ink);
+              p.drawText(QRectF(QPointF(0, 0), s), Qt::AlignCenter, "A");
+          }}},
+        {"underline",
+         {{11, 13}, [](QPainter &p, const QSizeF &s) { letter(p, s, "U", false, false, true); }}},
+        {"undo",
+         {{24, 24},
+          [](QPainter &p, const QSizeF &) {
+              p.setPen(inkPen(2.2));
+              p.setBrush(Qt::NoBrush);
+              p.drawArc(QRectF(5, 5, 15, 14), 90 * 16, -250 * 16);
+              arrowHead(p, QPointF(12.5, 5), QPointF(17, 6.5), 5);
+          }}},
+        {"view-fullscreen",
+         {{64, 64},
+          [](QPainter &p, const QSizeF &) {
+              p.setPen(inkPen(4));
+              const QList<QPair<QPointF, QPointF>> arrows = {{{8, 8}, {24, 24}},
+                                                             {{56, 8}, {40, 24}},
+                                                             {{8, 56}, {24, 40}},
+                                                             {{56, 56}, {40, 40}}};
+              for (const auto &arrow : arrows) {
+                  p.drawLine(arrow.first, arrow.second);
+                  arrowHead(p, arrow.first, arrow.second, 10);
+              }
+          }}},
     };
     return all;
 }
@@ -270,7 +309,9 @@ QByteArray dibEntry(const QImage &source)
     for (int y = h - 1; y >= 0; --y) {
         const QRgb *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < w; ++x) {
-            const char bgra[4] = {char(qBlue(row[x])), char(qGreen(row[x])), char(qRed(row[x])),
+            const char bgra[4] = {char(qBlue(row[x])),
+                                  char(qGreen(row[x])),
+                                  char(qRed(row[x])),
                                   char(qAlpha(row[x]))};
             data.append(bgra, 4);
         }

@@ -68,15 +68,15 @@ void TestItemCommands::stackingRule_data()
     QTest::newRow("above 2 and 1") << ZValues{2.0, 1.0} << shapes << 2.1 << 0.0;
     QTest::newRow("below -0.5 and 0") << ZValues{-0.5, 0.0} << shapes << 0.1 << -0.6;
     QTest::newRow("below 0 and -0.5") << ZValues{0.0, -0.5} << shapes << 0.1 << -0.6;
-    QTest::newRow("list order decides: 0.25 then 0.3") << ZValues{0.25, 0.3} << shapes << 0.35
-                                                       << 0.0;
-    QTest::newRow("list order decides: 0.3 then 0.25") << ZValues{0.3, 0.25} << shapes << 0.4
-                                                       << 0.0;
+    QTest::newRow("list order decides: 0.25 then 0.3")
+        << ZValues{0.25, 0.3} << shapes << 0.35 << 0.0;
+    QTest::newRow("list order decides: 0.3 then 0.25")
+        << ZValues{0.3, 0.25} << shapes << 0.4 << 0.0;
     QTest::newRow("nothing colliding") << ZValues{} << QList<bool>{} << 0.0 << 0.0;
     QTest::newRow("only strokes and labels count for nothing")
         << ZValues{5.0, -5.0} << QList<bool>{false, false} << 0.0 << 0.0;
-    QTest::newRow("only shapes below zero, raised to zero") << ZValues{-1.0, -2.0} << shapes
-                                                            << 0.0 << -2.1;
+    QTest::newRow("only shapes below zero, raised to zero")
+        << ZValues{-1.0, -2.0} << shapes << 0.0 << -2.1;
 }
 
 void TestItemCommands::stackingRule()

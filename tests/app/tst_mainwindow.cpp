@@ -19,8 +19,8 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
-#include <QToolBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 
 namespace {
@@ -109,8 +109,7 @@ private slots:
 void TestMainWindow::constructionResult()
 {
     MainWindow window;
-    QCOMPARE(window.windowFlags(),
-             Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    QCOMPARE(window.windowFlags(), Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     QCOMPARE(int(window.windowFlags()), 0x40801);
     QVERIFY(window.testAttribute(Qt::WA_TranslucentBackground));
     QVERIFY(!window.testAttribute(Qt::WA_TransparentForMouseEvents));
@@ -283,10 +282,10 @@ void TestMainWindow::editingKeysActOnTheLabel_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("textAfter");
-    QTest::newRow("Delete removes a character") << int(Qt::Key_Delete) << int(Qt::NoModifier)
-                                                << "bc";
-    QTest::newRow("Ctrl+C copies the selected text") << int(Qt::Key_C) << int(Qt::ControlModifier)
-                                                     << "abc";
+    QTest::newRow("Delete removes a character")
+        << int(Qt::Key_Delete) << int(Qt::NoModifier) << "bc";
+    QTest::newRow("Ctrl+C copies the selected text")
+        << int(Qt::Key_C) << int(Qt::ControlModifier) << "abc";
 }
 
 void TestMainWindow::editingKeysActOnTheLabel()
@@ -348,7 +347,8 @@ void TestMainWindow::itemMenuOnShapes()
         if (shown)
             shown->close();
     });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 300),
+    QContextMenuEvent event(QContextMenuEvent::Mouse,
+                            QPoint(300, 300),
                             view->viewport()->mapToGlobal(QPoint(300, 300)));
     QApplication::sendEvent(view->viewport(), &event);
     QVERIFY(shown);
@@ -357,8 +357,13 @@ void TestMainWindow::itemMenuOnShapes()
     for (const QAction *action : shown->actions())
         entries << (action->isSeparator() ? QString("-") : action->text());
     QCOMPARE(entries,
-             QStringList({"&Borrar", "-", "Limpiar", "Enviar al frente", "Enviar al fondo",
-                          "Minimizar", "Maximizar"}));
+             QStringList({"&Borrar",
+                          "-",
+                          "Limpiar",
+                          "Enviar al frente",
+                          "Enviar al fondo",
+                          "Minimizar",
+                          "Maximizar"}));
 }
 
 void TestMainWindow::toolBox_data()
@@ -490,11 +495,16 @@ void TestMainWindow::colourMenus()
             colourButtons << button;
     }
     QCOMPARE(colourButtons.size(), 3);
-    const QStringList labels{"Semi-Transparente", "Transparente", "Negro", "Blanco",
-                             "Rojo", "azul", "Amarillo", "Verde"};
-    const QList<QColor> colours{QColor(255, 255, 255, 100), QColor(Qt::transparent),
-                                QColor(Qt::black), QColor(Qt::white), QColor(Qt::red),
-                                QColor(Qt::blue), QColor(Qt::yellow), QColor(Qt::green)};
+    const QStringList labels{
+        "Semi-Transparente", "Transparente", "Negro", "Blanco", "Rojo", "azul", "Amarillo", "Verde"};
+    const QList<QColor> colours{QColor(255, 255, 255, 100),
+                                QColor(Qt::transparent),
+                                QColor(Qt::black),
+                                QColor(Qt::white),
+                                QColor(Qt::red),
+                                QColor(Qt::blue),
+                                QColor(Qt::yellow),
+                                QColor(Qt::green)};
     const QStringList defaults{"Negro", "Blanco", "Blanco"};
     for (int b = 0; b < 3; ++b) {
         QToolButton *button = colourButtons.at(b);

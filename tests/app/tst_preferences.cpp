@@ -192,8 +192,8 @@ void TestPreferences::hostileStoredValues_data()
         {"a byte array", QByteArray("\x00\xff\x10", 3)},
         {"a rectangle", QRect(1, 2, 3, 4)},
     };
-    for (const char *key : {"font", "fontSize", "bold", "italic", "underLine", "fontColor",
-                            "fillColor", "lineColor"}) {
+    for (const char *key :
+         {"font", "fontSize", "bold", "italic", "underLine", "fontColor", "fillColor", "lineColor"}) {
         for (const auto &[name, value] : hostile)
             QTest::addRow("%s: %s", key, name) << QString(key) << value;
     }

@@ -175,8 +175,8 @@ void TestScreen::globalToScreenLocal_data()
     QTest::addColumn<QRect>("global");
     QTest::addColumn<QRect>("screen");
     QTest::addColumn<QRect>("local");
-    QTest::newRow("primary screen") << QRect(100, 100, 200, 50) << QRect(0, 0, 1280, 800)
-                                    << QRect(100, 100, 200, 50);
+    QTest::newRow("primary screen")
+        << QRect(100, 100, 200, 50) << QRect(0, 0, 1280, 800) << QRect(100, 100, 200, 50);
     QTest::newRow("second screen right of primary")
         << QRect(1380, 100, 200, 50) << QRect(1280, 0, 1024, 768) << QRect(100, 100, 200, 50);
     QTest::newRow("second screen left of primary")
@@ -197,15 +197,15 @@ void TestScreen::markedRegionIsNormalizedAndInclusive_data()
     QTest::addColumn<QPoint>("press");
     QTest::addColumn<QPoint>("release");
     QTest::addColumn<QRect>("region");
-    QTest::newRow("dragged down-right") << QPoint(100, 100) << QPoint(299, 149)
-                                        << QRect(100, 100, 200, 50);
-    QTest::newRow("dragged up-left") << QPoint(299, 149) << QPoint(100, 100)
-                                     << QRect(100, 100, 200, 50);
-    QTest::newRow("dragged down-left") << QPoint(299, 100) << QPoint(100, 149)
-                                       << QRect(100, 100, 200, 50);
+    QTest::newRow("dragged down-right")
+        << QPoint(100, 100) << QPoint(299, 149) << QRect(100, 100, 200, 50);
+    QTest::newRow("dragged up-left")
+        << QPoint(299, 149) << QPoint(100, 100) << QRect(100, 100, 200, 50);
+    QTest::newRow("dragged down-left")
+        << QPoint(299, 100) << QPoint(100, 149) << QRect(100, 100, 200, 50);
     QTest::newRow("click") << QPoint(7, 9) << QPoint(7, 9) << QRect(7, 9, 1, 1);
-    QTest::newRow("left of the primary screen") << QPoint(-50, 10) << QPoint(-10, 20)
-                                                << QRect(-50, 10, 41, 11);
+    QTest::newRow("left of the primary screen")
+        << QPoint(-50, 10) << QPoint(-10, 20) << QRect(-50, 10, 41, 11);
 }
 
 void TestScreen::markedRegionIsNormalizedAndInclusive()
@@ -278,10 +278,10 @@ void TestScreen::cutMakesAPictureAndAClipboardImage_data()
     QTest::addColumn<QPoint>("release");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QPointF>("offset");
-    QTest::newRow("dragged down-right") << QPoint(100, 100) << QPoint(299, 149) << QSize(200, 50)
-                                        << QPointF(100, 100);
-    QTest::newRow("dragged up-left") << QPoint(299, 149) << QPoint(100, 100) << QSize(200, 50)
-                                     << QPointF(100, 100);
+    QTest::newRow("dragged down-right")
+        << QPoint(100, 100) << QPoint(299, 149) << QSize(200, 50) << QPointF(100, 100);
+    QTest::newRow("dragged up-left")
+        << QPoint(299, 149) << QPoint(100, 100) << QSize(200, 50) << QPointF(100, 100);
     QTest::newRow("click") << QPoint(300, 300) << QPoint(300, 300) << QSize(1, 1)
                            << QPointF(300, 300);
 }

@@ -17,7 +17,7 @@ const QPoint formaTool(27, 232);
 const QPoint cortarTool(27, 507);
 const QPoint libreTool(27, 559);
 const QRect toolbars(0, 0, 1280, 38);
-const int panelRight = 80;   // the left panel, whose coordinates label follows the pointer
+const int panelRight = 80; // the left panel, whose coordinates label follows the pointer
 const int statusTop = 776;
 const int scrollBarsTop = 750;
 const QPoint exitButton(1259, 18);
@@ -52,7 +52,8 @@ int changesOutside(const QImage &before, const QImage &after, const QList<QRect>
     int changes = 0;
     for (int y = Layout::toolbars.bottom() + 1; y < Layout::scrollBarsTop; ++y) {
         for (int x = Layout::panelRight; x < before.width(); ++x) {
-            const bool inAllowed = std::any_of(allowed.cbegin(), allowed.cend(),
+            const bool inAllowed = std::any_of(allowed.cbegin(),
+                                               allowed.cend(),
                                                [x, y](const QRect &r) { return r.contains(x, y); });
             if (!inAllowed && !near(before.pixel(x, y), after.pixel(x, y), 8))
                 ++changes;
@@ -92,16 +93,16 @@ void TestBoardEndToEnd::initTestCase()
 
 void TestBoardEndToEnd::boardCoversTheScreen()
 {
-    QCOMPARE(session.boardGeometry(),
-             QRect(0, 0, XSession::screenWidth, XSession::screenHeight));
+    QCOMPARE(session.boardGeometry(), QRect(0, 0, XSession::screenWidth, XSession::screenHeight));
     const QImage shot = session.screenshot("started");
     // "Sistema listo" in white at the bottom-left, over the mid-tone desktop.
-    const int white = countPixels(shot, QRect(0, Layout::statusTop, 120, 24),
-                                  [](QRgb p) { return near(p, qRgb(255, 255, 255), 40); });
+    const int white = countPixels(shot, QRect(0, Layout::statusTop, 120, 24), [](QRgb p) {
+        return near(p, qRgb(255, 255, 255), 40);
+    });
     QVERIFY2(white > 30, qPrintable(QString::number(white)));
     // The toolbars paint their own opaque background.
-    QVERIFY(countPixels(shot, QRect(850, 5, 300, 25),
-                        [](QRgb p) { return qGray(p) > 200; }) > 300 * 20);
+    QVERIFY(countPixels(shot, QRect(850, 5, 300, 25), [](QRgb p) { return qGray(p) > 200; })
+            > 300 * 20);
 }
 
 void TestBoardEndToEnd::desktopShowsThroughTheBoard()
@@ -113,8 +114,8 @@ void TestBoardEndToEnd::desktopShowsThroughTheBoard()
     for (const QPoint probe : {QPoint(700, 200), QPoint(200, 650), QPoint(1100, 400)}) {
         const QRgb seen = shot.pixel(probe);
         const QRgb under = desktop.pixel(probe);
-        QVERIFY2(near(seen, under, 16), qPrintable(QString("%1 over %2").arg(seen, 0, 16)
-                                                        .arg(under, 0, 16)));
+        QVERIFY2(near(seen, under, 16),
+                 qPrintable(QString("%1 over %2").arg(seen, 0, 16).arg(under, 0, 16)));
         QVERIFY(qGray(seen) >= qGray(under));
     }
     QVERIFY(near(shot.pixel(1075, 610), qRgb(224, 128, 48), 16));
@@ -221,8 +222,7 @@ void TestBoardEndToEnd::minimizeAndRestore()
 
     session.click(Layout::stripMaximizeButton.x(), Layout::stripMaximizeButton.y());
     QTest::qWait(800);
-    QCOMPARE(session.boardGeometry(),
-             QRect(0, 0, XSession::screenWidth, XSession::screenHeight));
+    QCOMPARE(session.boardGeometry(), QRect(0, 0, XSession::screenWidth, XSession::screenHeight));
     session.screenshot("restored");
 }
 

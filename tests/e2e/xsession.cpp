@@ -134,8 +134,8 @@ bool XSession::startBoard(QString *error)
     }
     for (int attempt = 0; attempt < 100 && boardWindowId.isEmpty(); ++attempt) {
         bool ok = false;
-        const QStringList found = run("xdotool", {"search", "--onlyvisible", "--class",
-                                                  "CorvaneTaveloWindow2"},
+        const QStringList found = run("xdotool",
+                                      {"search", "--onlyvisible", "--class", "CorvaneTaveloWindow2"},
                                       &ok)
                                       .split('\n', Qt::SkipEmptyParts);
         if (ok && !found.isEmpty())
@@ -186,7 +186,9 @@ QByteArray XSession::runBinary(const QString &program, const QStringList &argume
     return output;
 }
 
-bool XSession::execute(const QString &program, const QStringList &arguments, QByteArray *output) const
+bool XSession::execute(const QString &program,
+                       const QStringList &arguments,
+                       QByteArray *output) const
 {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -216,8 +218,7 @@ QImage XSession::screenshot(const QString &saveAs) const
 
 QImage XSession::clipboardImage() const
 {
-    return QImage::fromData(runBinary("xclip",
-                                      {"-selection", "clipboard", "-t", "image/png", "-o"}),
+    return QImage::fromData(runBinary("xclip", {"-selection", "clipboard", "-t", "image/png", "-o"}),
                             "PNG")
         .convertToFormat(QImage::Format_RGB32);
 }

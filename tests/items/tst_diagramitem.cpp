@@ -195,7 +195,9 @@ void TestDiagramItem::onlyRectangleKindsSayCut()
     QFETCH(QStringList, messages);
     capturedDebug.clear();
     const QtMessageHandler previous = qInstallMessageHandler(captureDebug);
-    { const DiagramItem item(DiagramItem::DiagramType(kind), nullptr); }
+    {
+        const DiagramItem item(DiagramItem::DiagramType(kind), nullptr);
+    }
     qInstallMessageHandler(previous);
     QCOMPARE(capturedDebug, messages);
 }

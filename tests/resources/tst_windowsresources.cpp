@@ -73,8 +73,9 @@ QString versionString(const QByteArray &block, const QString &key)
         return QString("<missing>");
     const int valueWords = u16(block, keyAt - 4);
     const qsizetype valueAt = (keyAt + keyBytes.size() + 3) & ~qsizetype(3);
-    QString value = QString::fromUtf16(
-        reinterpret_cast<const char16_t *>(block.constData() + valueAt), valueWords);
+    QString value = QString::fromUtf16(reinterpret_cast<const char16_t *>(block.constData()
+                                                                          + valueAt),
+                                       valueWords);
     while (value.endsWith(QChar(0)))
         value.chop(1);
     return value;
@@ -132,7 +133,8 @@ void TestWindowsResources::iconGroupHasTheThreeImages()
         const int width = quint8(dir.at(at)) == 0 ? 256 : quint8(dir.at(at));
         const int bits = u16(dir, at + 6);
         const QString id = QString::number(u16(dir, at + 12));
-        const auto image = std::find_if(entries.cbegin(), entries.cend(),
+        const auto image = std::find_if(entries.cbegin(),
+                                        entries.cend(),
                                         [&id](const ResourceEntry &e) {
                                             return e.type == iconType && e.name == id;
                                         });
@@ -151,11 +153,16 @@ void TestWindowsResources::versionBlock_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    QTest::newRow("product name") << "ProductName" << "CorvaneTaveloWindow2";
-    QTest::newRow("original file name") << "OriginalFilename" << "CorvaneTaveloWindow2.exe";
-    QTest::newRow("file version") << "FileVersion" << "0.0.0.0";
-    QTest::newRow("product version") << "ProductVersion" << "0.0.0.0";
-    QTest::newRow("company name is empty") << "CompanyName" << "";
+    QTest::newRow("product name") << "ProductName"
+                                  << "CorvaneTaveloWindow2";
+    QTest::newRow("original file name") << "OriginalFilename"
+                                        << "CorvaneTaveloWindow2.exe";
+    QTest::newRow("file version") << "FileVersion"
+                                  << "0.0.0.0";
+    QTest::newRow("product version") << "ProductVersion"
+                                     << "0.0.0.0";
+    QTest::newRow("company name is empty") << "CompanyName"
+                                           << "";
 }
 
 void TestWindowsResources::versionBlock()
@@ -163,11 +170,20 @@ void TestWindowsResources::versionBlock()
     QFETCH(QString, key);
     QFETCH(QString, value);
     constexpr int versionType = 16;
-    const auto version = std::find_if(entries.cbegin(), entries.cend(),
-                                      [](const ResourceEntry &e) { return e.type == versionType; });
+    const auto version = std::find_if(entries.cbegin(), entries.cend(), [](const ResourceEntry &e) {
+        return e.type == versionType;
+    });
     QVERIFY(version != entries.cend());
     QVERIFY(versionString(version->data, "Translation") != "<missing>");
-    QVERIFY(version->data.contains(QByteArray("0\0" "4\0" "0\0" "9\0" "0\0" "4\0" "b\0" "0\0", 16)));
+    QVERIFY(version->data.contains(QByteArray("0\0"
+                                              "4\0"
+                                              "0\0"
+                                              "9\0"
+                                              "0\0"
+                                              "4\0"
+                                              "b\0"
+                                              "0\0",
+                                              16)));
     QCOMPARE(versionString(version->data, key), value);
 }
 

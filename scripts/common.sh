@@ -1,0 +1,32 @@
+# Shared by run.sh and test.sh: installs what is missing from Debian's packages and builds.
+set -euo pipefail
+
+project_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+board_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
+                fonts-dejavu-core fonts-dejavu-extra)
+test_packages=(xvfb x11-utils openbox xcompmgr xdotool xclip imagemagick
+               binutils-mingw-w64-x86-64)
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+# build <folder> [cmake options...]
+build() {
+    local folder="$1"
+    shift
+    cmake -S "$project_root" -B "$project_root/$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$project_root/$folder" --parallel "$(nproc)"
+}

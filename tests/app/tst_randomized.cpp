@@ -1,0 +1,373 @@
+#include "app/mainwindow.h"
+#include "items/diagramitempixmap.h"
+#include "items/diagramtextitem.h"
+#include "items/diagramview.h"
+#include "scene/diagramscene.h"
+#include "testsupport.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QGraphicsLineItem>
+#include <QMenu>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+
+int stepsPerSeed()
+{
+    bool ok = false;
+    const int steps = qEnvironmentVariableIntValue("TAVELO_RANDOM_STEPS", &ok);
+    return ok && steps > 0 ? steps : 1500;
+}
+
+bool tracing()
+{
+    return qEnvironmentVariableIsSet("TAVELO_RANDOM_TRACE");
+}
+
+// Plays a user who does anything the board offers, in any order, and checks after every step
+// that the scene's references and handles are still sound.
+class Monkey
+{
+public:
+    Monkey(MainWindow &window, quint32 seed)
+        : window(window)
+        , scene(window.findChild<DiagramScene *>())
+        , view(window.findChild<diagramview *>())
+        , rng(seed)
+    {
+        for (QAction *action : window.findChildren<QAction *>()) {
+            if (!action->text().isEmpty() && !action->isSeparator() && action->text() != "Salir"
+                && action->text() != "A&bout")
+                actions << action;
+        }
+        for (QButtonGroup *group : window.findChildren<QButtonGroup *>())
+            (group->button(10) ? toolButtons : pointerButtons) = group->buttons();
+        for (QToolButton *button : window.findChildren<QToolButton *>()) {
+            if (button->menu())
+                colourButtons << button;
+        }
+        fontCombo = window.findChild<QFontComboBox *>();
+        for (QComboBox *box : window.findChildren<QComboBox *>()) {
+            if (box != fontCombo && box->isEditable())
+                sizeCombo = box;
+            else if (box != fontCombo)
+                zoomCombo = box;
+        }
+        maximizeButton = window.findChild<QPushButton *>("maximizeButton");
+    }
+
+    QString run(int steps)
+    {
+        for (step = 0; step < steps; ++step) {
+            const QString done = randomStep(/*allowCapture=*/true);
+            if (tracing())
+                qInfo("step %d: %s", step, qPrintable(done));
+            const QString broken = invariantsBroken();
+            if (!broken.isEmpty())
+                return QString("step %1 (%2): %3").arg(step).arg(done, broken);
+        }
+        return QString();
+    }
+
+    QString randomStep(bool allowCapture)
+    {
+        if (maximizeButton->isVisible()) // shrunk to the strip: only its button is there
+            return percent(30) ? (maximizeButton->click(), QString("restore")) : QString("idle");
+
+        const int choice = int(rng.bounded(100));
+        if (choice < 40)
+            return pointerStep();
+        if (choice < 48)
+            return typeSomething();
+        if (choice < 56)
+            return clickButton(toolButtons, "tool");
+        if (choice < 60)
+            return clickButton(pointerButtons, "pointer");
+        if (choice < 75)
+            return triggerAction();
+        if (choice < 82)
+            return pickColour();
+        if (choice < 88)
+            return changeFont();
+        if (choice < 92)
+            return changeZoom();
+        if (choice < 96)
+            return changeFocus();
+        // A capture waits a whole second, so it comes rarely.
+        if (allowCapture && choice < 97 && percent(20))
+            return captureWithEventsMeanwhile();
+        return doubleClick();
+    }
+
+    QString invariantsBroken() const
+    {
+        const QList<QGraphicsItem *> &handles = scene->vertexHandles();
+        // Hiding the handles keeps the last points; while handles stand, each has its point.
+        if (!handles.isEmpty() && handles.size() != scene->vertexHandlePoints().size())
+            return "handles and handle points differ in length";
+        for (const QGraphicsItem *handle : handles) {
+            if (handle->scene() != scene)
+                return "a handle is not in the scene";
+        }
+        const DiagramItem *owner = scene->shapeWithHandles();
+        if (!handles.isEmpty() && (!owner || owner->scene() != scene))
+            return "handles stand on a shape that is not in the scene";
+        if (scene->activeShape() && scene->activeShape()->scene() != scene)
+            return "the current shape is not in the scene";
+        if (scene->lineBeingDrawn() && scene->lineBeingDrawn()->scene() != scene)
+            return "the line in progress is not in the scene";
+        if (scene->newestCutPicture() && scene->newestCutPicture()->scene() != scene)
+            return "the newest picture is not in the scene";
+        const int mode = int(scene->currentMode());
+        if (mode < DiagramScene::InsertItem || mode > DiagramScene::DrawRect)
+            return QString("mode %1 is not a mode").arg(mode);
+        for (const QGraphicsItem *item : scene->items()) {
+            const auto *label = qgraphicsitem_cast<const DiagramTextItem *>(item);
+            if (label && label->toPlainText().isEmpty() && !label->hasFocus()
+                && label->textInteractionFlags() == Qt::NoTextInteraction)
+                return "an empty label survived losing focus";
+        }
+        return QString();
+    }
+
+private:
+    bool percent(int chance) { return int(rng.bounded(100)) < chance; }
+
+    template<typename T>
+    T *pick(const QList<T *> &list)
+    {
+        return list.isEmpty() ? nullptr : list.at(int(rng.bounded(int(list.size()))));
+    }
+
+    QPointF randomTarget()
+    {
+        const QList<QGraphicsItem *> items = scene->items();
+        const int where = int(rng.bounded(100));
+        if (where < 30 && !scene->vertexHandles().isEmpty())
+            return pick(scene->vertexHandles())->boundingRect().center();
+        if (where < 60 && !items.isEmpty())
+            return pick(items)->sceneBoundingRect().center();
+        if (where < 65) // beyond the board's edges
+            return QPointF(rng.bounded(-300, 3000), rng.bounded(-300, 2000));
+        return QPointF(rng.bounded(0, 1200), rng.bounded(0, 700));
+    }
+
+    void sendMouse(QEvent::Type type, const QPointF &scenePos, Qt::MouseButton button)
+    {
+        QWidget *viewport = view->viewport();
+        const QPointF local = view->mapFromScene(scenePos);
+        QMouseEvent event(type, local, viewport->mapToGlobal(local), button, held, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    }
+
+    QString pointerStep()
+    {
+        const QPointF at = randomTarget();
+        if (held == Qt::NoButton || percent(10)) {
+            const int which = int(rng.bounded(10));
+            const Qt::MouseButton button = which < 8   ? Qt::LeftButton
+                                           : which < 9 ? Qt::RightButton
+                                                       : Qt::MiddleButton;
+            held = button;
+            sendMouse(QEvent::MouseButtonPress, at, button);
+            return "press";
+        }
+        if (percent(70)) {
+            for (int i = int(rng.bounded(1, 6)); i > 0; --i)
+                sendMouse(QEvent::MouseMove, at + QPointF(i * 3, i * 2), Qt::NoButton);
+            return "move";
+        }
+        const Qt::MouseButton button = held;
+        held = Qt::NoButton;
+        sendMouse(QEvent::MouseButtonRelease, at, button);
+        return "release";
+    }
+
+    QString doubleClick()
+    {
+        const QPointF at = randomTarget();
+        held = Qt::LeftButton;
+        sendMouse(QEvent::MouseButtonPress, at, Qt::LeftButton);
+        held = Qt::NoButton;
+        sendMouse(QEvent::MouseButtonRelease, at, Qt::LeftButton);
+        held = Qt::LeftButton;
+        sendMouse(QEvent::MouseButtonDblClick, at, Qt::LeftButton);
+        held = Qt::NoButton;
+        sendMouse(QEvent::MouseButtonRelease, at, Qt::LeftButton);
+        return "double-click";
+    }
+
+    QString typeSomething()
+    {
+        QWidget *target = percent(80) ? view->viewport() : QApplication::focusWidget();
+        if (!target)
+            target = view->viewport();
+        static const QList<Qt::Key> keys{Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,
+                                         Qt::Key_End, Qt::Key_Return, Qt::Key_Left};
+        if (percent(50)) {
+            QTest::keyClicks(target, QString("ab c").left(int(rng.bounded(1, 5))));
+            return "type text";
+        }
+        const Qt::KeyboardModifiers modifiers = percent(30) ? Qt::ControlModifier
+                                                            : Qt::NoModifier;
+        QTest::keyClick(target, keys.at(int(rng.bounded(int(keys.size())))), modifiers);
+        return "type key";
+    }
+
+    QString clickButton(const QList<QAbstractButton *> &buttons, const char *what)
+    {
+        if (QAbstractButton *button = pick(buttons))
+            button->click();
+        return what;
+    }
+
+    QString triggerAction()
+    {
+        QAction *action = pick(actions);
+        if (action->text() == "Copiar")
+            return "copy skipped";
+        action->trigger();
+        return action->text();
+    }
+
+    QString pickColour()
+    {
+        QToolButton *button = pick(colourButtons);
+        if (percent(30)) {
+            button->click();
+            return "colour button";
+        }
+        pick(button->menu()->actions())->trigger();
+        return "colour entry";
+    }
+
+    QString changeFont()
+    {
+        if (percent(40)) {
+            static const QStringList sizes{"", "8", "12", "64", "2", "999", "x", "-3", "28"};
+            sizeCombo->setEditText(sizes.at(int(rng.bounded(int(sizes.size())))));
+            return "font size";
+        }
+        fontCombo->setCurrentIndex(int(rng.bounded(qMax(1, fontCombo->count()))));
+        return "font family";
+    }
+
+    QString changeZoom()
+    {
+        zoomCombo->setCurrentIndex(int(rng.bounded(zoomCombo->count())));
+        return "zoom";
+    }
+
+    QString changeFocus()
+    {
+        if (percent(50))
+            fontCombo->setFocus();
+        else
+            view->setFocus();
+        return "focus";
+    }
+
+    QString captureWithEventsMeanwhile()
+    {
+        // The capture waits a second with the event loop running: the user goes on meanwhile,
+        // and may ask for another capture.
+        QString meanwhile;
+        QTimer::singleShot(200, &window, [this, &meanwhile] {
+            for (int i = 0; i < 4; ++i)
+                meanwhile += randomStep(/*allowCapture=*/false) + ", ";
+            meanwhile += invariantsBroken();
+            for (QAction *action : actions) {
+                if (action->text() == "Copiar")
+                    action->trigger();
+            }
+        });
+        for (QAction *action : actions) {
+            if (action->text() == "Copiar")
+                action->trigger();
+        }
+        return "capture (meanwhile " + meanwhile + ")";
+    }
+
+    MainWindow &window;
+    DiagramScene *scene;
+    diagramview *view;
+    QRandomGenerator rng;
+    QList<QAction *> actions;
+    QList<QAbstractButton *> toolButtons;
+    QList<QAbstractButton *> pointerButtons;
+    QList<QToolButton *> colourButtons;
+    QFontComboBox *fontCombo = nullptr;
+    QComboBox *sizeCombo = nullptr;
+    QComboBox *zoomCombo = nullptr;
+    QPushButton *maximizeButton = nullptr;
+    Qt::MouseButton held = Qt::NoButton;
+    int step = 0;
+};
+
+} // namespace
+
+class TestRandomized : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomSession_data();
+    void randomSession();
+};
+
+void TestRandomized::randomSession_data()
+{
+    QTest::addColumn<quint32>("seed");
+    bool ok = false;
+    const quint32 chosen = quint32(qEnvironmentVariableIntValue("TAVELO_RANDOM_SEED", &ok));
+    if (ok) {
+        QTest::addRow("seed %u", chosen) << chosen;
+        return;
+    }
+    for (quint32 seed : {1u, 2u, 3u, 20261208u})
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+void TestRandomized::randomSession()
+{
+    QFETCH(quint32, seed);
+    // Context menus and message boxes run loops of their own; close them as soon as they open.
+    QTimer closer;
+    closer.setInterval(1);
+    connect(&closer, &QTimer::timeout, [] {
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    closer.start();
+
+    QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type,
+                                                          const QMessageLogContext &,
+                                                          const QString &message) {
+        if (type == QtFatalMsg)
+            std::abort();
+        if (type == QtCriticalMsg || (type == QtWarningMsg && tracing()))
+            fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    MainWindow window;
+    Monkey monkey(window, seed);
+    const int steps = stepsPerSeed();
+    const QString failure = monkey.run(steps);
+    qInstallMessageHandler(previous);
+    QVERIFY2(failure.isEmpty(), qPrintable(QString("seed %1, %2").arg(seed).arg(failure)));
+    qInfo("seed %u: %d steps, invariants held", seed, steps);
+}
+
+TAVELO_TEST_MAIN(TestRandomized)
+#include "tst_randomized.moc"

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QApplication>
+#include <QGraphicsView>
+#include <QMouseEvent>
+
+// Sends a view's viewport the mouse events a person makes, at the viewport points of the given
+// scene positions, so the scene sees them exactly as it does in the program.
+class ViewDriver
+{
+public:
+    explicit ViewDriver(QGraphicsView *view)
+        : view(view)
+    {}
+
+    void press(const QPointF &scenePos, Qt::MouseButton button = Qt::LeftButton)
+    {
+        held = button;
+        send(QEvent::MouseButtonPress, scenePos, button, held);
+    }
+
+    void move(const QPointF &scenePos) { send(QEvent::MouseMove, scenePos, Qt::NoButton, held); }
+
+    void release(const QPointF &scenePos)
+    {
+        const Qt::MouseButton button = held;
+        held = Qt::NoButton;
+        send(QEvent::MouseButtonRelease, scenePos, button, Qt::NoButton);
+    }
+
+    // Press at the first point, move through the others, release at the last; a path of one
+    // point is a click.
+    void drag(const QList<QPointF> &path, Qt::MouseButton button = Qt::LeftButton)
+    {
+        press(path.first(), button);
+        for (qsizetype i = 1; i < path.size(); ++i)
+            move(path.at(i));
+        release(path.last());
+    }
+
+private:
+    void send(QEvent::Type type, const QPointF &scenePos, Qt::MouseButton button,
+              Qt::MouseButtons buttons)
+    {
+        QWidget *viewport = view->viewport();
+        const QPointF local = view->mapFromScene(scenePos);
+        QMouseEvent event(type, local, viewport->mapToGlobal(local), button, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    }
+
+    QGraphicsView *view;
+    Qt::MouseButton held = Qt::NoButton;
+};
