@@ -38,7 +38,13 @@ DiagramItem::DiagramItem(DiagramType diagramType, QMenu *contextMenu, QGraphicsI
     setCacheMode(DeviceCoordinateCache);
 }
 
-DiagramItem::~DiagramItem() = default;
+DiagramItem::~DiagramItem()
+{
+    // Give up focus while the item is whole: the toolkit's own focus-out during destruction
+    // would build a fresh item cache that nothing frees any more.
+    if (hasFocus())
+        clearFocus();
+}
 
 void DiagramItem::buildOutline()
 {

@@ -14,7 +14,16 @@ class DiagramItem : public ReportsRemoval<QGraphicsPolygonItem>
 {
 public:
     enum { Type = UserType + 15 };
-    enum DiagramType { Square, Diamond, RoundedRect, Parallelogram, Freehand, CutRect, FreeRect };
+    // A fixed underlying type: any int is a valid value, and unknown kinds fall back.
+    enum DiagramType : int {
+        Square,
+        Diamond,
+        RoundedRect,
+        Parallelogram,
+        Freehand,
+        CutRect,
+        FreeRect
+    };
 
     DiagramItem(DiagramType diagramType, QMenu *contextMenu, QGraphicsItem *parent = nullptr);
     ~DiagramItem() override;

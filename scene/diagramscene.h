@@ -26,7 +26,16 @@ class DiagramScene : public QGraphicsScene, public ItemRemovalListener
     Q_OBJECT
 
 public:
-    enum Mode { InsertItem, InsertLine, InsertText, MoveItem, DrawFreehand, CutRegion, DrawRect };
+    // A fixed underlying type: any int may be stored, and unknown values act as MoveItem.
+    enum Mode : int {
+        InsertItem,
+        InsertLine,
+        InsertText,
+        MoveItem,
+        DrawFreehand,
+        CutRegion,
+        DrawRect
+    };
     Q_ENUM(Mode)
 
     DiagramScene(QMenu *itemMenu, QObject *parent);

@@ -2,7 +2,6 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 namespace {
 
@@ -13,14 +12,25 @@ struct ResourceEntry
     QByteArray data;
 };
 
+template<typename T>
+T littleEndianAt(const QByteArray &bytes, qsizetype at)
+{
+    if (at < 0 || at + qsizetype(sizeof(T)) > bytes.size())
+        return T(0);
+    T value = 0;
+    for (qsizetype i = qsizetype(sizeof(T)) - 1; i >= 0; --i)
+        value = T(value << 8) | T(quint8(bytes.at(at + i)));
+    return value;
+}
+
 quint32 u32(const QByteArray &bytes, qsizetype at)
 {
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
+    return littleEndianAt<quint32>(bytes, at);
 }
 
 quint16 u16(const QByteArray &bytes, qsizetype at)
 {
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
+    return littleEndianAt<quint16>(bytes, at);
 }
 
 // A type or name field: 0xFFFF followed by an id, or a NUL-terminated UTF-16 string.
@@ -71,8 +81,10 @@ QString versionString(const QByteArray &block, const QString &key)
         keyAt = block.indexOf(keyBytes, keyAt + 1);
     if (keyAt < 6)
         return QString("<missing>");
-    const int valueWords = u16(block, keyAt - 4);
     const qsizetype valueAt = (keyAt + keyBytes.size() + 3) & ~qsizetype(3);
+    const int valueWords = qMin<qsizetype>(u16(block, keyAt - 4), (block.size() - valueAt) / 2);
+    if (valueWords < 0)
+        return QString("<missing>");
     QString value = QString::fromUtf16(reinterpret_cast<const char16_t *>(block.constData()
                                                                           + valueAt),
                                        valueWords);
@@ -141,7 +153,7 @@ void TestWindowsResources::iconGroupHasTheThreeImages()
         QVERIFY(image != entries.cend());
         imageBySize.insert(width, {bits, image->data.startsWith("\x89PNG")});
         if (!image->data.startsWith("\x89PNG"))
-            QCOMPARE(qFromLittleEndian<qint32>(image->data.constData() + 4), width);
+            QCOMPARE(qint32(u32(image->data, 4)), width);
     }
     QCOMPARE(imageBySize.keys(), QList<int>({16, 32, 256}));
     QCOMPARE(imageBySize.value(16), qMakePair(32, false));
