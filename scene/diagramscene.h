@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QGraphicsScene>
 #include <QList>
+#include <QPen>
 #include <QPointer>
 
 class DiagramTextItem;
@@ -86,6 +87,7 @@ protected:
 
 private:
     QPen linePen(qreal width) const;
+    const QPen &strokePen();
     QGraphicsItem *firstSelectedItem() const;
     DiagramItem *firstSelectedShape() const;
 
@@ -136,4 +138,6 @@ private:
     DiagramItem *handleOwner = nullptr; // the shape the handles stand on, if any
     DiagramItem *cutMarker = nullptr;   // the marking rectangle of the cut being dragged
     bool cutGestureActive = false;      // a cut press has been seen and its release not yet
+    bool handlingMove = false;          // a pointer move is being handled
+    QPen sharedStrokePen; // the pen of dots and strokes, rebuilt when the line colour changes
 };

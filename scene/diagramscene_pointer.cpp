@@ -4,11 +4,13 @@
 
 #include "app/mainwindow.h"
 #include "items/diagramtextitem.h"
+#include "items/strokeitem.h"
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainterPath>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -146,6 +148,13 @@ bool DiagramScene::grabHandleAt(const QPointF &pos)
 
 void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 {
+    // A label being edited scrolls the view to keep its cursor visible, and the view replays
+    // the pointer after scrolling, which moves the cursor again: a move that arrives while one
+    // is handled is such a replay, and answering it could go on without end.
+    if (handlingMove)
+        return;
+    const QScopedValueRollback<bool> handling(handlingMove, true);
+
     const QPointF pos = event->scenePos();
     const bool leftHeld = event->buttons() & Qt::LeftButton;
     if (mode == DrawFreehand && leftHeld) {
@@ -182,7 +191,15 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 void DiagramScene::extendStroke(const QPointF &pos)
 {
     penPoints.append(pos.toPoint());
-    addLine(QLineF(pos, pos), linePen(penWidth));
+    addLine(QLineF(pos, pos), strokePen());
+}
+
+const QPen &DiagramScene::strokePen()
+{
+    // Every dot and stroke of one colour shares one pen.
+    if (sharedStrokePen.color() != lineColor || sharedStrokePen.widthF() != penWidth)
+        sharedStrokePen = linePen(penWidth);
+    return sharedStrokePen;
 }
 
 void DiagramScene::reportCoordinates(const QPointF &pos)
@@ -242,9 +259,7 @@ void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 
 void DiagramScene::finishStroke()
 {
-    QPainterPath path;
-    path.addPolygon(QPolygonF(QPolygon(penPoints)));
-    addPath(path, linePen(penWidth), QBrush());
+    addItem(new StrokeItem(QPolygonF(QPolygon(penPoints)), strokePen()));
     penPoints.clear();
 }
 

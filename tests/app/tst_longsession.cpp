@@ -75,7 +75,9 @@ void TestLongSession::clearingReturnsToTheBaseline()
         afterClear << residentBytes();
     }
     qInfo("resident after clearing: baseline %lld KiB, rounds %lld / %lld / %lld KiB",
-          baseline / 1024, afterClear.at(0) / 1024, afterClear.at(1) / 1024,
+          baseline / 1024,
+          afterClear.at(0) / 1024,
+          afterClear.at(1) / 1024,
           afterClear.at(2) / 1024);
 #ifndef TAVELO_SANITIZE_BUILD
     // A leak of even 100 bytes per stroke would add about 1 MiB per round.

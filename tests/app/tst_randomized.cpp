@@ -212,14 +212,17 @@ private:
         QWidget *target = percent(80) ? view->viewport() : QApplication::focusWidget();
         if (!target)
             target = view->viewport();
-        static const QList<Qt::Key> keys{Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,
-                                         Qt::Key_End, Qt::Key_Return, Qt::Key_Left};
+        static const QList<Qt::Key> keys{Qt::Key_Backspace,
+                                         Qt::Key_Delete,
+                                         Qt::Key_Home,
+                                         Qt::Key_End,
+                                         Qt::Key_Return,
+                                         Qt::Key_Left};
         if (percent(50)) {
             QTest::keyClicks(target, QString("ab c").left(int(rng.bounded(1, 5))));
             return "type text";
         }
-        const Qt::KeyboardModifiers modifiers = percent(30) ? Qt::ControlModifier
-                                                            : Qt::NoModifier;
+        const Qt::KeyboardModifiers modifiers = percent(30) ? Qt::ControlModifier : Qt::NoModifier;
         QTest::keyClick(target, keys.at(int(rng.bounded(int(keys.size())))), modifiers);
         return "type key";
     }
@@ -352,14 +355,13 @@ void TestRandomized::randomSession()
     });
     closer.start();
 
-    QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type,
-                                                          const QMessageLogContext &,
-                                                          const QString &message) {
-        if (type == QtFatalMsg)
-            std::abort();
-        if (type == QtCriticalMsg || (type == QtWarningMsg && tracing()))
-            fprintf(stderr, "%s\n", qPrintable(message));
-    });
+    QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &, const QString &message) {
+            if (type == QtFatalMsg)
+                std::abort();
+            if (type == QtCriticalMsg || (type == QtWarningMsg && tracing()))
+                fprintf(stderr, "%s\n", qPrintable(message));
+        });
     MainWindow window;
     Monkey monkey(window, seed);
     const int steps = stepsPerSeed();

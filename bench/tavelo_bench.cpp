@@ -1,0 +1,379 @@
+// Measures the board at growing sizes: empty, then 100, 1,000 and 10,000 finished strokes of
+// 1,000 points crossing the whole board, each with its dots. Every figure is also given as a
+// ratio measured in the same run: against the empty board, and for the full repaint against
+// drawing the same content with a plain QPainter.
+//
+// tavelo_bench [--sizes 0,100,1000,10000] [--out table.csv]
+// tavelo_bench --startup-probe board|bare   (used by the start-up measurement)
+#include "app/mainwindow.h"
+#include "items/diagramview.h"
+#include "scene/diagramscene.h"
+#include "scenedriver.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <malloc.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int boardWidth = 1920;
+constexpr int boardHeight = 1080;
+constexpr int pointsPerStroke = 1000;
+
+qint64 residentBytes()
+{
+    malloc_trim(0);
+    QFile statm("/proc/self/statm");
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
+}
+
+// The points of stroke 'index': from the left edge to the right one, wandering over the height.
+QList<QPointF> strokePoints(int index)
+{
+    QList<QPointF> points;
+    points.reserve(pointsPerStroke);
+    const double phase = index * 0.7;
+    for (int i = 0; i < pointsPerStroke; ++i) {
+        const double t = double(i) / (pointsPerStroke - 1);
+        const double y = boardHeight / 2.0
+                         + (boardHeight / 2.0 - 10) * std::sin(phase + t * 6.28318 * 1.5);
+        points << QPointF(5 + t * (boardWidth - 10), y);
+    }
+    return points;
+}
+
+// Median of 'repeats' timings of 'work', in microseconds.
+double medianMicroseconds(int repeats, const std::function<void()> &work)
+{
+    std::vector<double> samples;
+    samples.reserve(repeats);
+    for (int i = 0; i < repeats; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        samples.push_back(timer.nsecsElapsed() / 1000.0);
+    }
+    std::nth_element(samples.begin(), samples.begin() + repeats / 2, samples.end());
+    return samples[repeats / 2];
+}
+
+struct Row
+{
+    QString metric;
+    int strokes;
+    double value;
+    QString unit;
+    double ratio; // against the empty board or the named floor
+    QString against;
+};
+
+class Board
+{
+public:
+    Board()
+    {
+        window.resize(boardWidth, boardHeight);
+        scene = window.findChild<DiagramScene *>();
+        view = window.findChild<diagramview *>();
+        QApplication::processEvents();
+        scene->setSceneRect(0, 0, boardWidth, boardHeight);
+    }
+
+    void addStrokes(int count)
+    {
+        SceneDriver pen(scene);
+        scene->setMode(DiagramScene::DrawFreehand);
+        for (int i = 0; i < count; ++i) {
+            const QList<QPointF> points = strokePoints(strokes + i);
+            pen.press(points.first());
+            for (const QPointF &point : points)
+                pen.move(point);
+            pen.release(points.last());
+        }
+        strokes += count;
+        settle();
+    }
+
+    void settle()
+    {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+
+    void sendToViewport(QEvent::Type type,
+                        const QPointF &scenePos,
+                        Qt::MouseButton button,
+                        Qt::MouseButtons buttons)
+    {
+        QWidget *viewport = view->viewport();
+        const QPointF local = view->mapFromScene(scenePos);
+        QMouseEvent event(type, local, viewport->mapToGlobal(local), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    }
+
+    QMainWindow &mainWindow() { return window; }
+
+    MainWindow window;
+    DiagramScene *scene = nullptr;
+    diagramview *view = nullptr;
+    int strokes = 0;
+};
+
+double penMove(Board &board)
+{
+    board.scene->setMode(DiagramScene::DrawFreehand);
+    const QPointF start(boardWidth / 2.0, boardHeight / 2.0);
+    board.sendToViewport(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    int step = 0;
+    const double us = medianMicroseconds(200, [&] {
+        const QPointF at = start + QPointF((step % 40) * 2.0, (step / 40) % 40 * 2.0);
+        ++step;
+        board.sendToViewport(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        QApplication::processEvents(); // the repaint the new dot asks for
+    });
+    board.sendToViewport(QEvent::MouseButtonRelease, start, Qt::LeftButton, Qt::NoButton);
+    board.settle();
+    return us;
+}
+
+double press(Board &board, DiagramScene::Mode mode)
+{
+    board.scene->setMode(mode);
+    const QPointF at(boardWidth / 2.0 + 3, boardHeight / 2.0 + 3);
+    const double us = medianMicroseconds(100, [&] {
+        board.sendToViewport(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    });
+    board.sendToViewport(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    board.settle();
+    return us;
+}
+
+double shapeDrag(Board &board)
+{
+    auto *shape = new DiagramItem(DiagramItem::Square, nullptr);
+    board.scene->addItem(shape);
+    shape->setPos(300, 300);
+    board.scene->setMode(DiagramScene::MoveItem);
+    board.sendToViewport(QEvent::MouseButtonPress,
+                         QPointF(300, 300),
+                         Qt::LeftButton,
+                         Qt::LeftButton);
+    int step = 0;
+    const double us = medianMicroseconds(100, [&] {
+        const QPointF at(300 + (step % 50) * 3.0, 300 + (step % 7) * 2.0);
+        ++step;
+        board.sendToViewport(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        QApplication::processEvents();
+    });
+    board.sendToViewport(QEvent::MouseButtonRelease,
+                         QPointF(300, 300),
+                         Qt::LeftButton,
+                         Qt::NoButton);
+    delete shape;
+    board.settle();
+    return us;
+}
+
+double fullRepaint(Board &board)
+{
+    QImage target(boardWidth, boardHeight, QImage::Format_ARGB32_Premultiplied);
+    return medianMicroseconds(5, [&] {
+        target.fill(Qt::transparent);
+        QPainter painter(&target);
+        board.scene->render(&painter, QRectF(target.rect()), board.scene->sceneRect());
+    });
+}
+
+// The floor for the same content: the polylines and their dots, straight into an image.
+double plainPainterFloor(int strokes)
+{
+    QImage target(boardWidth, boardHeight, QImage::Format_ARGB32_Premultiplied);
+    std::vector<QPolygonF> lines;
+    for (int i = 0; i < strokes; ++i)
+        lines.emplace_back(strokePoints(i));
+    const QPen pen(QBrush(Qt::black, Qt::SolidPattern),
+                   5,
+                   Qt::SolidLine,
+                   Qt::SquareCap,
+                   Qt::BevelJoin);
+    return medianMicroseconds(5, [&] {
+        target.fill(Qt::transparent);
+        QPainter painter(&target);
+        painter.setPen(pen);
+        for (const QPolygonF &line : lines) {
+            for (const QPointF &point : line)
+                painter.drawLine(QLineF(point, point));
+            painter.drawPolyline(line);
+        }
+    });
+}
+
+// Process start to the first painted frame, for the board and for a bare main window.
+double startupMilliseconds(const QString &program, const QString &which)
+{
+    std::vector<double> samples;
+    for (int i = 0; i < 5; ++i) {
+        QProcess probe;
+        QElapsedTimer timer;
+        timer.start();
+        probe.start(program, {"--startup-probe", which});
+        probe.waitForReadyRead(30000);
+        samples.push_back(timer.nsecsElapsed() / 1e6);
+        probe.waitForFinished(30000);
+    }
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+class FirstPaint : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !reported) {
+            reported = true;
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    std::puts("painted");
+                    std::fflush(stdout);
+                    QApplication::quit();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+    bool reported = false;
+};
+
+int startupProbe(int argc, char *argv[], const QString &which)
+{
+    QApplication app(argc, argv);
+    FirstPaint watcher;
+    app.installEventFilter(&watcher);
+    std::unique_ptr<QMainWindow> window;
+    if (which == "board") {
+        window = std::make_unique<MainWindow>();
+    } else {
+        window = std::make_unique<QMainWindow>();
+        window->showMaximized();
+    }
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    Q_INIT_RESOURCE(resources);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 3 && QByteArray(argv[1]) == "--startup-probe")
+        return startupProbe(argc, argv, QString::fromLocal8Bit(argv[2]));
+
+    QApplication app(argc, argv);
+    QStringList arguments = app.arguments();
+    QList<int> sizes{0, 100, 1000, 10000};
+    QString out = "bench-results.csv";
+    for (int i = 1; i + 1 < arguments.size(); ++i) {
+        if (arguments.at(i) == "--sizes") {
+            sizes.clear();
+            for (const QString &size : arguments.at(i + 1).split(','))
+                sizes << size.toInt();
+        } else if (arguments.at(i) == "--out") {
+            out = arguments.at(i + 1);
+        }
+    }
+
+    QList<Row> rows;
+    Board board;
+    QMap<QString, double> empty;
+    auto record = [&](const QString &metric, double value, const QString &unit) {
+        if (board.strokes == 0)
+            empty[metric] = value;
+        const double ratio = empty.value(metric) > 0 ? value / empty.value(metric) : 1.0;
+        rows << Row{metric, board.strokes, value, unit, ratio, "empty board"};
+        std::printf("%-22s %6d strokes  %12.1f %s  x%.2f of empty\n",
+                    qPrintable(metric),
+                    board.strokes,
+                    value,
+                    qPrintable(unit),
+                    ratio);
+        std::fflush(stdout);
+    };
+
+    for (int size : sizes) {
+        const qint64 before = residentBytes();
+        const int added = size - board.strokes;
+        if (added > 0) {
+            QElapsedTimer building;
+            building.start();
+            board.addStrokes(added);
+            std::printf("built %d strokes in %.1f s\n", board.strokes, building.elapsed() / 1000.0);
+            const qint64 grown = residentBytes() - before;
+            rows << Row{"memory per stroke", board.strokes, double(grown) / added, "bytes", 1.0, "-"};
+            rows << Row{"memory per pen move",
+                        board.strokes,
+                        double(grown) / (added * double(pointsPerStroke)),
+                        "bytes",
+                        1.0,
+                        "-"};
+            std::printf(
+                "memory                 %6d strokes  %12.0f bytes per stroke, %.0f per move\n",
+                board.strokes,
+                double(grown) / added,
+                double(grown) / (added * double(pointsPerStroke)));
+        }
+        record("pen move", penMove(board), "us");
+        record("press (pen)", press(board, DiagramScene::DrawFreehand), "us");
+        record("press (move)", press(board, DiagramScene::MoveItem), "us");
+        record("shape drag", shapeDrag(board), "us");
+        const double repaint = fullRepaint(board);
+        record("full repaint", repaint, "us");
+        const double floor = plainPainterFloor(board.strokes);
+        rows << Row{"full repaint vs floor",
+                    board.strokes,
+                    repaint / 1000.0,
+                    "ms",
+                    floor > 0 ? repaint / floor : 1.0,
+                    "plain QPainter"};
+        std::printf("full repaint vs floor  %6d strokes  x%.2f of plain QPainter (%.1f ms)\n",
+                    board.strokes,
+                    floor > 0 ? repaint / floor : 1.0,
+                    floor / 1000.0);
+    }
+
+    const double boardStart = startupMilliseconds(arguments.first(), "board");
+    const double bareStart = startupMilliseconds(arguments.first(), "bare");
+    rows << Row{"start-up", 0, boardStart, "ms", boardStart / bareStart, "bare main window"};
+    std::printf("start-up               board %.1f ms, bare window %.1f ms, x%.2f\n",
+                boardStart,
+                bareStart,
+                boardStart / bareStart);
+
+    QFile file(out);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return 1;
+    QTextStream csv(&file);
+    csv << "metric,strokes,value,unit,ratio,against\n";
+    for (const Row &row : rows)
+        csv << row.metric << ',' << row.strokes << ',' << row.value << ',' << row.unit << ','
+            << row.ratio << ',' << row.against << '\n';
+    return 0;
+}

@@ -1,0 +1,135 @@
+#include "strokeitem.h"
+
+#include <QPainter>
+#include <QPen>
+#include <QStyleOptionGraphicsItem>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr qreal cellSize = 64;
+
+quint64 cellKey(int column, int row)
+{
+    return (quint64(quint32(column)) << 32) | quint32(row);
+}
+
+int cellOf(qreal coordinate)
+{
+    return int(std::floor(coordinate / cellSize));
+}
+
+QPainterPath polylinePath(const QPolygonF &points)
+{
+    QPainterPath path;
+    path.addPolygon(points);
+    return path;
+}
+
+} // namespace
+
+StrokeItem::StrokeItem(const QPolygonF &strokePoints, const QPen &pen)
+    : QGraphicsPathItem(polylinePath(strokePoints))
+    , points(strokePoints)
+{
+    setPen(pen);
+    setBrush(QBrush());
+
+    // A one-point stroke still has a segment (of no length), so it is painted and hit like one.
+    const int segments = qMax(0, int(points.size()) - 1);
+    const qreal margin = reach();
+    for (int i = 0; i < segments || (i == 0 && points.size() == 1); ++i) {
+        const QPointF a = points.at(i);
+        const QPointF b = points.at(qMin(i + 1, int(points.size()) - 1));
+        const QRectF box = QRectF(a, b).normalized().adjusted(-margin, -margin, margin, margin);
+        for (int column = cellOf(box.left()); column <= cellOf(box.right()); ++column) {
+            for (int row = cellOf(box.top()); row <= cellOf(box.bottom()); ++row)
+                grid[cellKey(column, row)].append(i);
+        }
+    }
+}
+
+qreal StrokeItem::reach() const
+{
+    // Square caps reach half a width along the stroke and beyond its ends: half the diagonal.
+    return pen().widthF() * 0.5 * M_SQRT2 + 1;
+}
+
+QList<int> StrokeItem::segmentsNear(const QRectF &area) const
+{
+    QList<int> found;
+    for (int column = cellOf(area.left()); column <= cellOf(area.right()); ++column) {
+        for (int row = cellOf(area.top()); row <= cellOf(area.bottom()); ++row)
+            found += grid.value(cellKey(column, row));
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+}
+
+template<typename Visit>
+void StrokeItem::forEachRun(const QList<int> &segments, Visit visit) const
+{
+    // Consecutive segments form one run, drawn or stroked as one polyline so that its joins
+    // are exactly those of the whole stroke.
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < segments.size(); ++i) {
+        if (i + 1 < segments.size() && segments.at(i + 1) == segments.at(i) + 1)
+            continue;
+        const int first = segments.at(runStart);
+        const int last = qMin(segments.at(i) + 1, int(points.size()) - 1);
+        visit(points.constData() + first, last - first + 1);
+        runStart = i + 1;
+    }
+}
+
+QPainterPath StrokeItem::strokeOf(const QList<int> &segments) const
+{
+    QPainterPath runs;
+    forEachRun(segments, [&runs](const QPointF *first, int count) {
+        runs.addPolygon(QPolygonF(QList<QPointF>(first, first + count)));
+    });
+    QPainterPathStroker stroker(pen());
+    return stroker.createStroke(runs);
+}
+
+QPainterPath StrokeItem::shape() const
+{
+    if (cachedShape.isEmpty())
+        cachedShape = QGraphicsPathItem::shape();
+    return cachedShape;
+}
+
+bool StrokeItem::contains(const QPointF &point) const
+{
+    const QList<int> nearby = segmentsNear(QRectF(point, QSizeF(0, 0)));
+    return !nearby.isEmpty() && strokeOf(nearby).contains(point);
+}
+
+bool StrokeItem::collidesWithPath(const QPainterPath &path, Qt::ItemSelectionMode mode) const
+{
+    // A small probe, as a view asks for the items under the pointer, is answered from the
+    // segments near it alone; anything else by the exact outline.
+    const QRectF probe = path.boundingRect();
+    if (mode == Qt::IntersectsItemShape && probe.width() <= cellSize && probe.height() <= cellSize) {
+        const QList<int> nearby = segmentsNear(probe);
+        return !nearby.isEmpty() && strokeOf(nearby).intersects(path);
+    }
+    return QGraphicsPathItem::collidesWithPath(path, mode);
+}
+
+void StrokeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
+{
+    // The view clips painting to the area it repaints; only segments near it can show.
+    const QRectF exposed = painter->hasClipping() ? painter->clipBoundingRect() : boundingRect();
+    if (exposed.contains(boundingRect()) || points.size() < 2) {
+        QGraphicsPathItem::paint(painter, option, widget);
+        return;
+    }
+    painter->setPen(pen());
+    painter->setBrush(Qt::NoBrush);
+    forEachRun(segmentsNear(exposed),
+               [painter](const QPointF *first, int count) { painter->drawPolyline(first, count); });
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QGraphicsPathItem>
+#include <QHash>
+#include <QPolygonF>
+
+// A finished freehand stroke: a path item through the recorded points, which never changes
+// after it is made. It keeps a grid of its segments so that painting a small exposed area and
+// hit-testing a point look at the few segments nearby instead of the whole stroke; a board full
+// of long strokes then paints and answers presses about as fast as an empty one.
+class StrokeItem : public QGraphicsPathItem
+{
+public:
+    StrokeItem(const QPolygonF &points, const QPen &pen);
+
+    QPainterPath shape() const override;
+    bool contains(const QPointF &point) const override;
+    bool collidesWithPath(const QPainterPath &path, Qt::ItemSelectionMode mode) const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
+private:
+    QList<int> segmentsNear(const QRectF &area) const;
+    template<typename Visit>
+    void forEachRun(const QList<int> &segments, Visit visit) const;
+    QPainterPath strokeOf(const QList<int> &segments) const;
+    qreal reach() const;
+
+    QPolygonF points;                // the polyline the path was built from
+    QHash<quint64, QList<int>> grid; // cell -> indexes of the segments crossing it
+    mutable QPainterPath cachedShape;
+};
