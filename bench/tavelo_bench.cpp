@@ -34,6 +34,18 @@ constexpr int boardWidth = 1920;
 constexpr int boardHeight = 1080;
 constexpr int pointsPerStroke = 1000;
 
+qint64 availableBytes()
+{
+    QFile meminfo("/proc/meminfo");
+    if (!meminfo.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : meminfo.readAll().split('\n')) {
+        if (line.startsWith("MemAvailable:"))
+            return line.simplified().split(' ').value(1).toLongLong() * 1024;
+    }
+    return -1;
+}
+
 qint64 residentBytes()
 {
     malloc_trim(0);
@@ -105,6 +117,7 @@ public:
             for (const QPointF &point : points)
                 pen.move(point);
             pen.release(points.last());
+            QApplication::processEvents(); // as between strokes of a real hand
         }
         strokes += count;
         settle();
@@ -318,15 +331,26 @@ int main(int argc, char *argv[])
         std::fflush(stdout);
     };
 
+    double bytesPerStroke = 0;
     for (int size : sizes) {
         const qint64 before = residentBytes();
         const int added = size - board.strokes;
+        // Every move leaves an item: a board too large for this machine's memory is reported,
+        // not attempted.
+        const double needed = bytesPerStroke * added;
+        if (needed > 0.8 * double(availableBytes())) {
+            std::printf("skipped %d strokes: about %.1f GiB more needed, %.1f GiB available\n",
+                        size, needed / (1 << 30), double(availableBytes()) / (1 << 30));
+            rows << Row{"skipped (memory)", size, needed / (1 << 30), "GiB needed", 0, "-"};
+            continue;
+        }
         if (added > 0) {
             QElapsedTimer building;
             building.start();
             board.addStrokes(added);
             std::printf("built %d strokes in %.1f s\n", board.strokes, building.elapsed() / 1000.0);
             const qint64 grown = residentBytes() - before;
+            bytesPerStroke = double(grown) / added;
             rows << Row{"memory per stroke", board.strokes, double(grown) / added, "bytes", 1.0, "-"};
             rows << Row{"memory per pen move",
                         board.strokes,
