@@ -6,15 +6,15 @@
 
 namespace {
 
-// A colour read back from a damaged store can carry a spec number outside the enumeration, and
-// even asking such a colour whether it is valid is undefined. Look at the stored number itself.
-bool hasKnownSpec(const QColor &color)
+// A colour read back from a damaged store can carry a colour model number outside the
+// enumeration, and even asking such a colour whether it is valid is undefined. Look at the stored
+// number itself: the model is the colour's first member, an int.
+bool hasKnownColorModel(const QColor &color)
 {
     static_assert(std::is_standard_layout_v<QColor>);
-    std::underlying_type_t<QColor::Spec> spec;
-    static_assert(sizeof spec == sizeof(QColor::Spec));
-    std::memcpy(&spec, &color, sizeof spec);
-    return spec >= QColor::Rgb && spec <= QColor::ExtendedRgb;
+    qint32 model = 0;
+    std::memcpy(&model, &color, sizeof model);
+    return model >= QColor::Rgb && model <= QColor::ExtendedRgb;
 }
 
 } // namespace
@@ -57,7 +57,7 @@ std::optional<QColor> color(const QSettings &settings, const char *key)
     if (settings.value(key).toString().isEmpty())
         return std::nullopt;
     const QColor stored = settings.value(key).value<QColor>();
-    if (!hasKnownSpec(stored))
+    if (!hasKnownColorModel(stored))
         return std::nullopt;
     return stored;
 }

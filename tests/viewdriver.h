@@ -39,13 +39,14 @@ public:
     }
 
 private:
-    void send(QEvent::Type type, const QPointF &scenePos, Qt::MouseButton button,
+    void send(QEvent::Type type,
+              const QPointF &scenePos,
+              Qt::MouseButton button,
               Qt::MouseButtons buttons)
     {
         QWidget *viewport = view->viewport();
         const QPointF local = view->mapFromScene(scenePos);
-        QMouseEvent event(type, local, viewport->mapToGlobal(local), button, buttons,
-                          Qt::NoModifier);
+        QMouseEvent event(type, local, viewport->mapToGlobal(local), button, buttons, Qt::NoModifier);
         QApplication::sendEvent(viewport, &event);
     }
 

@@ -368,8 +368,8 @@ int main(int argc, char *argv[])
     const QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath("images");
     bool ok = true;
-    for (const auto &[name, spec] : icons())
-        ok &= paint(spec.first, spec.second).save(out.filePath("images/" + name + ".png"));
+    for (const auto &[name, drawing] : icons())
+        ok &= paint(drawing.first, drawing.second).save(out.filePath("images/" + name + ".png"));
     ok &= gridTile(qRgb(255, 255, 255), qRgb(90, 150, 230), 21, false)
               .save(out.filePath("images/background1.png"));
     ok &= gridTile(qRgb(200, 200, 200), qRgb(255, 255, 255), 21, false)

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/zorder.h"
+#include "boardlookup.h"
 #include "items/diagramtextitem.h"
 #include "items/diagramview.h"
 #include "scene/diagramscene.h"
@@ -33,15 +34,6 @@ struct Stack
         }
     }
 };
-
-QAction *action(const MainWindow &window, const QString &text)
-{
-    for (QAction *candidate : window.findChildren<QAction *>()) {
-        if (candidate->text() == text)
-            return candidate;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -104,9 +96,9 @@ void TestItemCommands::bringToFrontAndSendToBackOnTheBoard()
     faraway->setPos(2000, 2000);
     moved->setSelected(true);
 
-    action(window, "Enviar al frente")->trigger();
+    actionNamed(window, "Enviar al frente")->trigger();
     QCOMPARE(moved->zValue(), 2.1);
-    action(window, "Enviar al fondo")->trigger();
+    actionNamed(window, "Enviar al fondo")->trigger();
     QCOMPARE(moved->zValue(), 0.0);
 
     // Only the first selected item moves.
@@ -114,7 +106,7 @@ void TestItemCommands::bringToFrontAndSendToBackOnTheBoard()
     QGraphicsItem *first = scene->selectedItems().first();
     QGraphicsItem *second = scene->selectedItems().last();
     const qreal secondBefore = second->zValue();
-    action(window, "Enviar al frente")->trigger();
+    actionNamed(window, "Enviar al frente")->trigger();
     QVERIFY(first->zValue() > 2.0);
     QCOMPARE(second->zValue(), secondBefore);
 }
@@ -135,12 +127,12 @@ void TestItemCommands::deleteRemovesTheWholeSelection()
         item->setSelected(true);
     scene->showHandles(shape);
 
-    action(window, "&Borrar")->trigger();
+    actionNamed(window, "&Borrar")->trigger();
 
     QVERIFY(!label);
     QCOMPARE(scene->items(), QList<QGraphicsItem *>{keptShape});
     QVERIFY(scene->vertexHandles().isEmpty());
-    action(window, "&Borrar")->trigger(); // empty selection: nothing happens
+    actionNamed(window, "&Borrar")->trigger(); // empty selection: nothing happens
     QCOMPARE(scene->items().size(), 1);
 }
 
@@ -156,7 +148,7 @@ void TestItemCommands::clearEmptiesTheBoard()
     scene->addLine(0, 0, 10, 10);
     scene->setBackgroundBrush(QBrush(Qt::gray, Qt::SolidPattern)); // as a cut leaves it
 
-    action(window, "Limpiar")->trigger();
+    actionNamed(window, "Limpiar")->trigger();
 
     QVERIFY(scene->items().isEmpty());
     QVERIFY(scene->vertexHandles().isEmpty());

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "boardlookup.h"
 #include "items/diagramtextitem.h"
 #include "items/diagramview.h"
 #include "scene/diagramscene.h"
@@ -24,57 +25,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-
-namespace {
-
-QAction *actionNamed(const MainWindow &window, const QString &text)
-{
-    const QList<QAction *> actions = window.findChildren<QAction *>();
-    for (QAction *action : actions) {
-        if (action->text() == text)
-            return action;
-    }
-    return nullptr;
-}
-
-QToolBar *toolBarNamed(const MainWindow &window, const QString &title)
-{
-    const QList<QToolBar *> bars = window.findChildren<QToolBar *>();
-    for (QToolBar *bar : bars) {
-        if (bar->windowTitle() == title)
-            return bar;
-    }
-    return nullptr;
-}
-
-QButtonGroup *toolGroup(const MainWindow &window)
-{
-    const QList<QButtonGroup *> groups = window.findChildren<QButtonGroup *>();
-    for (QButtonGroup *group : groups) {
-        if (group->button(10))
-            return group;
-    }
-    return nullptr;
-}
-
-QButtonGroup *pointerGroup(const MainWindow &window)
-{
-    const QList<QButtonGroup *> groups = window.findChildren<QButtonGroup *>();
-    for (QButtonGroup *group : groups) {
-        if (!group->button(10))
-            return group;
-    }
-    return nullptr;
-}
-
-void clearStore()
-{
-    QSettings store("Corvane Group", "CorvaneTaveloWindow2");
-    store.clear();
-    store.sync();
-}
-
-} // namespace
 
 class TestMainWindow : public QObject
 {

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/screengeometry.h"
+#include "boardlookup.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramview.h"
 #include "scene/diagramscene.h"
@@ -21,24 +22,6 @@
 
 namespace {
 
-QAction *action(const MainWindow &window, const QString &text)
-{
-    for (QAction *candidate : window.findChildren<QAction *>()) {
-        if (candidate->text() == text)
-            return candidate;
-    }
-    return nullptr;
-}
-
-QToolBar *toolBar(const MainWindow &window, const QString &title)
-{
-    for (QToolBar *bar : window.findChildren<QToolBar *>()) {
-        if (bar->windowTitle() == title)
-            return bar;
-    }
-    return nullptr;
-}
-
 // The widgets that the strip hides, in no particular order.
 QList<QWidget *> boardPanels(const MainWindow &window)
 {
@@ -48,15 +31,15 @@ QList<QWidget *> boardPanels(const MainWindow &window)
                             window.findChild<QWidget *>("toolBox"),
                             window.findChild<QLabel *>("coordinatesLabel")};
     for (const char *title : {"Edit", "Font", "Color", "Pointer type"})
-        panels << toolBar(window, title);
+        panels << toolBarNamed(window, title);
     return panels;
 }
 
 QList<QWidget *> capturePanels(const MainWindow &window)
 {
-    return {toolBar(window, "Font"),
-            toolBar(window, "Color"),
-            toolBar(window, "Pointer type"),
+    return {toolBarNamed(window, "Font"),
+            toolBarNamed(window, "Color"),
+            toolBarNamed(window, "Pointer type"),
             window.findChild<QWidget *>("toolBox"),
             window.findChild<QLabel *>("coordinatesLabel")};
 }
@@ -111,7 +94,7 @@ void TestScreen::minimizeAndRestoreOnEachScreen()
     putOnScreen(window, screen);
     auto *maximizeButton = window.findChild<QPushButton *>("maximizeButton");
 
-    action(window, "Minimizar")->trigger();
+    actionNamed(window, "Minimizar")->trigger();
 
     QVERIFY(maximizeButton->isVisible());
     for (QWidget *panel : boardPanels(window))
@@ -136,7 +119,7 @@ void TestScreen::commandsInAnyOrder()
 {
     MainWindow window;
     for (const char *command : {"Maximizar", "Minimizar", "Minimizar", "Maximizar", "Maximizar"})
-        action(window, command)->trigger();
+        actionNamed(window, command)->trigger();
     for (QWidget *panel : boardPanels(window))
         QVERIFY(panel->isVisible());
     QVERIFY(window.findChild<QPushButton *>("maximizeButton")->isHidden());
@@ -146,9 +129,9 @@ void TestScreen::minimizedBoardIgnoresTheMaximizeKey()
 {
     MainWindow window;
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    action(window, "Minimizar")->trigger();
+    actionNamed(window, "Minimizar")->trigger();
     QTest::keyClick(&window, Qt::Key_M, Qt::ControlModifier);
-    QVERIFY(toolBar(window, "Edit")->isHidden());
+    QVERIFY(toolBarNamed(window, "Edit")->isHidden());
     QVERIFY(window.findChild<QPushButton *>("maximizeButton")->isVisible());
 }
 
@@ -160,7 +143,7 @@ void TestScreen::sceneRectFollowsTheScreen()
     QCOMPARE(scene->sceneRect(), QRectF(QPointF(0, 0), screen));
     QTRY_COMPARE(scene->sceneRect(), QRectF(0, 0, screen.width(), screen.height() - 150));
 
-    action(window, "Minimizar")->trigger();
+    actionNamed(window, "Minimizar")->trigger();
     QTRY_COMPARE(window.size(), QSize(90, 25));
     QCOMPARE(scene->sceneRect(), QRectF(QPointF(0, 0), screen));
 
@@ -220,7 +203,7 @@ void TestScreen::captureHidesThePanelsForTheGrab()
     MainWindow window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QSignalSpy clipboardChanges(QGuiApplication::clipboard(), &QClipboard::dataChanged);
-    QToolBar *edit = toolBar(window, "Edit");
+    QToolBar *edit = toolBarNamed(window, "Edit");
     bool hiddenWhileWaiting = false;
     qreal opacityWhileWaiting = -1;
     QTimer::singleShot(300, &window, [&] {
@@ -232,7 +215,7 @@ void TestScreen::captureHidesThePanelsForTheGrab()
         opacityWhileWaiting = effect ? effect->opacity() : -1;
     });
 
-    action(window, "Copiar")->trigger();
+    actionNamed(window, "Copiar")->trigger();
 
     QVERIFY(hiddenWhileWaiting);
     QCOMPARE(opacityWhileWaiting, 0.0);
@@ -254,21 +237,22 @@ void TestScreen::captureRequestWhileWaitingIsIgnored()
     bool pendingSeen = false;
     QTimer::singleShot(200, &window, [&] {
         pendingSeen = window.isCapturePending();
-        action(window, "Copiar")->trigger(); // returns at once
+        actionNamed(window, "Copiar")->trigger(); // returns at once
     });
 
-    action(window, "Copiar")->trigger();
+    actionNamed(window, "Copiar")->trigger();
 
     QVERIFY(pendingSeen);
     QVERIFY(!window.isCapturePending());
     QCOMPARE(clipboardChanges.count(), 1);
-    auto *effect = qobject_cast<QGraphicsOpacityEffect *>(toolBar(window, "Edit")->graphicsEffect());
+    auto *effect = qobject_cast<QGraphicsOpacityEffect *>(
+        toolBarNamed(window, "Edit")->graphicsEffect());
     QCOMPARE(effect->opacity(), 1.0);
     for (QWidget *panel : capturePanels(window))
         QVERIFY(panel->isVisible());
 
     // A later capture works as the first did.
-    action(window, "Copiar")->trigger();
+    actionNamed(window, "Copiar")->trigger();
     QCOMPARE(clipboardChanges.count(), 2);
 }
 
@@ -358,7 +342,7 @@ void TestScreen::aboutBox()
         text = box->text();
         box->accept();
     });
-    action(window, "A&bout")->trigger();
+    actionNamed(window, "A&bout")->trigger();
     QCOMPARE(title, QString("Tablero Tavelo"));
     QCOMPARE(text, QString("Tablero para presentar una pantalla en videollamada"));
 }
