@@ -36,6 +36,8 @@ StrokeItem::StrokeItem(const QPolygonF &strokePoints, const QPen &pen)
 {
     setPen(pen);
     setBrush(QBrush());
+    // Painting picks the segments near the area the view repaints.
+    setFlag(ItemUsesExtendedStyleOption);
 
     // A one-point stroke still has a segment (of no length), so it is painted and hit like one.
     const int segments = qMax(0, int(points.size()) - 1);
@@ -85,10 +87,32 @@ void StrokeItem::forEachRun(const QList<int> &segments, Visit visit) const
     }
 }
 
+QList<int> StrokeItem::withNeighbours(const QList<int> &segments) const
+{
+    // A run that stops near the probe would end in a cap where the whole stroke has a join:
+    // widen each run until its ends lie two pen widths away along the stroke.
+    const qreal needed = 2 * pen().widthF();
+    const int lastSegment = qMax(0, int(points.size()) - 2);
+    QList<int> widened;
+    for (int segment : segments) {
+        int first = segment;
+        for (qreal length = 0; first > 0 && length < needed; --first)
+            length += QLineF(points.at(first - 1), points.at(first)).length();
+        int last = segment;
+        for (qreal length = 0; last < lastSegment && length < needed; ++last)
+            length += QLineF(points.at(last + 1), points.at(last + 2)).length();
+        for (int i = first; i <= last; ++i)
+            widened.append(i);
+    }
+    std::sort(widened.begin(), widened.end());
+    widened.erase(std::unique(widened.begin(), widened.end()), widened.end());
+    return widened;
+}
+
 QPainterPath StrokeItem::strokeOf(const QList<int> &segments) const
 {
     QPainterPath runs;
-    forEachRun(segments, [&runs](const QPointF *first, int count) {
+    forEachRun(withNeighbours(segments), [&runs](const QPointF *first, int count) {
         runs.addPolygon(QPolygonF(QList<QPointF>(first, first + count)));
     });
     QPainterPathStroker stroker(pen());
@@ -122,8 +146,7 @@ bool StrokeItem::collidesWithPath(const QPainterPath &path, Qt::ItemSelectionMod
 
 void StrokeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
 {
-    // The view clips painting to the area it repaints; only segments near it can show.
-    const QRectF exposed = painter->hasClipping() ? painter->clipBoundingRect() : boundingRect();
+    const QRectF exposed = option->exposedRect;
     if (exposed.contains(boundingRect()) || points.size() < 2) {
         QGraphicsPathItem::paint(painter, option, widget);
         return;

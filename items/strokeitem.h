@@ -22,6 +22,7 @@ private:
     QList<int> segmentsNear(const QRectF &area) const;
     template<typename Visit>
     void forEachRun(const QList<int> &segments, Visit visit) const;
+    QList<int> withNeighbours(const QList<int> &segments) const;
     QPainterPath strokeOf(const QList<int> &segments) const;
     qreal reach() const;
 

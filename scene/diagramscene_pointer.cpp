@@ -4,6 +4,7 @@
 
 #include "app/mainwindow.h"
 #include "items/diagramtextitem.h"
+#include "items/pendot.h"
 #include "items/strokeitem.h"
 
 #include <QGraphicsEllipseItem>
@@ -191,7 +192,7 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 void DiagramScene::extendStroke(const QPointF &pos)
 {
     penPoints.append(pos.toPoint());
-    addLine(QLineF(pos, pos), strokePen());
+    addItem(new PenDot(pos, strokePen()));
 }
 
 const QPen &DiagramScene::strokePen()

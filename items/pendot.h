@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QGraphicsLineItem>
+
+// One dot of a freehand stroke: a line of no length, drawn as a square of the pen's width. A
+// dot never changes after it is made, so its bounds are worked out once instead of stroking its
+// outline each time the scene asks, which it does for every dot near every query.
+class PenDot : public QGraphicsLineItem
+{
+public:
+    PenDot(const QPointF &at, const QPen &pen);
+
+    QRectF boundingRect() const override { return bounds; }
+    bool contains(const QPointF &point) const override { return bounds.contains(point); }
+
+private:
+    QRectF bounds;
+};

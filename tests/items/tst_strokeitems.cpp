@@ -1,0 +1,147 @@
+#include "items/pendot.h"
+#include "items/strokeitem.h"
+#include "testsupport.h"
+
+#include <QGraphicsPathItem>
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+
+const QPen strokePen(
+    QBrush(Qt::black, Qt::SolidPattern), 5, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+
+QPolygonF wanderingStroke(int points)
+{
+    QPolygonF stroke;
+    for (int i = 0; i < points; ++i)
+        stroke << QPointF(10 + i * 3.0, 200 + 150 * std::sin(i * 0.05) + (i % 7));
+    return stroke;
+}
+
+QImage renderArea(QGraphicsItem *item, const QRectF &area)
+{
+    QGraphicsScene scene;
+    scene.setSceneRect(0, 0, 1000, 500);
+    scene.addItem(item);
+    QImage image(area.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    scene.render(&painter, QRectF(image.rect()), area);
+    painter.end();
+    scene.removeItem(item);
+    return image;
+}
+
+QGraphicsPathItem *plainStroke(const QPolygonF &points)
+{
+    QPainterPath path;
+    path.addPolygon(points);
+    auto *item = new QGraphicsPathItem(path);
+    item->setPen(strokePen);
+    return item;
+}
+
+} // namespace
+
+// The board's own stroke and dot items answer and paint exactly like the toolkit's plain items.
+class TestStrokeItems : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void strokePaintsLikeAPlainPath_data();
+    void strokePaintsLikeAPlainPath();
+    void strokeHitsItsInk();
+    void strokeKeepsItsPathAndType();
+    void dotMatchesAPlainLine();
+};
+
+void TestStrokeItems::strokePaintsLikeAPlainPath_data()
+{
+    QTest::addColumn<QRectF>("area");
+    QTest::newRow("whole board") << QRectF(0, 0, 1000, 500);
+    QTest::newRow("small area on the stroke") << QRectF(100, 150, 40, 30);
+    QTest::newRow("area across a bend") << QRectF(300, 20, 200, 120);
+    QTest::newRow("area off the stroke") << QRectF(900, 450, 50, 40);
+}
+
+void TestStrokeItems::strokePaintsLikeAPlainPath()
+{
+    QFETCH(QRectF, area);
+    const QPolygonF points = wanderingStroke(300);
+    std::unique_ptr<QGraphicsPathItem> plain(plainStroke(points));
+    StrokeItem stroke(points, strokePen);
+    const QImage expected = renderArea(plain.get(), area);
+    const QImage actual = renderArea(&stroke, area);
+    QCOMPARE(actual, expected);
+}
+
+void TestStrokeItems::strokeHitsItsInk()
+{
+    // The toolkit's plain path item also counts the area its open path encloses; a stroke is
+    // hit where its ink is.
+    const QPolygonF points = wanderingStroke(300);
+    QPainterPath path;
+    path.addPolygon(points);
+    QPainterPathStroker stroker(strokePen);
+    const QPainterPath ink = stroker.createStroke(path);
+    const StrokeItem stroke(points, strokePen);
+    int hits = 0;
+    for (qreal y = 40; y < 380; y += 1.7) {
+        for (qreal x = 0; x < 920; x += 2.3) {
+            const QPointF probe(x, y);
+            const bool expected = ink.contains(probe);
+            QVERIFY2(stroke.contains(probe) == expected,
+                     qPrintable(QString("at %1, %2").arg(x).arg(y)));
+            QPainterPath pixel;
+            pixel.addRect(QRectF(probe, QSizeF(1, 1)));
+            QCOMPARE(stroke.collidesWithPath(pixel, Qt::IntersectsItemShape), ink.intersects(pixel));
+            hits += expected ? 1 : 0;
+        }
+    }
+    QVERIFY(hits > 100); // the probes did cross the stroke
+}
+
+void TestStrokeItems::strokeKeepsItsPathAndType()
+{
+    const QPolygonF points{{0, 1}, {11, -4}};
+    const StrokeItem stroke(points, strokePen);
+    QCOMPARE(stroke.type(), int(QGraphicsPathItem::Type));
+    QCOMPARE(stroke.path().elementCount(), 2);
+    QCOMPARE(QPointF(stroke.path().elementAt(1)), QPointF(11, -4));
+    QCOMPARE(stroke.pen(), strokePen);
+    QCOMPARE(stroke.brush(), QBrush());
+    QCOMPARE(stroke.boundingRect(),
+             std::unique_ptr<QGraphicsPathItem>(plainStroke(points))->boundingRect());
+
+    const StrokeItem empty(QPolygonF(), strokePen);
+    QVERIFY(empty.path().isEmpty());
+    QVERIFY(!empty.contains(QPointF(0, 0)));
+}
+
+void TestStrokeItems::dotMatchesAPlainLine()
+{
+    const PenDot dot(QPointF(10.5, -3.5), strokePen);
+    QGraphicsLineItem plain(QLineF(QPointF(10.5, -3.5), QPointF(10.5, -3.5)));
+    plain.setPen(strokePen);
+    QCOMPARE(dot.type(), int(QGraphicsLineItem::Type));
+    QCOMPARE(dot.boundingRect(), plain.boundingRect());
+    for (const QPointF probe : {QPointF(10.5, -3.5),
+                                QPointF(12.9, -1.2),
+                                QPointF(13.5, -3.5),
+                                QPointF(8.2, -5.8),
+                                QPointF(20, 20)})
+        QCOMPARE(dot.contains(probe), plain.contains(probe));
+    PenDot painted(QPointF(30, 30), strokePen);
+    QGraphicsLineItem plainPainted(QLineF(30, 30, 30, 30));
+    plainPainted.setPen(strokePen);
+    QCOMPARE(renderArea(&painted, QRectF(0, 0, 60, 60)),
+             renderArea(&plainPainted, QRectF(0, 0, 60, 60)));
+}
+
+TAVELO_TEST_MAIN(TestStrokeItems)
+#include "tst_strokeitems.moc"
