@@ -72,6 +72,8 @@ public:
             const QString done = randomStep(/*allowCapture=*/true);
             if (tracing())
                 qInfo("step %d: %s", step, qPrintable(done));
+            else if (step > 0 && step % 50000 == 0)
+                qInfo("step %d", step);
             const QString broken = invariantsBroken();
             if (!broken.isEmpty())
                 return QString("step %1 (%2): %3").arg(step).arg(done, broken);
