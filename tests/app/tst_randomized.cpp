@@ -361,7 +361,9 @@ void TestRandomized::randomSession()
         [](QtMsgType type, const QMessageLogContext &, const QString &message) {
             if (type == QtFatalMsg)
                 std::abort();
-            if (type == QtCriticalMsg || (type == QtWarningMsg && tracing()))
+            // Steps and progress are ours; the toolkit's warnings only when tracing.
+            if (type == QtInfoMsg || type == QtCriticalMsg
+                || (type == QtWarningMsg && tracing()))
                 fprintf(stderr, "%s\n", qPrintable(message));
         });
     MainWindow window;
