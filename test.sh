@@ -9,7 +9,7 @@ build build
 (cd "$project_root/build" && ctest --output-on-failure --timeout 600)
 
 build build-sanitize -DTAVELO_SANITIZE=ON
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$project_root/tests/lsan.supp:print_suppressions=0"
 (cd "$project_root/build-sanitize" && ctest --output-on-failure --timeout 900)

@@ -132,7 +132,8 @@ bool XSession::startBoard(QString *error)
         *error = "the board did not start";
         return false;
     }
-    for (int attempt = 0; attempt < 100 && boardWindowId.isEmpty(); ++attempt) {
+    // A sanitizer build on a busy machine may take a while.
+    for (int attempt = 0; attempt < 400 && boardWindowId.isEmpty(); ++attempt) {
         bool ok = false;
         const QStringList found = run("xdotool",
                                       {"search", "--onlyvisible", "--class", "CorvaneTaveloWindow2"},
@@ -168,6 +169,11 @@ bool XSession::stopBoard()
 bool XSession::boardRunning() const
 {
     return board && board->state() == QProcess::Running;
+}
+
+int XSession::boardExitCode() const
+{
+    return board && board->state() == QProcess::NotRunning ? board->exitCode() : -1;
 }
 
 QString XSession::run(const QString &program, const QStringList &arguments, bool *ok) const

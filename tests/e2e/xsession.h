@@ -24,6 +24,7 @@ public:
     bool stopBoard();
     QString boardWindow() const { return boardWindowId; }
     bool boardRunning() const;
+    int boardExitCode() const; // -1 while running
 
     QString run(const QString &program, const QStringList &arguments, bool *ok = nullptr) const;
     QByteArray runBinary(const QString &program, const QStringList &arguments) const;
