@@ -1,7 +1,6 @@
 #include "app/mainwindow.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstdlib>

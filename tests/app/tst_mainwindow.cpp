@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -43,8 +42,6 @@ private slots:
     void editingKeysActOnTheLabel_data();
     void editingKeysActOnTheLabel();
     void deleteKeyDeletesTheSelection();
-    void selectingLabelTextBeyondTheViewDoesNotRecurse_data();
-    void selectingLabelTextBeyondTheViewDoesNotRecurse();
     void itemMenuOnShapes();
     void toolBox_data();
     void toolBox();
@@ -283,57 +280,6 @@ void TestMainWindow::deleteKeyDeletesTheSelection()
     shape->setSelected(true);
     QTest::keyClick(&window, Qt::Key_Delete);
     QVERIFY(scene->items().isEmpty());
-}
-
-void TestMainWindow::selectingLabelTextBeyondTheViewDoesNotRecurse_data()
-{
-    QTest::addColumn<QString>("zoom");
-    for (const char *zoom : {"50%", "75%", "100%", "125%", "150%"})
-        QTest::newRow(zoom) << QString(zoom);
-}
-
-void TestMainWindow::selectingLabelTextBeyondTheViewDoesNotRecurse()
-{
-    QFETCH(QString, zoom);
-    // Dragging a selection out of a label scrolls the view to keep the cursor visible; the view
-    // then replays the pointer, which moves the cursor again. This must settle, not recurse.
-    MainWindow window;
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *scene = window.findChild<DiagramScene *>();
-    auto *view = window.findChild<diagramview *>();
-    QWidget *viewport = view->viewport();
-    toolBarNamed(window, "Pointer type")->findChild<QComboBox *>()->setCurrentText(zoom);
-    const QPoint corner(viewport->width() - 30, viewport->height() - 20);
-    scene->setTextFont(QFont("DejaVu Sans", 64));
-    scene->setMode(DiagramScene::InsertText);
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, corner);
-    for (int line = 0; line < 12; ++line) {
-        QTest::keyClicks(viewport, "una etiqueta larga");
-        QTest::keyClick(viewport, Qt::Key_Return);
-    }
-    QPointer<QGraphicsTextItem> label = scene->newestTextItem();
-    QVERIFY(label);
-
-    auto send = [viewport](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-        QMouseEvent event(type,
-                          at,
-                          viewport->mapToGlobal(at),
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                          buttons,
-                          Qt::NoModifier);
-        QApplication::sendEvent(viewport, &event);
-    };
-    send(QEvent::MouseButtonPress, corner + QPoint(5, 5), Qt::LeftButton);
-    for (const QPoint far : {QPoint(3000, 2000),
-                             QPoint(-500, 1500),
-                             QPoint(2500, -400),
-                             QPoint(corner.x() + 40, corner.y()),
-                             QPoint(corner.x(), 5000),
-                             QPoint(-3000, -3000)})
-        send(QEvent::MouseMove, far, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, QPoint(2500, -400), Qt::NoButton);
-    QVERIFY(label);
-    QCOMPARE(label->scene(), scene);
 }
 
 void TestMainWindow::itemMenuOnShapes()
