@@ -9,13 +9,13 @@
 #include "items/diagramview.h"
 #include "scene/diagramscene.h"
 #include "scenedriver.h"
+#include "viewdriver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QMainWindow>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
 #include <QScreen>
@@ -129,17 +129,6 @@ public:
             QApplication::processEvents();
     }
 
-    void sendToViewport(QEvent::Type type,
-                        const QPointF &scenePos,
-                        Qt::MouseButton button,
-                        Qt::MouseButtons buttons)
-    {
-        QWidget *viewport = view->viewport();
-        const QPointF local = view->mapFromScene(scenePos);
-        QMouseEvent event(type, local, viewport->mapToGlobal(local), button, buttons, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &event);
-    }
-
     QMainWindow &mainWindow() { return window; }
 
     MainWindow window;
@@ -152,15 +141,16 @@ double penMove(Board &board)
 {
     board.scene->setMode(DiagramScene::DrawFreehand);
     const QPointF start(boardWidth / 2.0, boardHeight / 2.0);
-    board.sendToViewport(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    ViewDriver pointer(board.view);
+    pointer.press(start);
     int step = 0;
     const double us = medianMicroseconds(200, [&] {
         const QPointF at = start + QPointF((step % 40) * 2.0, (step / 40) % 40 * 2.0);
         ++step;
-        board.sendToViewport(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        pointer.move(at);
         QApplication::processEvents(); // the repaint the new dot asks for
     });
-    board.sendToViewport(QEvent::MouseButtonRelease, start, Qt::LeftButton, Qt::NoButton);
+    pointer.release(start);
     board.settle();
     return us;
 }
@@ -169,10 +159,9 @@ double press(Board &board, DiagramScene::Mode mode)
 {
     board.scene->setMode(mode);
     const QPointF at(boardWidth / 2.0 + 3, boardHeight / 2.0 + 3);
-    const double us = medianMicroseconds(100, [&] {
-        board.sendToViewport(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-    });
-    board.sendToViewport(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    ViewDriver pointer(board.view);
+    const double us = medianMicroseconds(100, [&] { pointer.press(at); });
+    pointer.release(at);
     board.settle();
     return us;
 }
@@ -183,21 +172,16 @@ double shapeDrag(Board &board)
     board.scene->addItem(shape);
     shape->setPos(300, 300);
     board.scene->setMode(DiagramScene::MoveItem);
-    board.sendToViewport(QEvent::MouseButtonPress,
-                         QPointF(300, 300),
-                         Qt::LeftButton,
-                         Qt::LeftButton);
+    ViewDriver pointer(board.view);
+    pointer.press(QPointF(300, 300));
     int step = 0;
     const double us = medianMicroseconds(100, [&] {
         const QPointF at(300 + (step % 50) * 3.0, 300 + (step % 7) * 2.0);
         ++step;
-        board.sendToViewport(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        pointer.move(at);
         QApplication::processEvents();
     });
-    board.sendToViewport(QEvent::MouseButtonRelease,
-                         QPointF(300, 300),
-                         Qt::LeftButton,
-                         Qt::NoButton);
+    pointer.release(QPointF(300, 300));
     delete shape;
     board.settle();
     return us;
@@ -340,7 +324,9 @@ int main(int argc, char *argv[])
         const double needed = bytesPerStroke * added;
         if (needed > 0.8 * double(availableBytes())) {
             std::printf("skipped %d strokes: about %.1f GiB more needed, %.1f GiB available\n",
-                        size, needed / (1 << 30), double(availableBytes()) / (1 << 30));
+                        size,
+                        needed / (1 << 30),
+                        double(availableBytes()) / (1 << 30));
             rows << Row{"skipped (memory)", size, needed / (1 << 30), "GiB needed", 0, "-"};
             continue;
         }
