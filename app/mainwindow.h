@@ -100,7 +100,7 @@ private:
     void pickColor(QAction *&currentEntry, QToolButton *button, const QString &image);
     void clearBoard();
     void fitSceneToScreen();
-    void setPanelsVisible(bool visible);
+    QList<QWidget *> boardPanels() const;
     void setScreenPanelsVisible(bool visible);
     void waitOneSecond();
 

@@ -25,22 +25,27 @@ constexpr int eventSliceMs = 50;
 
 } // namespace
 
+QList<QWidget *> MainWindow::boardPanels() const
+{
+    // Everything the strip hides, in the order it hides them.
+    return {view,
+            editToolBar,
+            statusBar(),
+            textToolBar,
+            colorToolBar,
+            pointerToolBar,
+            toolBox,
+            coordinatesLabel,
+            viewPanel};
+}
+
 void MainWindow::minimizePart()
 {
     maximizeButton->show();
     setMaximumSize(stripSize);
     setMinimumSize(stripSize);
-    for (QWidget *widget : std::initializer_list<QWidget *>{view,
-                                                            editToolBar,
-                                                            statusBar(),
-                                                            textToolBar,
-                                                            colorToolBar,
-                                                            pointerToolBar,
-                                                            toolBox,
-                                                            coordinatesLabel,
-                                                            viewPanel}) {
+    for (QWidget *widget : boardPanels())
         widget->hide();
-    }
     // Park the strip in the top-left corner of the screen the board is on, wherever that screen
     // lies in the desktop.
     if (const QScreen *screen = windowScreen(this))
@@ -50,17 +55,10 @@ void MainWindow::minimizePart()
 void MainWindow::maximizePart()
 {
     maximizeButton->hide();
-    for (QWidget *widget : std::initializer_list<QWidget *>{statusBar(),
-                                                            view,
-                                                            editToolBar,
-                                                            textToolBar,
-                                                            colorToolBar,
-                                                            pointerToolBar,
-                                                            toolBox,
-                                                            coordinatesLabel,
-                                                            viewPanel}) {
+    // The status bar comes back first, then the panels in the order they went.
+    statusBar()->show();
+    for (QWidget *widget : boardPanels())
         widget->show();
-    }
     if (const QScreen *screen = windowScreen(this))
         setMinimumSize(screen->size());
     setWindowState(Qt::WindowMaximized);

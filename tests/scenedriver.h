@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pointergesture.h"
+
 #include <QCoreApplication>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
@@ -36,14 +38,9 @@ public:
         lastPos = pos;
     }
 
-    // Press at the first point, move through the others, release at the last; a path of one
-    // point is a click.
     void drag(const QList<QPointF> &path, Qt::MouseButton button = Qt::LeftButton)
     {
-        press(path.first(), button);
-        for (qsizetype i = 1; i < path.size(); ++i)
-            move(path.at(i));
-        release(path.last());
+        dragAlong(*this, path, button);
     }
 
 private:
