@@ -7,6 +7,12 @@
 #include <QGraphicsLineItem>
 #include <QTextCursor>
 
+namespace {
+
+constexpr int indexDepth = 12;
+
+} // namespace
+
 DiagramScene::DiagramScene(QMenu *itemMenu, QObject *parent)
     : QGraphicsScene(parent)
     , itemMenu(itemMenu)
@@ -14,6 +20,11 @@ DiagramScene::DiagramScene(QMenu *itemMenu, QObject *parent)
 {
     qRegisterMetaType<DiagramTextItem *>();
     qRegisterMetaType<DiagramScene::Mode>();
+    // Left to itself the index picks its depth once, from the few items of the first update,
+    // and keeps it: a board of a million dots would share 32 cells, and every repaint and
+    // press would sort through thousands of them. 4096 cells keep a cell's dots few even
+    // then, while a stroke across the whole board costs only a pointer per cell.
+    setBspTreeDepth(indexDepth);
 }
 
 DiagramScene::~DiagramScene() = default;

@@ -13,6 +13,8 @@
 #include <QPainterPath>
 #include <QScopedValueRollback>
 
+#include <algorithm>
+
 namespace {
 
 using VertexHandle = ReportsRemoval<QGraphicsEllipseItem>;
@@ -321,5 +323,14 @@ void DiagramScene::hideHandles()
     draggedHandle = nullptr;
     handleDragActive = false;
     handleOwner = nullptr;
-    qDeleteAll(doomed);
+    // This runs on every move of a dragged shape, so each handle leaves the way that costs the
+    // scene least on a board of a million dots: newest first, so it comes off the end of the
+    // scene's list of items (one from the middle makes the scene renumber them all at the next
+    // addition), and taken out before it is destroyed, so the index drops it from the cells it
+    // covers (one destroyed in the scene makes the index sweep every cell).
+    std::for_each(doomed.crbegin(), doomed.crend(), [this](QGraphicsItem *handle) {
+        if (handle->scene() == this)
+            removeItem(handle);
+        delete handle;
+    });
 }
