@@ -1,11 +1,11 @@
 // Construction and layout of the board window.
 #include "mainwindow.h"
 
+#include "app/bundledfont.h"
 #include "items/diagramview.h"
 #include "scene/diagramscene.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -74,7 +74,7 @@ void MainWindow::registerFonts()
                              "DejaVuSans.ttf",
                              "DejaVuSans-Bold.ttf",
                              "DejaVuSans-BoldOblique.ttf"}) {
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/lib/fonts/") + file);
+        registerBundledFont(QStringLiteral(":/fonts/lib/fonts/") + file);
     }
 }
 

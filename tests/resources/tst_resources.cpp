@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include "app/bundledfont.h"
+
 #include <QDirIterator>
 #include <QFontDatabase>
 #include <QImage>
@@ -103,12 +105,19 @@ void TestResources::fontsAreCarriedAndTheFourRegister()
                              "DejaVuSans.ttf",
                              "DejaVuSans-Bold.ttf",
                              "DejaVuSans-BoldOblique.ttf"}) {
-        const int id = QFontDatabase::addApplicationFont(QString(":/fonts/lib/fonts/") + file);
+        const QString path = QString(":/fonts/lib/fonts/") + file;
+        const int id = registerBundledFont(path);
         QVERIFY2(id >= 0, file);
         families << QFontDatabase::applicationFontFamilies(id);
+        // Read in place or copied out of the bundle, a font is the same font.
+        QCOMPARE(QFontDatabase::applicationFontFamilies(id),
+                 QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(path)));
     }
     QVERIFY(families.contains("DejaVu Sans"));
     QVERIFY(families.contains("DejaVu Math TeX Gyre"));
+
+    QCOMPARE(registerBundledFont(":/fonts/lib/fonts/missing.ttf"), -1);
+    QCOMPARE(registerBundledFont(":/images/bold.png"), -1);
 }
 
 void TestResources::everyEntryIsUncompressed()
