@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int indexDepth = 12;
+constexpr int indexDepth = 10;
 
 } // namespace
 
@@ -22,8 +22,8 @@ DiagramScene::DiagramScene(QMenu *itemMenu, QObject *parent)
     qRegisterMetaType<DiagramScene::Mode>();
     // Left to itself the index picks its depth once, from the few items of the first update,
     // and keeps it: a board of a million dots would share 32 cells, and every repaint and
-    // press would sort through thousands of them. 4096 cells keep a cell's dots few even
-    // then, while a stroke across the whole board costs only a pointer per cell.
+    // press would sort through thousands of them. 1024 cells keep a cell's dots few, while a
+    // stroke across the whole board costs only a pointer per cell.
     setBspTreeDepth(indexDepth);
 }
 
