@@ -21,6 +21,16 @@ int cellOf(qreal coordinate)
     return int(std::floor(coordinate / cellSize));
 }
 
+qreal distanceToSegment(const QPointF &point, const QPointF &a, const QPointF &b)
+{
+    const QPointF along = b - a;
+    const qreal lengthSquared = QPointF::dotProduct(along, along);
+    const qreal t = lengthSquared > 0
+                        ? std::clamp(QPointF::dotProduct(point - a, along) / lengthSquared, 0.0, 1.0)
+                        : 0.0;
+    return QLineF(point, a + t * along).length();
+}
+
 QPainterPath polylinePath(const QPolygonF &points)
 {
     QPainterPath path;
@@ -126,10 +136,26 @@ QPainterPath StrokeItem::shape() const
     return cachedShape;
 }
 
+QList<int> StrokeItem::segmentsReaching(const QRectF &probe) const
+{
+    // A cell of the grid holds segments from up to a cell away; only those whose ink can reach
+    // the probe matter, and for most probes near a stroke there are none, which spares them
+    // the outline.
+    QList<int> reaching = segmentsNear(probe);
+    const QPointF centre = probe.center();
+    const qreal margin = reach() + std::hypot(probe.width(), probe.height()) / 2;
+    reaching.removeIf([&](int segment) {
+        const QPointF a = points.at(segment);
+        const QPointF b = points.at(qMin(segment + 1, int(points.size()) - 1));
+        return distanceToSegment(centre, a, b) > margin;
+    });
+    return reaching;
+}
+
 bool StrokeItem::contains(const QPointF &point) const
 {
-    const QList<int> nearby = segmentsNear(QRectF(point, QSizeF(0, 0)));
-    return !nearby.isEmpty() && strokeOf(nearby).contains(point);
+    const QList<int> reaching = segmentsReaching(QRectF(point, QSizeF(0, 0)));
+    return !reaching.isEmpty() && strokeOf(reaching).contains(point);
 }
 
 bool StrokeItem::collidesWithPath(const QPainterPath &path, Qt::ItemSelectionMode mode) const
@@ -138,8 +164,8 @@ bool StrokeItem::collidesWithPath(const QPainterPath &path, Qt::ItemSelectionMod
     // segments near it alone; anything else by the exact outline.
     const QRectF probe = path.boundingRect();
     if (mode == Qt::IntersectsItemShape && probe.width() <= cellSize && probe.height() <= cellSize) {
-        const QList<int> nearby = segmentsNear(probe);
-        return !nearby.isEmpty() && strokeOf(nearby).intersects(path);
+        const QList<int> reaching = segmentsReaching(probe);
+        return !reaching.isEmpty() && strokeOf(reaching).intersects(path);
     }
     return QGraphicsPathItem::collidesWithPath(path, mode);
 }

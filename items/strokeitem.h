@@ -20,6 +20,7 @@ public:
 
 private:
     QList<int> segmentsNear(const QRectF &area) const;
+    QList<int> segmentsReaching(const QRectF &probe) const;
     template<typename Visit>
     void forEachRun(const QList<int> &segments, Visit visit) const;
     QList<int> withNeighbours(const QList<int> &segments) const;
