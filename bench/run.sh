@@ -23,6 +23,7 @@ set xlabel "finished strokes of 1,000 points on the board"
 set ylabel "microseconds (median)"
 set title "Board operations over board size"
 plot $(series "pen move"), $(series "press (pen)"), $(series "press (move)"), \
-     $(series "shape drag"), $(series "full repaint"), $(series "toolkit dirty pass")
+     $(series "shape drag"), $(series "full repaint"), $(series "full view repaint"), \
+     $(series "toolkit dirty pass")
 PLOT
 echo "Wrote $out/results.csv and $out/curves.png"

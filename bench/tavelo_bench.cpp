@@ -215,6 +215,20 @@ double fullRepaint(Board &board)
     });
 }
 
+// The same, the way the board itself repaints: a view painting all it shows, as when the board
+// comes back from the strip. A view of exactly the board's size, so it shows the whole scene.
+double fullViewRepaint(Board &board)
+{
+    diagramview whole(board.scene);
+    whole.setFrameShape(QFrame::NoFrame);
+    whole.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    whole.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    whole.resize(boardWidth, boardHeight);
+    whole.show();
+    board.settle();
+    return medianMicroseconds(5, [&] { whole.viewport()->repaint(); });
+}
+
 // The floor for the same content: the polylines and their dots, straight into an image.
 double plainPainterFloor(int strokes)
 {
@@ -386,6 +400,17 @@ int main(int argc, char *argv[])
                     board.strokes,
                     floor > 0 ? repaint / floor : 1.0,
                     floor / 1000.0);
+        const double viewRepaint = fullViewRepaint(board);
+        record("full view repaint", viewRepaint, "us");
+        rows << Row{"full view repaint vs floor",
+                    board.strokes,
+                    viewRepaint / 1000.0,
+                    "ms",
+                    floor > 0 ? viewRepaint / floor : 1.0,
+                    "plain QPainter"};
+        std::printf("view repaint vs floor  %6d strokes  x%.2f of plain QPainter\n",
+                    board.strokes,
+                    floor > 0 ? viewRepaint / floor : 1.0);
     }
 
     const double boardStart = startupMilliseconds(arguments.first(), "board");
