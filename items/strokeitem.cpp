@@ -21,14 +21,14 @@ int cellOf(qreal coordinate)
     return int(std::floor(coordinate / cellSize));
 }
 
-qreal distanceToSegment(const QPointF &point, const QPointF &a, const QPointF &b)
+qreal distanceToSegment(const QPointF &point, const QLineF &segment)
 {
-    const QPointF along = b - a;
+    const QPointF along = segment.p2() - segment.p1();
     const qreal lengthSquared = QPointF::dotProduct(along, along);
-    const qreal t = lengthSquared > 0
-                        ? std::clamp(QPointF::dotProduct(point - a, along) / lengthSquared, 0.0, 1.0)
-                        : 0.0;
-    return QLineF(point, a + t * along).length();
+    if (lengthSquared == 0)
+        return QLineF(point, segment.p1()).length();
+    const qreal projected = QPointF::dotProduct(point - segment.p1(), along) / lengthSquared;
+    return QLineF(point, segment.p1() + std::clamp(projected, 0.0, 1.0) * along).length();
 }
 
 QPainterPath polylinePath(const QPolygonF &points)
@@ -53,14 +53,21 @@ StrokeItem::StrokeItem(const QPolygonF &strokePoints, const QPen &pen)
     const int segments = qMax(0, int(points.size()) - 1);
     const qreal margin = reach();
     for (int i = 0; i < segments || (i == 0 && points.size() == 1); ++i) {
-        const QPointF a = points.at(i);
-        const QPointF b = points.at(qMin(i + 1, int(points.size()) - 1));
-        const QRectF box = QRectF(a, b).normalized().adjusted(-margin, -margin, margin, margin);
+        const QLineF line = segment(i);
+        const QRectF box = QRectF(line.p1(), line.p2())
+                               .normalized()
+                               .adjusted(-margin, -margin, margin, margin);
         for (int column = cellOf(box.left()); column <= cellOf(box.right()); ++column) {
             for (int row = cellOf(box.top()); row <= cellOf(box.bottom()); ++row)
                 grid[cellKey(column, row)].append(i);
         }
     }
+}
+
+QLineF StrokeItem::segment(int index) const
+{
+    // The last point starts a segment of no length, which is all a one-point stroke has.
+    return QLineF(points.at(index), points.at(qMin(index + 1, int(points.size()) - 1)));
 }
 
 qreal StrokeItem::reach() const
@@ -144,11 +151,7 @@ QList<int> StrokeItem::segmentsReaching(const QRectF &probe) const
     QList<int> reaching = segmentsNear(probe);
     const QPointF centre = probe.center();
     const qreal margin = reach() + std::hypot(probe.width(), probe.height()) / 2;
-    reaching.removeIf([&](int segment) {
-        const QPointF a = points.at(segment);
-        const QPointF b = points.at(qMin(segment + 1, int(points.size()) - 1));
-        return distanceToSegment(centre, a, b) > margin;
-    });
+    reaching.removeIf([&](int index) { return distanceToSegment(centre, segment(index)) > margin; });
     return reaching;
 }
 

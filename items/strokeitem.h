@@ -25,6 +25,7 @@ private:
     void forEachRun(const QList<int> &segments, Visit visit) const;
     QList<int> withNeighbours(const QList<int> &segments) const;
     QPainterPath strokeOf(const QList<int> &segments) const;
+    QLineF segment(int index) const;
     qreal reach() const;
 
     QPolygonF points;                // the polyline the path was built from
