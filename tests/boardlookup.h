@@ -10,36 +10,34 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 // Finding the board's controls the way a user names them: by their texts and titles.
+template<typename Child, typename Predicate>
+Child *firstChildWhere(const QMainWindow &window, Predicate matches)
+{
+    const QList<Child *> children = window.findChildren<Child *>();
+    const auto found = std::find_if(children.cbegin(), children.cend(), matches);
+    return found == children.cend() ? nullptr : *found;
+}
+
 inline QAction *actionNamed(const QMainWindow &window, const QString &text)
 {
-    const QList<QAction *> actions = window.findChildren<QAction *>();
-    for (QAction *action : actions) {
-        if (action->text() == text)
-            return action;
-    }
-    return nullptr;
+    return firstChildWhere<QAction>(window, [&](QAction *action) { return action->text() == text; });
 }
 
 inline QToolBar *toolBarNamed(const QMainWindow &window, const QString &title)
 {
-    const QList<QToolBar *> bars = window.findChildren<QToolBar *>();
-    for (QToolBar *bar : bars) {
-        if (bar->windowTitle() == title)
-            return bar;
-    }
-    return nullptr;
+    return firstChildWhere<QToolBar>(window,
+                                     [&](QToolBar *bar) { return bar->windowTitle() == title; });
 }
 
 // The tool box's group holds the text tool (id 10); the pointer-type group does not.
 inline QButtonGroup *buttonGroupWithTextTool(const QMainWindow &window, bool withTextTool)
 {
-    const QList<QButtonGroup *> groups = window.findChildren<QButtonGroup *>();
-    for (QButtonGroup *group : groups) {
-        if ((group->button(10) != nullptr) == withTextTool)
-            return group;
-    }
-    return nullptr;
+    return firstChildWhere<QButtonGroup>(window, [&](QButtonGroup *group) {
+        return (group->button(10) != nullptr) == withTextTool;
+    });
 }
 
 inline QButtonGroup *toolGroup(const QMainWindow &window)
