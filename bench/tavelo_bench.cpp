@@ -387,30 +387,24 @@ int main(int argc, char *argv[])
         record("press (pen)", press(board, DiagramScene::DrawFreehand), "us");
         record("press (move)", press(board, DiagramScene::MoveItem), "us");
         record("shape drag", shapeDrag(board), "us");
-        const double repaint = fullRepaint(board);
-        record("full repaint", repaint, "us");
         const double floor = plainPainterFloor(board.strokes);
-        rows << Row{"full repaint vs floor",
-                    board.strokes,
-                    repaint / 1000.0,
-                    "ms",
-                    floor > 0 ? repaint / floor : 1.0,
-                    "plain QPainter"};
-        std::printf("full repaint vs floor  %6d strokes  x%.2f of plain QPainter (%.1f ms)\n",
-                    board.strokes,
-                    floor > 0 ? repaint / floor : 1.0,
-                    floor / 1000.0);
-        const double viewRepaint = fullViewRepaint(board);
-        record("full view repaint", viewRepaint, "us");
-        rows << Row{"full view repaint vs floor",
-                    board.strokes,
-                    viewRepaint / 1000.0,
-                    "ms",
-                    floor > 0 ? viewRepaint / floor : 1.0,
-                    "plain QPainter"};
-        std::printf("view repaint vs floor  %6d strokes  x%.2f of plain QPainter\n",
-                    board.strokes,
-                    floor > 0 ? viewRepaint / floor : 1.0);
+        for (const auto &[metric, repaint] :
+             {std::pair{QStringLiteral("full repaint"), fullRepaint(board)},
+              std::pair{QStringLiteral("full view repaint"), fullViewRepaint(board)}}) {
+            record(metric, repaint, "us");
+            const double ratio = floor > 0 ? repaint / floor : 1.0;
+            rows << Row{metric + " vs floor",
+                        board.strokes,
+                        repaint / 1000.0,
+                        "ms",
+                        ratio,
+                        "plain QPainter"};
+            std::printf("%s vs floor  %6d strokes  x%.2f of plain QPainter (%.1f ms)\n",
+                        qPrintable(metric),
+                        board.strokes,
+                        ratio,
+                        floor / 1000.0);
+        }
     }
 
     const double boardStart = startupMilliseconds(arguments.first(), "board");
