@@ -2,13 +2,19 @@
 
 #include <QGraphicsTextItem>
 
+class QMimeData;
+class QTextCursor;
+
 // A free text label. Editing is switched off when it loses focus and back on by a double-click.
+// Pasted and dropped text is taken as plain text and capped at maximumLength characters.
 class DiagramTextItem : public QGraphicsTextItem
 {
     Q_OBJECT
 
 public:
     enum { Type = UserType + 3 };
+    // Far more than fits on a screen, and little enough to lay out at once.
+    static constexpr int maximumLength = 10000;
 
     explicit DiagramTextItem(QGraphicsItem *parent = nullptr);
     ~DiagramTextItem() override;
@@ -18,11 +24,19 @@ public:
 signals:
     void lostFocus(DiagramTextItem *item);
     void selectedChange(QGraphicsItem *item);
+    // A paste or drop offered more than the label takes; the rest was left out.
+    void insertionCut();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void dropEvent(QGraphicsSceneDragDropEvent *event) override;
+    void contextMenuEvent(QGraphicsSceneContextMenuEvent *event) override;
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
+
+private:
+    void insertPlainText(QTextCursor cursor, const QMimeData &data);
 };
 
 Q_DECLARE_METATYPE(DiagramTextItem *)

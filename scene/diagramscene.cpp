@@ -5,6 +5,7 @@
 #include "items/diagramtextitem.h"
 
 #include <QGraphicsLineItem>
+#include <QStatusBar>
 #include <QTextCursor>
 
 namespace {
@@ -100,6 +101,18 @@ void DiagramScene::editorLostFocus(DiagramTextItem *item)
     }
 }
 
+void DiagramScene::reportLabelInsertionCut()
+{
+    showStatus(tr("Texto recortado: una etiqueta admite hasta %1 caracteres")
+                   .arg(DiagramTextItem::maximumLength));
+}
+
+void DiagramScene::showStatus(const QString &message)
+{
+    if (mainWindow)
+        mainWindow->statusBar()->showMessage(message, 0);
+}
+
 void DiagramScene::forgetHandles()
 {
     handlePoints.clear();
@@ -132,4 +145,6 @@ void DiagramScene::itemLeavingScene(QGraphicsItem *item)
         cutPixmapItem = nullptr;
     if (item == cutMarker)
         cutMarker = nullptr;
+    if (item == pinnedShape)
+        pinnedShape = nullptr;
 }

@@ -43,6 +43,7 @@ public:
     ~DiagramScene() override;
 
     void setTextFont(const QFont &font);
+    void setTextFontForNewItems(const QFont &font) { textFont = font; }
     void setTextColor(const QColor &color);
     void setItemColor(const QColor &color);
     void setLineColor(const QColor &color);
@@ -79,6 +80,7 @@ public slots:
     void setMode(DiagramScene::Mode mode);
     void setItemType(DiagramItem::DiagramType type);
     void editorLostFocus(DiagramTextItem *item);
+    void reportLabelInsertionCut();
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
@@ -88,6 +90,7 @@ protected:
 private:
     QPen linePen(qreal width) const;
     const QPen &strokePen();
+    void showStatus(const QString &message);
     QGraphicsItem *firstSelectedItem() const;
     DiagramItem *firstSelectedShape() const;
 
@@ -107,6 +110,7 @@ private:
     void finishStroke();
     void finishSpannedRect();
     void settleSelection();
+    void endDragOf(QGraphicsItem *grabber);
 
     void beginCut(QGraphicsSceneMouseEvent *event);
     void finishCut(QGraphicsSceneMouseEvent *event);
@@ -135,8 +139,11 @@ private:
     QPoint cutStartScreenPos;
     QPoint cutEndScreenPos;
     QPointF cutEndScenePos;
+    QRect cutRegion;                    // the screen region a finished cut copies
+    bool cutGrabPending = false;        // the cut is finished, its region not yet copied
     DiagramItem *handleOwner = nullptr; // the shape the handles stand on, if any
     DiagramItem *cutMarker = nullptr;   // the marking rectangle of the cut being dragged
+    DiagramItem *pinnedShape = nullptr; // held still while one of its vertices is dragged
     bool cutGestureActive = false;      // a cut press has been seen and its release not yet
     bool handlingMove = false;          // a pointer move is being handled
     QPen sharedStrokePen; // the pen of dots and strokes, rebuilt when the line colour changes

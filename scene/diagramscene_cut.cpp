@@ -9,10 +9,20 @@
 #include <QClipboard>
 #include <QGraphicsSceneMouseEvent>
 #include <QGuiApplication>
-#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+// Time for the board to repaint without the marking frame and for a compositor to show that,
+// before the screen is read.
+constexpr int frameClearedDelayMs = 200;
+
+} // namespace
 
 void DiagramScene::beginCut(QGraphicsSceneMouseEvent *event)
 {
+    // A grab still waiting belongs to the previous picture; finish it before a new one exists.
+    copyCutRegion();
     const QPointF pos = event->scenePos();
     dragStartScenePos = pos;
     cutStartScreenPos = event->screenPos();
@@ -45,25 +55,31 @@ void DiagramScene::finishCut(QGraphicsSceneMouseEvent *event)
     delete cutMarker; // clears cutMarker and currentShape through itemLeavingScene()
     currentShape = nullptr;
     mode = MoveItem;
-    copyCutRegion();
+    if (cutPixmapItem) {
+        cutPixmapItem->setOffset(QPointF(qMin(dragStartScenePos.x(), cutEndScenePos.x()),
+                                         qMin(dragStartScenePos.y(), cutEndScenePos.y())));
+    }
+    // The picture is what the desktop shows there: no frame, selection outline or handle.
+    clearSelection();
+    hideHandles();
+    // The marked rectangle, whichever way it was dragged, press and release pixels included.
+    cutRegion = markedRegion(cutStartScreenPos, cutEndScreenPos);
+    cutGrabPending = true;
+    QTimer::singleShot(frameClearedDelayMs, this, &DiagramScene::copyCutRegion);
 }
 
 void DiagramScene::copyCutRegion()
 {
-    // The marked rectangle, whichever way it was dragged, press and release pixels included.
-    const QRect region = markedRegion(cutStartScreenPos, cutEndScreenPos);
-    const QPixmap pixmap = mainWindow ? mainWindow->grabScreenArea(region.x(),
-                                                                   region.y(),
-                                                                   region.width(),
-                                                                   region.height())
+    if (!std::exchange(cutGrabPending, false))
+        return;
+    const QPixmap pixmap = mainWindow ? mainWindow->grabScreenArea(cutRegion.x(),
+                                                                   cutRegion.y(),
+                                                                   cutRegion.width(),
+                                                                   cutRegion.height())
                                       : QPixmap();
-    if (cutPixmapItem) {
+    if (cutPixmapItem)
         cutPixmapItem->setPixmap(pixmap);
-        cutPixmapItem->setOffset(QPointF(qMin(dragStartScenePos.x(), cutEndScenePos.x()),
-                                         qMin(dragStartScenePos.y(), cutEndScenePos.y())));
-    }
     QGuiApplication::clipboard()->setPixmap(pixmap, QClipboard::Clipboard);
     setBackgroundBrush(QBrush(Qt::gray, Qt::SolidPattern));
-    if (mainWindow)
-        mainWindow->statusBar()->showMessage(tr("Imagen copiada al portapapeles"), 0);
+    showStatus(tr("Imagen copiada al portapapeles"));
 }

@@ -97,6 +97,7 @@ void DiagramScene::insertTextAt(const QPointF &pos)
     text->setZValue(textZValue);
     connect(text, &DiagramTextItem::lostFocus, this, &DiagramScene::editorLostFocus);
     connect(text, &DiagramTextItem::selectedChange, this, &DiagramScene::itemSelected);
+    connect(text, &DiagramTextItem::insertionCut, this, &DiagramScene::reportLabelInsertionCut);
     addItem(text);
     text->setDefaultTextColor(textColor);
     text->setPos(pos);
@@ -122,7 +123,9 @@ void DiagramScene::startSpannedRect(const QPointF &pos)
 void DiagramScene::finishPress(QGraphicsSceneMouseEvent *event)
 {
     handleDragActive = false;
-    if (!grabHandleAt(event->scenePos())) {
+    // A pen stroke that starts on a handle is just a stroke.
+    const bool mayGrabHandle = mode != DrawFreehand;
+    if (!mayGrabHandle || !grabHandleAt(event->scenePos())) {
         const QList<QGraphicsItem *> selected = selectedItems();
         if (!selected.isEmpty() && !selectionHasType(DiagramTextItem::Type))
             currentShape = qgraphicsitem_cast<DiagramItem *>(selected.first());
@@ -140,6 +143,7 @@ bool DiagramScene::grabHandleAt(const QPointF &pos)
         if (DiagramItem *shape = firstSelectedShape()) {
             shape->setFlag(QGraphicsItem::ItemIsMovable, false);
             currentShape = shape;
+            pinnedShape = shape;
         }
         draggedHandle = handles.at(i);
         draggedHandleIndex = i;
@@ -241,6 +245,9 @@ void DiagramScene::spanDraggedShape(const QPointF &pos)
 void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 {
     QGraphicsScene::mouseReleaseEvent(event);
+    // Whatever the gesture became, a shape pinned for a vertex drag moves again on the next one.
+    if (DiagramItem *shape = std::exchange(pinnedShape, nullptr))
+        shape->setFlag(QGraphicsItem::ItemIsMovable, true);
 
     if (mode == InsertLine && lineInProgress)
         return; // the line stays exactly as drawn
@@ -316,6 +323,17 @@ void DiagramScene::showHandles(DiagramItem *shape)
     }
 }
 
+// Qt's scene remembers where the dragged items started until an item sees the release; a
+// grabber destroyed mid-drag never sees it, and the next drag would then place items from
+// those stale starting points. A release with no buttons ends that bookkeeping and nothing else.
+void DiagramScene::endDragOf(QGraphicsItem *grabber)
+{
+    QGraphicsSceneMouseEvent release(QEvent::GraphicsSceneMouseRelease);
+    release.setButton(Qt::NoButton);
+    release.setButtons(Qt::NoButton);
+    sendEvent(grabber, &release);
+}
+
 void DiagramScene::hideHandles()
 {
     // Take the list first: each deletion reports back through itemLeavingScene().
@@ -329,6 +347,8 @@ void DiagramScene::hideHandles()
     // addition), and taken out before it is destroyed, so the index drops it from the cells it
     // covers (one destroyed in the scene makes the index sweep every cell).
     std::for_each(doomed.crbegin(), doomed.crend(), [this](QGraphicsItem *handle) {
+        if (handle == mouseGrabberItem())
+            endDragOf(handle);
         if (handle->scene() == this)
             removeItem(handle);
         delete handle;

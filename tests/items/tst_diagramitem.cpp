@@ -4,10 +4,16 @@
 #include "items/diagramview.h"
 #include "testsupport.h"
 
+#include <QClipboard>
 #include <QGraphicsScene>
 #include <QGraphicsSceneContextMenuEvent>
+#include <QGraphicsSceneDragDropEvent>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QSignalSpy>
+#include <QTextDocument>
+#include <QTextFrame>
 #include <QTimer>
 
 namespace {
@@ -68,6 +74,8 @@ private slots:
     void textItemDoubleClickStartsEditing_data();
     void textItemDoubleClickStartsEditing();
     void textItemReportsSelectionChanges();
+    void textItemTakesPlainTextOnly_data();
+    void textItemTakesPlainTextOnly();
 
     void viewAndPictureItem();
 };
@@ -303,6 +311,74 @@ void TestDiagramItem::textItemReportsSelectionChanges()
     QCOMPARE(changed.count(), 1);
     text->setSelected(false);
     QCOMPARE(changed.count(), 2);
+}
+
+void TestDiagramItem::textItemTakesPlainTextOnly_data()
+{
+    QTest::addColumn<bool>("byDrop");
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("cut");
+    const QString nested = QString("<table><tr><td>").repeated(3000) + "x"
+                           + QString("</td></tr></table>").repeated(3000);
+    const QString localImage = "<p>a<img src=\"file:///etc/hostname\">b</p>";
+    const QString blocks = "<style>p{}</style><p>a &amp;  b</p><div>c&#33;</div>";
+    const QString huge(3 * DiagramTextItem::maximumLength, QChar('y'));
+    for (const bool byDrop : {false, true}) {
+        const char *how = byDrop ? "dropped" : "pasted";
+        QTest::addRow("%s: 3000 nested tables", how)
+            << byDrop << QString() << nested << "x" << false;
+        QTest::addRow("%s: a local image", how)
+            << byDrop << QString() << localImage << "ab" << false;
+        QTest::addRow("%s: blocks and entities", how)
+            << byDrop << QString() << blocks << "a & b\nc!" << false;
+        QTest::addRow("%s: plain text beside HTML", how) << byDrop << "plain"
+                                                         << "<b>rich</b>"
+                                                         << "plain" << false;
+        QTest::addRow("%s: more than a label takes", how)
+            << byDrop << huge << QString() << huge.left(DiagramTextItem::maximumLength - 4) << true;
+    }
+}
+
+// Rich text from the clipboard could load local files onto the shared screen or exhaust the
+// layout; a label takes the words only, and no more than it can hold.
+void TestDiagramItem::textItemTakesPlainTextOnly()
+{
+    QFETCH(bool, byDrop);
+    QFETCH(QString, plain);
+    QFETCH(QString, html);
+    QGraphicsScene scene;
+    auto *text = new DiagramTextItem;
+    text->setPlainText("HOLA");
+    text->setTextInteractionFlags(Qt::TextEditorInteraction);
+    scene.addItem(text);
+    scene.setFocusItem(text);
+    QSignalSpy cut(text, &DiagramTextItem::insertionCut);
+    auto *data = new QMimeData;
+    if (!plain.isEmpty())
+        data->setText(plain);
+    if (!html.isEmpty())
+        data->setHtml(html);
+
+    if (byDrop) {
+        QGraphicsSceneDragDropEvent drop(QEvent::GraphicsSceneDrop);
+        drop.setMimeData(data);
+        drop.setPos(QPointF(0, 0));
+        drop.setProposedAction(Qt::MoveAction);
+        scene.sendEvent(text, &drop);
+        delete data;
+    } else {
+        QGuiApplication::clipboard()->setMimeData(data);
+        QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+        scene.sendEvent(text, &paste);
+    }
+
+    const QString inserted = text->toPlainText().remove("HOLA");
+    QTEST(inserted, "expected");
+    QCOMPARE(text->document()->rootFrame()->childFrames().size(), 0);
+    QVERIFY(!text->toPlainText().contains(QChar::ObjectReplacementCharacter));
+    QTEST(cut.count() == 1, "cut");
 }
 
 void TestDiagramItem::viewAndPictureItem()

@@ -64,6 +64,8 @@ private slots:
     void lineStaysAsDrawn();
     void freehandRecordsRoundedPointsAndExactDots();
     void freehandPressSelectsButDoesNotMoveAShape();
+    void firstDragAfterAGestureOnAHandleMovesTheShape_data();
+    void firstDragAfterAGestureOnAHandleMovesTheShape();
     void spannedRectangle_data();
     void spannedRectangle();
     void textLabelIsPlacedAndModeReturns();
@@ -292,6 +294,38 @@ void TestPointer::freehandPressSelectsButDoesNotMoveAShape()
     QVERIFY(shape->isSelected());
     QCOMPARE(shape->pos(), QPointF(300, 200));
     QCOMPARE(countOfType(*scene, QGraphicsLineItem::Type), 2);
+}
+
+void TestPointer::firstDragAfterAGestureOnAHandleMovesTheShape_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("pen stroke") << int(DiagramScene::DrawFreehand);
+    QTest::newRow("text label") << int(DiagramScene::InsertText);
+    QTest::newRow("spanned rectangle") << int(DiagramScene::DrawRect);
+    QTest::newRow("vertex drag") << int(DiagramScene::MoveItem);
+}
+
+// A gesture that starts on a red handle must not leave the shape pinned.
+void TestPointer::firstDragAfterAGestureOnAHandleMovesTheShape()
+{
+    QFETCH(int, mode);
+    auto *shape = new DiagramItem(DiagramItem::Square, nullptr);
+    scene->addItem(shape);
+    shape->setPos(300, 300);
+    shape->setSelected(true);
+    scene->showHandles(shape);
+    const QPolygonF outline = shape->polygon();
+    scene->setItemType(DiagramItem::FreeRect);
+    scene->setMode(DiagramScene::Mode(mode));
+    expectCutMessage(mode == DiagramScene::DrawRect ? DiagramItem::FreeRect : -1);
+
+    // The handle of the vertex (100, -100), at scene (400, 200).
+    pointer->drag({{399, 199}, {420, 220}, {450, 250}});
+    if (mode == DiagramScene::DrawFreehand)
+        QCOMPARE(shape->polygon(), outline);
+    scene->setMode(DiagramScene::MoveItem);
+    pointer->drag({{300, 300}, {310, 310}, {330, 340}});
+    QCOMPARE(shape->pos(), QPointF(330, 340));
 }
 
 void TestPointer::spannedRectangle_data()
