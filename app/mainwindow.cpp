@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "app/bundledfont.h"
+#include "app/preferencesfile.h"
 #include "items/diagramview.h"
 #include "scene/diagramscene.h"
 
@@ -27,6 +28,8 @@ MainWindow::MainWindow()
     QCoreApplication::setOrganizationName("Corvane Group");
     QCoreApplication::setOrganizationDomain("tablero-tavelo.invalid");
     QCoreApplication::setApplicationName("CorvaneTaveloWindow2");
+    const QStringList setAsideStores = Preferences::setAsideDamagedStores(
+        QCoreApplication::organizationName(), QCoreApplication::applicationName());
     settings = std::make_unique<QSettings>();
 
     createActions();
@@ -52,6 +55,10 @@ MainWindow::MainWindow()
 
     statusBar()->setStyleSheet("color:white");
     statusBar()->showMessage(tr("Sistema listo"), 0);
+    if (!setAsideStores.isEmpty()) {
+        statusBar()->showMessage(
+            tr("Preferencias dañadas: apartadas en %1").arg(setAsideStores.join(", ")), 0);
+    }
 
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_TranslucentBackground, true);

@@ -135,6 +135,8 @@ private:
 
     QComboBox *sceneScaleCombo = nullptr;
     QComboBox *fontSizeCombo = nullptr;
+    QString fontSizeText; // the last whole size from 2 to 64 the size box showed; empty for none
+    bool showingLabelFont = false; // the toolbars are taking on a selected label's font
     QFontComboBox *fontCombo = nullptr;
 
     QButtonGroup *buttonGroup = nullptr;

@@ -1,6 +1,7 @@
 // The four toolbars, the formatting they pass to the scene and the preferences they keep.
 #include "mainwindow.h"
 
+#include "app/fontsizevalidator.h"
 #include "app/preferences.h"
 #include "items/diagramtextitem.h"
 #include "items/diagramview.h"
@@ -10,9 +11,9 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFontComboBox>
-#include <QIntValidator>
 #include <QMenu>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
@@ -98,12 +99,17 @@ void MainWindow::createFontControls()
     fontSizeCombo->setEditable(true);
     for (int size = 8; size <= 28; size += 2)
         fontSizeCombo->addItem(QString::number(size));
-    fontSizeCombo->setValidator(
-        new QIntValidator(Preferences::minimumFontSize, Preferences::maximumFontSize, this));
+    fontSizeCombo->setValidator(new FontSizeValidator(fontSizeText, this));
+    fontSizeText = fontSizeCombo->currentText();
     connect(fontSizeCombo, &QComboBox::currentTextChanged, this, &MainWindow::fontSizeChanged);
     // Connected first on purpose: a stored size that differs from the first item reaches the
-    // scene through handleFontChange().
-    fontSizeCombo->setCurrentText(Preferences::fontSize(*settings));
+    // scene through handleFontChange(), and so does the absence of one (no size chosen).
+    const QString storedSize = Preferences::fontSize(*settings);
+    fontSizeCombo->setCurrentText(storedSize);
+    if (storedSize.isEmpty()) {
+        fontSizeText.clear();
+        handleFontChange();
+    }
 }
 
 void MainWindow::createColorButtons()
@@ -193,28 +199,37 @@ void MainWindow::currentFontChanged(const QFont &)
     handleFontChange();
 }
 
-void MainWindow::fontSizeChanged(const QString &)
+// Only whole sizes from 2 to 64 are applied; while the typed text is incomplete or out of
+// range the last good size stays in force, and the validator shows it again when the user
+// leaves the box.
+void MainWindow::fontSizeChanged(const QString &size)
 {
+    if (!Preferences::isValidFontSize(size))
+        return;
+    fontSizeText = size;
     handleFontChange();
 }
 
 void MainWindow::handleFontChange()
 {
     QFont font = fontCombo->currentFont();
-    const int pointSize = fontSizeCombo->currentText().toInt(nullptr, 10);
-    if (pointSize > 0)
-        font.setPointSize(pointSize);
+    if (Preferences::isValidFontSize(fontSizeText))
+        font.setPointSize(fontSizeText.toInt());
     font.setWeight(boldAction->isChecked() ? QFont::Bold : QFont::Normal);
     font.setStyle(italicAction->isChecked() ? QFont::StyleItalic : QFont::StyleNormal);
     font.setUnderline(underlineAction->isChecked());
 
     settings->setValue(Preferences::fontKey, fontCombo->currentFont());
-    settings->setValue(Preferences::fontSizeKey, fontSizeCombo->currentText());
+    settings->setValue(Preferences::fontSizeKey, fontSizeText);
     settings->setValue(Preferences::boldKey, boldAction->isChecked());
     settings->setValue(Preferences::italicKey, italicAction->isChecked());
     settings->setValue(Preferences::underlineKey, underlineAction->isChecked());
 
-    scene->setTextFont(font);
+    // While the toolbars take on a selected label's font, that label keeps its own.
+    if (showingLabelFont)
+        scene->setTextFontForNewItems(font);
+    else
+        scene->setTextFont(font);
 }
 
 void MainWindow::itemSelected(QGraphicsItem *item)
@@ -222,12 +237,15 @@ void MainWindow::itemSelected(QGraphicsItem *item)
     auto *textItem = qgraphicsitem_cast<DiagramTextItem *>(item);
     if (!textItem)
         return;
+    const QScopedValueRollback<bool> showing(showingLabelFont, true);
     const QFont font = textItem->font();
     fontCombo->setCurrentFont(font);
     fontSizeCombo->setEditText(QString::number(font.pointSize()));
     boldAction->setChecked(font.weight() == QFont::Bold);
     italicAction->setChecked(font.style() != QFont::StyleNormal);
     underlineAction->setChecked(font.underline());
+    // The styles change no signal that stores them; store what the toolbars now show.
+    handleFontChange();
 }
 
 void MainWindow::sceneScaleChanged(const QString &scale)
@@ -310,9 +328,14 @@ QMenu *MainWindow::createColorMenu(const char *slot, QColor defaultColor)
 
 QIcon MainWindow::createColorIcon(QColor color)
 {
+    // A checkerboard under the colour shows how much of what lies beneath shines through.
     QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::white);
     QPainter painter(&pixmap);
-    painter.setPen(Qt::NoPen);
+    for (int y = 0; y < 20; y += 5) {
+        for (int x = (y / 5) % 2 * 5; x < 20; x += 10)
+            painter.fillRect(QRect(x, y, 5, 5), Qt::lightGray);
+    }
     painter.fillRect(QRect(0, 0, 20, 20), color);
     return QIcon(pixmap);
 }

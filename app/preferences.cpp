@@ -1,20 +1,23 @@
 #include "preferences.h"
 
+#include <QDataStream>
+#include <QIODevice>
 #include <QSettings>
-
-#include <cstring>
 
 namespace {
 
 // A colour read back from a damaged store can carry a colour model number outside the
-// enumeration, and even asking such a colour whether it is valid is undefined. Look at the stored
-// number itself: the model is the colour's first member, an int.
+// enumeration, and even asking such a colour whether it is valid is undefined. Qt's own stream
+// operator writes the model as the first byte; read it back from a copy as a plain number.
 bool hasKnownColorModel(const QColor &color)
 {
-    static_assert(std::is_standard_layout_v<QColor>);
-    qint32 model = 0;
-    std::memcpy(&model, &color, sizeof model);
-    return model >= QColor::Rgb && model <= QColor::ExtendedRgb;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << color;
+    QDataStream in(bytes);
+    qint8 model = -1;
+    in >> model;
+    return in.status() == QDataStream::Ok && model >= QColor::Rgb && model <= QColor::ExtendedRgb;
 }
 
 } // namespace

@@ -436,6 +436,19 @@ void TestMainWindow::zoomReplacesAndKeepsTranslation()
     QCOMPARE(view->transform().m11(), 0.5);
 }
 
+namespace {
+
+QList<QAction *> colourMenuEntries(const MainWindow &window)
+{
+    for (QToolButton *button : toolBarNamed(window, "Color")->findChildren<QToolButton *>()) {
+        if (button->menu())
+            return button->menu()->actions();
+    }
+    return {};
+}
+
+} // namespace
+
 void TestMainWindow::colourMenus()
 {
     MainWindow window;
@@ -467,6 +480,17 @@ void TestMainWindow::colourMenus()
             QCOMPARE(entries.at(i)->data().value<QColor>(), colours.at(i));
         }
         QCOMPARE(button->menu()->defaultAction()->text(), defaults.at(b));
+    }
+
+    // The swatches are drawn the same every time; the see-through ones over a checkerboard.
+    MainWindow other;
+    const QList<QAction *> otherEntries = colourMenuEntries(other);
+    const QList<QAction *> entries = colourMenuEntries(window);
+    for (int i = 0; i < 8; ++i) {
+        const QImage swatch = entries.at(i)->icon().pixmap(20, 20).toImage();
+        QCOMPARE(swatch, otherEntries.at(i)->icon().pixmap(20, 20).toImage());
+        const bool seeThrough = colours.at(i).alpha() < 255;
+        QCOMPARE(swatch.pixel(2, 2) != swatch.pixel(7, 2), seeThrough);
     }
 
     // Picking from the fill menu recolours the selected shape and becomes the button's colour.
@@ -547,6 +571,10 @@ void TestMainWindow::itemSelectedMirrorsTheLabelFont()
     QTEST(actionNamed(window, "Bold")->isChecked(), "bold");
     QTEST(actionNamed(window, "Italic")->isChecked(), "italic");
     QVERIFY(actionNamed(window, "Underline")->isChecked());
+    // Showing the label's font in the toolbars leaves the label as it was.
+    QCOMPARE(label->font().weight(), font.weight());
+    QCOMPARE(label->font().style(), font.style());
+    QCOMPARE(label->font().pointSize(), 22);
 }
 
 void TestMainWindow::exitClosesTheWindow()

@@ -6,11 +6,16 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFontComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -61,6 +66,10 @@ private slots:
     void hostileRawFile();
     void fontSizeRule_data();
     void fontSizeRule();
+    void typedSizesOutsideTheRange_data();
+    void typedSizesOutsideTheRange();
+    void damagedStoreIsSetAside_data();
+    void damagedStoreIsSetAside();
 };
 
 void TestPreferences::initTestCase()
@@ -238,6 +247,86 @@ void TestPreferences::fontSizeRule()
     MainWindow window;
     QCOMPARE(sizeBox(window)->currentText(), shown);
     QCOMPARE(store().value("fontSize").toString(), shown);
+}
+
+void TestPreferences::typedSizesOutsideTheRange_data()
+{
+    QTest::addColumn<QString>("typed");
+    for (const char *typed : {"1", "0", "65", "99"})
+        QTest::newRow(typed) << QString(typed);
+}
+
+// Whatever is typed, only sizes from 2 to 64 reach the labels and the store, and the box ends
+// up showing the size in force.
+void TestPreferences::typedSizesOutsideTheRange()
+{
+    QFETCH(QString, typed);
+    MainWindow window;
+    auto *scene = window.findChild<DiagramScene *>();
+    QComboBox *box = sizeBox(window);
+    box->setEditText("12");
+    box->lineEdit()->selectAll();
+    auto sizeInForceIsValid = [&] {
+        const QString stored = store().value("fontSize").toString();
+        return Preferences::isValidFontSize(stored)
+               && scene->currentTextFont().pointSize() == stored.toInt();
+    };
+    for (const QChar c : typed) {
+        QTest::keyClick(box->lineEdit(), c.toLatin1());
+        QVERIFY(sizeInForceIsValid());
+    }
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    QVERIFY(sizeInForceIsValid());
+    QCOMPARE(box->currentText(), store().value("fontSize").toString());
+}
+
+void TestPreferences::damagedStoreIsSetAside_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("fifo");
+    const QByteArray level("\\0\\0\\0\\t\\0\\0\\0\\x1");
+    const QByteArray valid("fillColor=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff\\0\\0"
+                           "\\0\\0\\0\\0)\n");
+    QTest::newRow("a value nested 50,000 levels under an unread key")
+        << "[General]\n" + valid + "other=@Variant(" + level.repeated(50000) + ")\n"
+        << false;
+    QByteArray continued = "[General]\n" + valid + "other=@Variant(";
+    for (int i = 0; i < 2000; ++i)
+        continued += level + "\\\n";
+    QTest::newRow("nesting spread over continued lines") << continued + ")\n" << false;
+    QTest::newRow("a named pipe") << QByteArray() << true;
+}
+
+// Qt's reader would overflow its stack on the nesting and wait for ever on the pipe; the board
+// moves such a store aside, keeps the sound lines and starts.
+void TestPreferences::damagedStoreIsSetAside()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(bool, fifo);
+    const QString path = store().fileName();
+    QFile::remove(path);
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    if (fifo) {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(body);
+    }
+
+    {
+        MainWindow window;
+        QVERIFY(window.statusBar()->currentMessage().contains("apartadas"));
+        if (!fifo)
+            QCOMPARE(window.findChild<DiagramScene *>()->currentItemColor(), QColor(Qt::red));
+    }
+
+    const QFileInfo info(path);
+    const QStringList aside = info.dir().entryList({info.fileName() + ".damaged-*"},
+                                                   QDir::AllEntries | QDir::System);
+    QCOMPARE(aside.size(), 1);
+    QVERIFY(QFile::remove(info.dir().filePath(aside.first())));
+    QVERIFY(!QFileInfo(path).exists() || QFileInfo(path).isFile());
 }
 
 TAVELO_TEST_MAIN(TestPreferences)
