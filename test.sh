@@ -4,6 +4,7 @@
 source "$(dirname "$0")/scripts/common.sh"
 
 install_missing "${board_packages[@]}" "${test_packages[@]}"
+ensure_wayland_test_user
 
 build build
 (cd "$project_root/build" && ctest --output-on-failure --timeout 600)

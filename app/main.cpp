@@ -16,6 +16,21 @@ bool desktopSessionAvailable()
     return !qgetenv("DISPLAY").isEmpty() || !qgetenv("WAYLAND_DISPLAY").isEmpty();
 }
 
+// A Wayland client cannot keep itself above other windows. On GNOME and KDE Wayland sessions
+// the window manager does keep an Xwayland window above when it asks, and the desktop portal
+// still delivers the captures there, so the board goes through Xwayland. Setting
+// QT_QPA_PLATFORM chooses otherwise.
+void preferXwaylandWhereItStaysOnTop()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qgetenv("XDG_SESSION_TYPE") != "wayland"
+        || qEnvironmentVariableIsEmpty("DISPLAY")) {
+        return;
+    }
+    const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP").toUpper();
+    if (desktop.contains("GNOME") || desktop.contains("KDE"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -29,6 +44,7 @@ int main(int argc, char *argv[])
                    stderr);
         return EXIT_FAILURE;
     }
+    preferXwaylandWhereItStaysOnTop();
 #endif
 
     QApplication app(argc, argv);

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class DiagramScene;
 class QAbstractButton;
@@ -73,6 +74,9 @@ private slots:
     void primaryScreenChanged(QScreen *screen);
     void resizeEvent(QResizeEvent *event) override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void registerFonts();
     void buildLayout();
@@ -103,6 +107,9 @@ private:
     QList<QWidget *> boardPanels() const;
     void setScreenPanelsVisible(bool visible);
     void waitOneSecond();
+    QPixmap grabDesktop(QScreen *screen, const QRect &local);
+    void returnDrawingsToTheirPlace();
+    void shrinkToStrip();
 
     QWidget *toolBox = nullptr;
     QGridLayout *toolLayout = nullptr;
@@ -160,4 +167,15 @@ private:
     // one replaces it, hence the guard.
     QPointer<QGraphicsOpacityEffect> captureEffect;
     bool capturePending = false;
+
+    // Where the drawings stood on the screen when the board shrank to the strip.
+    struct StripReturn
+    {
+        QSize windowSize;
+        QRectF sceneRect;
+        int horizontalScroll = 0;
+        int verticalScroll = 0;
+    };
+    std::optional<StripReturn> stripReturn;
+    bool shrinkAwaitsUnmaximize = false; // Wayland: the compositor has not yet confirmed
 };

@@ -1,6 +1,7 @@
 // Placement on the screen, the desktop capture, the screen-area grab and the about box.
 #include "mainwindow.h"
 
+#include "app/portalscreenshot.h"
 #include "app/screengeometry.h"
 #include "items/diagramview.h"
 #include "scene/diagramscene.h"
@@ -13,8 +14,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 namespace {
 
@@ -22,6 +26,13 @@ const QSize stripSize(90, 25);
 constexpr int fitHeightMargin = 150;
 constexpr int captureWaitMs = 1000;
 constexpr int eventSliceMs = 50;
+// Long enough for a portal that asks the user's permission first.
+constexpr int portalTimeoutMs = 30000;
+
+bool waylandPlatform()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 } // namespace
 
@@ -41,6 +52,39 @@ QList<QWidget *> MainWindow::boardPanels() const
 
 void MainWindow::minimizePart()
 {
+    // Where the drawings stand on the screen, to put them back there when the board returns.
+    stripReturn = StripReturn{size(),
+                              scene->sceneRect(),
+                              view->horizontalScrollBar()->value(),
+                              view->verticalScrollBar()->value()};
+    // Wayland forbids a maximized window any size but the one the compositor configured, and
+    // ends the program that tries: leave the maximized state, and shrink once the compositor
+    // has confirmed that.
+    if ((windowState() & Qt::WindowMaximized) && waylandPlatform()) {
+        shrinkAwaitsUnmaximize = true;
+        windowHandle()->installEventFilter(this);
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        return;
+    }
+    shrinkToStrip();
+}
+
+// The compositor's confirmation of a state reaches the native window as a spontaneous state
+// change; only after it may the window take another size.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (shrinkAwaitsUnmaximize && watched == windowHandle()
+        && event->type() == QEvent::WindowStateChange && event->spontaneous()
+        && !(windowHandle()->windowStates() & Qt::WindowMaximized)) {
+        shrinkAwaitsUnmaximize = false;
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, &MainWindow::shrinkToStrip);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::shrinkToStrip()
+{
     maximizeButton->show();
     setMaximumSize(stripSize);
     setMinimumSize(stripSize);
@@ -59,8 +103,14 @@ void MainWindow::maximizePart()
     statusBar()->show();
     for (QWidget *widget : boardPanels())
         widget->show();
-    if (const QScreen *screen = windowScreen(this))
+    if (waylandPlatform()) {
+        // The compositor decides the maximized size (a panel may take part of the screen) and
+        // ends the program whose constraints contradict it: drop the strip's limits instead.
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else if (const QScreen *screen = windowScreen(this)) {
         setMinimumSize(screen->size());
+    }
     setWindowState(Qt::WindowMaximized);
     showMaximized();
 }
@@ -69,6 +119,20 @@ void MainWindow::resizeEvent(QResizeEvent *)
 {
     if (const QScreen *screen = windowScreen(this))
         scene->setSceneRect(QRectF(QPointF(0, 0), screen->size()));
+    // Back from the strip at the board's former size: the view takes its former scene rect and
+    // scroll position once the layout has settled, so every drawing returns to its place.
+    if (stripReturn && size() == stripReturn->windowSize && maximizeButton->isHidden())
+        QTimer::singleShot(0, this, &MainWindow::returnDrawingsToTheirPlace);
+}
+
+void MainWindow::returnDrawingsToTheirPlace()
+{
+    if (!stripReturn || size() != stripReturn->windowSize || maximizeButton->isVisible())
+        return;
+    scene->setSceneRect(stripReturn->sceneRect);
+    view->horizontalScrollBar()->setValue(stripReturn->horizontalScroll);
+    view->verticalScrollBar()->setValue(stripReturn->verticalScroll);
+    stripReturn.reset();
 }
 
 void MainWindow::fitSceneToScreen()
@@ -112,8 +176,10 @@ void MainWindow::copyImage()
     waitOneSecond();
 
     QScreen *screen = windowScreen(this);
-    if (screen) {
-        desktopPixmap = screen->grabWindow(0, 0, 0, width(), height());
+    const QPixmap desktop = screen ? grabDesktop(screen, QRect(0, 0, width(), height()))
+                                   : QPixmap();
+    if (!desktop.isNull()) {
+        desktopPixmap = desktop;
         QGuiApplication::clipboard()->setPixmap(desktopPixmap, QClipboard::Clipboard);
     }
 
@@ -122,8 +188,10 @@ void MainWindow::copyImage()
         editToolBar->setGraphicsEffect(captureEffect);
     }
     setScreenPanelsVisible(true);
-    if (screen)
-        statusBar()->showMessage(tr("Escritorio copiado al portapapeles"), 0);
+    statusBar()->showMessage(desktop.isNull() ? tr("No se pudo copiar el escritorio: el sistema "
+                                                   "no entregó la imagen de la pantalla")
+                                              : tr("Escritorio copiado al portapapeles"),
+                             0);
     capturePending = false;
 }
 
@@ -133,8 +201,19 @@ QPixmap MainWindow::grabScreenArea(int x, int y, int width, int height)
     if (!screen)
         return QPixmap();
     // Global desktop coordinates are taken relative to the board's own screen.
-    const QRect local = toScreenLocal(QRect(x, y, width, height), screen->geometry());
-    return screen->grabWindow(0, local.x(), local.y(), width, height);
+    return grabDesktop(screen, toScreenLocal(QRect(x, y, width, height), screen->geometry()));
+}
+
+QPixmap MainWindow::grabDesktop(QScreen *screen, const QRect &local)
+{
+    const QPixmap grab = screen->grabWindow(0, local.x(), local.y(), local.width(), local.height());
+    if (isUsableGrab(grab.toImage()))
+        return grab;
+    const QImage part = desktopPart(PortalScreenshot::take(portalTimeoutMs),
+                                    screen->virtualGeometry(),
+                                    screen->geometry(),
+                                    local);
+    return isUsableGrab(part) ? QPixmap::fromImage(part) : QPixmap();
 }
 
 void MainWindow::about()

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 
+class QImage;
 class QScreen;
 class QWidget;
 
@@ -17,3 +18,15 @@ QRect markedRegion(const QPoint &press, const QPoint &release);
 // A rectangle in global desktop coordinates, expressed relative to the top-left corner of the
 // screen whose geometry is given.
 QRect toScreenLocal(const QRect &global, const QRect &screenGeometry);
+
+// Whether a screen grab holds a picture of the screen: not null or empty, and not entirely
+// black. The board on the screen is never entirely black (its faint tint alone lightens black),
+// so an all-black grab means the window system withheld the desktop, as Xwayland does.
+bool isUsableGrab(const QImage &image);
+
+// The part of a picture of the whole desktop (all screens, device pixels) that shows a
+// rectangle of one screen, in that screen's logical coordinates, scaled to the rectangle's size.
+QImage desktopPart(const QImage &desktop,
+                   const QRect &virtualGeometry,
+                   const QRect &screenGeometry,
+                   const QRect &screenLocal);

@@ -77,6 +77,12 @@ void DiagramScene::copyCutRegion()
                                                                    cutRegion.width(),
                                                                    cutRegion.height())
                                       : QPixmap();
+    if (pixmap.isNull()) {
+        // Nothing to show for it: no empty picture on the board, nothing on the clipboard.
+        delete cutPixmapItem; // clears cutPixmapItem through itemLeavingScene()
+        showStatus(tr("No se pudo copiar la zona: el sistema no entregó la imagen de la pantalla"));
+        return;
+    }
     if (cutPixmapItem)
         cutPixmapItem->setPixmap(pixmap);
     QGuiApplication::clipboard()->setPixmap(pixmap, QClipboard::Clipboard);

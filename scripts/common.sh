@@ -3,10 +3,12 @@ set -euo pipefail
 
 project_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-board_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
+board_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
                 fonts-dejavu-core fonts-dejavu-extra)
 test_packages=(xvfb x11-utils openbox xcompmgr xdotool xclip imagemagick
-               binutils-mingw-w64-x86-64)
+               binutils-mingw-w64-x86-64
+               sway weston grim wl-clipboard dbus-daemon pipewire-bin
+               xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk)
 
 install_missing() {
     local missing=()
@@ -21,6 +23,13 @@ install_missing() {
     "${as_root[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
+}
+
+# Sway refuses to run as root; as root, the Wayland end-to-end test runs its session as this user.
+ensure_wayland_test_user() {
+    [ "$(id -u)" -eq 0 ] || return 0
+    id tavelo-test >/dev/null 2>&1 \
+        || useradd --system --no-create-home --shell /usr/sbin/nologin tavelo-test
 }
 
 # build <folder> [cmake options...]

@@ -12,6 +12,7 @@
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -67,6 +68,10 @@ private slots:
     void globalToScreenLocal();
     void markedRegionIsNormalizedAndInclusive_data();
     void markedRegionIsNormalizedAndInclusive();
+    void onlyRealPicturesCountAsGrabs_data();
+    void onlyRealPicturesCountAsGrabs();
+    void desktopPartOfAScreen_data();
+    void desktopPartOfAScreen();
 
     void captureHidesThePanelsForTheGrab();
     void captureRequestWhileWaitingIsIgnored();
@@ -196,6 +201,63 @@ void TestScreen::markedRegionIsNormalizedAndInclusive()
     QFETCH(QPoint, press);
     QFETCH(QPoint, release);
     QTEST(markedRegion(press, release), "region");
+}
+
+void TestScreen::onlyRealPicturesCountAsGrabs_data()
+{
+    QTest::addColumn<QImage>("grab");
+    QTest::addColumn<bool>("usable");
+    QImage black(40, 30, QImage::Format_ARGB32);
+    black.fill(Qt::black);
+    QImage clear(40, 30, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    QImage faint = black.copy();
+    faint.setPixel(39, 29, qRgb(10, 10, 10));
+    QTest::newRow("null") << QImage() << false;
+    QTest::newRow("empty") << QImage(0, 0, QImage::Format_RGB32) << false;
+    QTest::newRow("all black, as Xwayland hands it out") << black << false;
+    QTest::newRow("all transparent") << clear << false;
+    QTest::newRow("black but for one faint pixel") << faint << true;
+}
+
+void TestScreen::onlyRealPicturesCountAsGrabs()
+{
+    QFETCH(QImage, grab);
+    QTEST(isUsableGrab(grab), "usable");
+}
+
+void TestScreen::desktopPartOfAScreen_data()
+{
+    QTest::addColumn<QRect>("virtualGeometry");
+    QTest::addColumn<QRect>("screenGeometry");
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("one screen") << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 600) << 1.0;
+    QTest::newRow("one screen at 200 %") << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 600) << 2.0;
+    QTest::newRow("second screen right of the primary")
+        << QRect(0, 0, 1600, 600) << QRect(800, 0, 800, 600) << 1.0;
+    QTest::newRow("second screen left of the primary")
+        << QRect(-800, 0, 1600, 600) << QRect(-800, 0, 800, 600) << 1.0;
+}
+
+// The marked region is found in a picture of the whole desktop, whatever its layout and scale.
+void TestScreen::desktopPartOfAScreen()
+{
+    QFETCH(QRect, virtualGeometry);
+    QFETCH(QRect, screenGeometry);
+    QFETCH(qreal, scale);
+    QImage desktop((virtualGeometry.size() * scale), QImage::Format_RGB32);
+    desktop.fill(Qt::white);
+    const QRect marked(100, 50, 200, 100); // in the screen's own coordinates
+    const QPoint onDesktop = marked.topLeft() + screenGeometry.topLeft()
+                             - virtualGeometry.topLeft();
+    QPainter(&desktop).fillRect(QRectF(QPointF(onDesktop) * scale, QSizeF(marked.size()) * scale),
+                                Qt::blue);
+
+    const QImage part = desktopPart(desktop, virtualGeometry, screenGeometry, marked);
+
+    QCOMPARE(part.size(), marked.size());
+    for (const QPoint probe : {QPoint(0, 0), QPoint(199, 0), QPoint(0, 99), QPoint(199, 99)})
+        QCOMPARE(part.pixelColor(probe), QColor(Qt::blue));
 }
 
 void TestScreen::captureHidesThePanelsForTheGrab()

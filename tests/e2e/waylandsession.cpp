@@ -1,0 +1,321 @@
+#include "waylandsession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int stepPauseMs = 40;
+const char socketName[] = "wayland-tavelo";
+
+QImage makeDesktopPicture()
+{
+    QImage picture(WaylandSession::screenWidth, WaylandSession::screenHeight, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    QLinearGradient gradient(0, 0, WaylandSession::screenWidth, WaylandSession::screenHeight);
+    gradient.setColorAt(0, QColor(90, 140, 190));
+    gradient.setColorAt(1, QColor(120, 170, 130));
+    painter.fillRect(picture.rect(), gradient);
+    painter.fillRect(QRect(300, 500, 60, 60), QColor(200, 80, 160));
+    return picture;
+}
+
+} // namespace
+
+WaylandSession::~WaylandSession()
+{
+    if (board) {
+        board->terminate();
+        if (!board->waitForFinished(5000))
+            board->kill();
+        board->waitForFinished(3000);
+    }
+    for (auto it = helpers.rbegin(); it != helpers.rend(); ++it) {
+        (*it)->terminate();
+        if (!(*it)->waitForFinished(3000))
+            (*it)->kill();
+        (*it)->waitForFinished(3000);
+    }
+}
+
+QString WaylandSession::missingPrograms(Compositor compositor, bool withPortal)
+{
+    QStringList needed{"Xvfb", "xdotool", "wl-paste", compositor == Sway ? "sway" : "weston"};
+    if (compositor == Sway)
+        needed << "grim"
+               << "swaybg";
+    if (withPortal)
+        needed << "dbus-daemon"
+               << "pipewire";
+    QStringList missing;
+    for (const QString &program : std::as_const(needed)) {
+        if (QStandardPaths::findExecutable(program).isEmpty())
+            missing << program;
+    }
+    if (withPortal && !QFile::exists("/usr/libexec/xdg-desktop-portal-wlr"))
+        missing << "xdg-desktop-portal-wlr";
+    if (geteuid() == 0 && !getpwnam(waylandUser))
+        missing << QString("the user %1 (sway does not run as root)").arg(waylandUser);
+    return missing.join(", ");
+}
+
+std::unique_ptr<QProcess> WaylandSession::launch(const QString &program,
+                                                 const QStringList &arguments) const
+{
+    auto process = std::make_unique<QProcess>();
+    if (asOtherUser) {
+        // runuser starts the program with a clean environment; hand it the session's.
+        QStringList wrapped{"-u", waylandUser, "--", "env", "-i"};
+        for (const QString &key : environment.keys())
+            wrapped << key + "=" + environment.value(key);
+        process->start("runuser", wrapped << program << arguments);
+    } else {
+        process->setProcessEnvironment(environment);
+        process->start(program, arguments);
+    }
+    return process;
+}
+
+QByteArray WaylandSession::run(const QString &program, const QStringList &arguments) const
+{
+    std::unique_ptr<QProcess> process = launch(program, arguments);
+    process->waitForFinished(30000);
+    return process->readAllStandardOutput();
+}
+
+bool WaylandSession::startHelper(const QString &program,
+                                 const QStringList &arguments,
+                                 QString *error)
+{
+    std::unique_ptr<QProcess> process = launch(program, arguments);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (!process->waitForStarted(10000)) {
+        *error = program + " did not start";
+        return false;
+    }
+    helpers.push_back(std::move(process));
+    return true;
+}
+
+bool WaylandSession::waitForFile(const QString &path) const
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (QFile::exists(path))
+            return true;
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+bool WaylandSession::giveToSessionUser(const QString &path) const
+{
+    if (!asOtherUser)
+        return true;
+    const passwd *user = getpwnam(waylandUser);
+    return user && chown(QFile::encodeName(path).constData(), user->pw_uid, user->pw_gid) == 0;
+}
+
+bool WaylandSession::start(Compositor compositor, bool withPortal, QString *error)
+{
+    asOtherUser = geteuid() == 0;
+    int number = 70;
+    while (QFile::exists(QString("/tmp/.X11-unix/X%1").arg(number))
+           || QFile::exists(QString("/tmp/.X%1-lock").arg(number)))
+        ++number;
+    display = QString(":%1").arg(number);
+    runtimeDir = home.filePath("runtime");
+    QDir().mkpath(runtimeDir);
+    QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(home.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther
+                              | QFile::ReadOther);
+    if (!giveToSessionUser(home.path()) || !giveToSessionUser(runtimeDir)) {
+        *error = "cannot hand the session's folders to " + QString(waylandUser);
+        return false;
+    }
+
+    environment = QProcessEnvironment();
+    environment.insert("PATH", qEnvironmentVariable("PATH", "/usr/bin:/bin"));
+    environment.insert("HOME", home.path());
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    environment.insert("XDG_RUNTIME_DIR", runtimeDir);
+    environment.insert("DISPLAY", display);
+    const QStringList sanitizerVariables{"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"};
+    for (const QString &key : sanitizerVariables) {
+        if (qEnvironmentVariableIsSet(qPrintable(key)))
+            environment.insert(key, qEnvironmentVariable(qPrintable(key)));
+    }
+
+    // Xvfb is the one program that runs as the caller; the compositor only draws into it.
+    auto xvfb = std::make_unique<QProcess>();
+    xvfb->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    xvfb->start("Xvfb",
+                {display,
+                 "-screen",
+                 "0",
+                 QString("%1x%2x24").arg(screenWidth).arg(screenHeight),
+                 "-nolisten",
+                 "tcp"});
+    if (!xvfb->waitForStarted(10000)
+        || !waitForFile(QString("/tmp/.X11-unix/X%1").arg(display.mid(1)))) {
+        *error = "Xvfb did not come up";
+        return false;
+    }
+    helpers.push_back(std::move(xvfb));
+    QThread::msleep(300);
+
+    desktop = makeDesktopPicture();
+    const QString picturePath = home.filePath("desktop.png");
+    desktop.save(picturePath);
+    QFile::setPermissions(picturePath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+
+    if (compositor == Sway) {
+        const QString configPath = home.filePath("sway.conf");
+        QFile config(configPath);
+        if (!config.open(QIODevice::WriteOnly))
+            return false;
+        config.write(QString("output * resolution %1x%2 position 0,0 bg %3 stretch\n"
+                             "default_border none\n")
+                         .arg(screenWidth)
+                         .arg(screenHeight)
+                         .arg(picturePath)
+                         .toUtf8());
+        config.close();
+        QFile::setPermissions(configPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        environment.insert("WLR_BACKENDS", "x11");
+        environment.insert("WLR_RENDERER", "pixman");
+        environment.insert("WLR_X11_OUTPUTS", "1");
+        environment.insert("XDG_CURRENT_DESKTOP", "sway");
+        if (!startHelper("sway", {"-c", configPath}, error))
+            return false;
+        // sway names its socket itself: wait for it, then hand its name on.
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QStringList sockets = QDir(runtimeDir).entryList({"wayland-*"}, QDir::System);
+            const QStringList named = sockets.filter(QRegularExpression("^wayland-\\d+$"));
+            if (!named.isEmpty()) {
+                environment.insert("WAYLAND_DISPLAY", named.first());
+                break;
+            }
+            QThread::msleep(100);
+        }
+    } else {
+        environment.insert("WAYLAND_DISPLAY", socketName);
+        if (!startHelper("weston",
+                         {"--backend=x11-backend.so",
+                          QString("--width=%1").arg(screenWidth),
+                          QString("--height=%1").arg(screenHeight),
+                          QString("--socket=%1").arg(socketName),
+                          "--idle-time=0"},
+                         error))
+            return false;
+        waitForFile(runtimeDir + "/" + socketName);
+    }
+    if (!environment.contains("WAYLAND_DISPLAY")
+        || !waitForFile(runtimeDir + "/" + environment.value("WAYLAND_DISPLAY"))) {
+        *error = "the compositor did not open its socket";
+        return false;
+    }
+    environment.insert("XDG_SESSION_TYPE", "wayland");
+    environment.remove("DISPLAY"); // the board and the tools speak Wayland only
+    QThread::msleep(1500);
+
+    if (withPortal) {
+        const QString bus = runtimeDir + "/bus";
+        if (!startHelper("dbus-daemon",
+                         {"--session", "--address=unix:path=" + bus, "--nofork", "--nopidfile"},
+                         error)
+            || !waitForFile(bus))
+            return false;
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + bus);
+        if (!startHelper("pipewire", {}, error))
+            return false;
+        QThread::msleep(500);
+    }
+    return true;
+}
+
+bool WaylandSession::startBoard(QString *error)
+{
+    QProcessEnvironment boardEnvironment = environment;
+    environment.insert("QT_QPA_PLATFORM", "wayland");
+    board = launch(BOARD_EXECUTABLE, {});
+    environment = boardEnvironment;
+    board->setProcessChannelMode(QProcess::ForwardedChannels);
+    if (!board->waitForStarted(10000)) {
+        *error = "the board did not start";
+        return false;
+    }
+    QThread::msleep(4000); // a sanitizer build on a busy machine may take a while
+    if (!boardRunning()) {
+        *error = "the board ended at start";
+        return false;
+    }
+    return true;
+}
+
+bool WaylandSession::boardRunning() const
+{
+    return board && board->state() == QProcess::Running;
+}
+
+QImage WaylandSession::screenshot(const QString &saveAs) const
+{
+    const QImage shot = QImage::fromData(run("grim", {"-t", "png", "-"}), "PNG")
+                            .convertToFormat(QImage::Format_RGB32);
+    if (!saveAs.isEmpty())
+        shot.save(QString(SCREENSHOT_DIR) + "/" + saveAs + ".png");
+    return shot;
+}
+
+QImage WaylandSession::clipboardImage() const
+{
+    return QImage::fromData(run("wl-paste", {"--no-newline", "-t", "image/png"}), "PNG")
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QStringList WaylandSession::clipboardTypes() const
+{
+    return QString::fromUtf8(run("wl-paste", {"--list-types"})).split('\n', Qt::SkipEmptyParts);
+}
+
+void WaylandSession::setClipboardText(const QString &text) const
+{
+    run("wl-copy", {text});
+}
+
+void WaylandSession::xdotool(const QStringList &arguments) const
+{
+    QProcess process;
+    QProcessEnvironment pointerEnvironment = QProcessEnvironment::systemEnvironment();
+    pointerEnvironment.insert("DISPLAY", display);
+    process.setProcessEnvironment(pointerEnvironment);
+    process.start("xdotool", arguments);
+    process.waitForFinished(10000);
+}
+
+void WaylandSession::click(int x, int y) const
+{
+    xdotool({"mousemove", QString::number(x), QString::number(y), "click", "1"});
+    QThread::msleep(300);
+}
+
+void WaylandSession::drag(const QList<QPoint> &path) const
+{
+    const QPoint start = path.first();
+    xdotool({"mousemove", QString::number(start.x()), QString::number(start.y()), "mousedown", "1"});
+    for (const QPoint &point : path.mid(1)) {
+        QThread::msleep(stepPauseMs);
+        xdotool({"mousemove", QString::number(point.x()), QString::number(point.y())});
+    }
+    QThread::msleep(stepPauseMs);
+    xdotool({"mouseup", "1"});
+    QThread::msleep(300);
+}
