@@ -42,6 +42,7 @@ MainWindow::MainWindow()
     connect(scene, &DiagramScene::itemSelected, this, &MainWindow::itemSelected);
 
     createToolbars();
+    createHistoryActions();
     QWidget *central = new QWidget;
     central->setContentsMargins(0, 0, 0, 0);
     buildLayout();

@@ -103,6 +103,11 @@ private:
     QIcon createColorToolButtonIcon(const QString &imageFile, QColor color);
     void pickColor(QAction *&currentEntry, QToolButton *button, const QString &image);
     void clearBoard();
+    void restack(const QString &step, qreal (*level)(const QList<QGraphicsItem *> &));
+    void createHistoryActions();
+    bool historyMayMove() const;
+    void undo();
+    void redo();
     void fitSceneToScreen();
     QList<QWidget *> boardPanels() const;
     void setScreenPanelsVisible(bool visible);
@@ -130,6 +135,8 @@ private:
     QAction *minimizeAction = nullptr;
     QAction *maximizeAction = nullptr;
     QAction *copyAction = nullptr;
+    QAction *undoAction = nullptr;
+    QAction *redoAction = nullptr;
 
     QMenu *fileMenu = nullptr;
     QMenu *itemMenu = nullptr;
@@ -139,6 +146,7 @@ private:
     QToolBar *editToolBar = nullptr;
     QToolBar *colorToolBar = nullptr;
     QToolBar *pointerToolBar = nullptr;
+    QToolBar *historyToolBar = nullptr;
 
     QComboBox *sceneScaleCombo = nullptr;
     QComboBox *fontSizeCombo = nullptr;

@@ -6,8 +6,11 @@
 #include "scene/diagramscene.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
+#include <QUndoStack>
 
 namespace {
 
@@ -126,33 +129,94 @@ void MainWindow::connectActions()
 
 void MainWindow::deleteItem()
 {
-    const QList<QGraphicsItem *> selected = scene->selectedItems();
-    for (QGraphicsItem *item : selected)
-        delete item; // leaves the scene and is destroyed
+    scene->removeFromBoard(scene->selectedItems(), tr("Borrar"));
 }
 
 void MainWindow::bringToFront()
 {
-    const QList<QGraphicsItem *> selected = scene->selectedItems();
-    if (selected.isEmpty())
-        return;
-    QGraphicsItem *item = selected.first();
-    item->setZValue(frontZValue(item->collidingItems(Qt::IntersectsItemShape)));
+    restack(tr("Enviar al frente"), frontZValue);
 }
 
 void MainWindow::sendToBack()
 {
+    restack(tr("Enviar al fondo"), backZValue);
+}
+
+void MainWindow::restack(const QString &step, qreal (*level)(const QList<QGraphicsItem *> &))
+{
     const QList<QGraphicsItem *> selected = scene->selectedItems();
     if (selected.isEmpty())
         return;
     QGraphicsItem *item = selected.first();
-    item->setZValue(backZValue(item->collidingItems(Qt::IntersectsItemShape)));
+    const qreal z = level(item->collidingItems(Qt::IntersectsItemShape));
+    if (!scene->isOnRecord(item)) {
+        item->setZValue(z);
+        return;
+    }
+    scene->recordChange<qreal>(
+        step, [item](const qreal &z) { item->setZValue(z); }, item->zValue(), z);
 }
 
 void MainWindow::clearBoard()
 {
-    scene->clear();
-    scene->forgetHandles();
-    scene->setBackgroundBrush(QBrush(Qt::transparent, Qt::SolidPattern));
+    scene->clearBoard();
     view->update();
+}
+
+// Not in the middle of a gesture or a capture: the step would pull items from under the pointer.
+bool MainWindow::historyMayMove() const
+{
+    return QGuiApplication::mouseButtons() == Qt::NoButton && !scene->gestureUnderway()
+           && !capturePending;
+}
+
+void MainWindow::undo()
+{
+    if (!historyMayMove())
+        return;
+    scene->finishLabelEdit();
+    scene->history()->undo();
+}
+
+void MainWindow::redo()
+{
+    if (!historyMayMove())
+        return;
+    scene->finishLabelEdit();
+    scene->history()->redo();
+}
+
+void MainWindow::createHistoryActions()
+{
+    undoAction = makeAction(this, tr("Deshacer"), {}, QKeySequence::Undo, tr("Deshacer"));
+    undoAction->setIcon(QIcon::fromTheme("edit-undo", QIcon(":/images/history-undo.png")));
+    redoAction = makeAction(this, tr("Rehacer"), {}, {}, tr("Rehacer"));
+    redoAction->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
+    redoAction->setIcon(QIcon::fromTheme("edit-redo", QIcon(":/images/history-redo.png")));
+
+    // The buttons name the step they take back or bring again, and are greyed out without one.
+    QUndoStack *history = scene->history();
+    auto describe = [](QAction *action, const QString &verb, const QString &step) {
+        action->setText(step.isEmpty() ? verb : verb + " " + step);
+    };
+    connect(history, &QUndoStack::undoTextChanged, undoAction, [=](const QString &step) {
+        describe(undoAction, tr("Deshacer"), step);
+    });
+    connect(history, &QUndoStack::redoTextChanged, redoAction, [=](const QString &step) {
+        describe(redoAction, tr("Rehacer"), step);
+    });
+    connect(history, &QUndoStack::canUndoChanged, undoAction, &QAction::setEnabled);
+    connect(history, &QUndoStack::canRedoChanged, redoAction, &QAction::setEnabled);
+    undoAction->setEnabled(false);
+    redoAction->setEnabled(false);
+    connect(undoAction, &QAction::triggered, this, &MainWindow::undo);
+    connect(redoAction, &QAction::triggered, this, &MainWindow::redo);
+
+    historyToolBar = new QToolBar(tr("Historial"), this);
+    historyToolBar->setObjectName("historyToolBar");
+    historyToolBar->addAction(undoAction);
+    historyToolBar->addAction(redoAction);
+    historyToolBar->setAutoFillBackground(true);
+    // Beside the four bars, not among them: their content and order stay as they are.
+    insertToolBar(pointerToolBar, historyToolBar);
 }

@@ -45,6 +45,7 @@ QList<QWidget *> MainWindow::boardPanels() const
             textToolBar,
             colorToolBar,
             pointerToolBar,
+            historyToolBar,
             toolBox,
             coordinatesLabel,
             viewPanel};
@@ -106,8 +107,12 @@ void MainWindow::maximizePart()
     if (waylandPlatform()) {
         // The compositor decides the maximized size (a panel may take part of the screen) and
         // ends the program whose constraints contradict it: drop the strip's limits instead.
+        // Compositors that ignore the maximize request for a window they float (sway) keep
+        // the size asked for here.
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (const QScreen *screen = windowScreen(this))
+            resize(screen->size());
     } else if (const QScreen *screen = windowScreen(this)) {
         setMinimumSize(screen->size());
     }
@@ -148,7 +153,7 @@ void MainWindow::primaryScreenChanged(QScreen *) {}
 void MainWindow::setScreenPanelsVisible(bool visible)
 {
     for (QWidget *widget : std::initializer_list<QWidget *>{
-             textToolBar, colorToolBar, pointerToolBar, toolBox, coordinatesLabel}) {
+             textToolBar, colorToolBar, pointerToolBar, historyToolBar, toolBox, coordinatesLabel}) {
         widget->setVisible(visible);
     }
 }

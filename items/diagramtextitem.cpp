@@ -11,7 +11,7 @@
 #include <QTextCursor>
 
 DiagramTextItem::DiagramTextItem(QGraphicsItem *parent)
-    : QGraphicsTextItem(parent)
+    : ReportsRemoval<QGraphicsTextItem>(parent)
 {
     setFlag(ItemIsMovable);
     setFlag(ItemIsSelectable);
@@ -21,9 +21,12 @@ DiagramTextItem::~DiagramTextItem() = default;
 
 void DiagramTextItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
 {
-    if (textInteractionFlags() == Qt::NoTextInteraction)
+    if (textInteractionFlags() == Qt::NoTextInteraction) {
+        markEditStart();
         setTextInteractionFlags(Qt::TextEditorInteraction);
-    QGraphicsTextItem::mouseDoubleClickEvent(event);
+        emit editStarted(this);
+    }
+    ReportsRemoval<QGraphicsTextItem>::mouseDoubleClickEvent(event);
 }
 
 void DiagramTextItem::focusOutEvent(QFocusEvent *event)
@@ -39,7 +42,7 @@ QVariant DiagramTextItem::itemChange(GraphicsItemChange change, const QVariant &
 {
     if (change == ItemSelectedHasChanged)
         emit selectedChange(this);
-    return value;
+    return ReportsRemoval<QGraphicsTextItem>::itemChange(change, value);
 }
 
 // Qt's text editing would paste rich text; the label pastes the clipboard's plain text itself.

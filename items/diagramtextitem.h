@@ -1,5 +1,7 @@
 #pragma once
 
+#include "itemremovallistener.h"
+
 #include <QGraphicsTextItem>
 
 class QMimeData;
@@ -7,7 +9,7 @@ class QTextCursor;
 
 // A free text label. Editing is switched off when it loses focus and back on by a double-click.
 // Pasted and dropped text is taken as plain text and capped at maximumLength characters.
-class DiagramTextItem : public QGraphicsTextItem
+class DiagramTextItem : public ReportsRemoval<QGraphicsTextItem>
 {
     Q_OBJECT
 
@@ -21,11 +23,20 @@ public:
 
     int type() const override { return Type; }
 
+    // Whether the board's history knows the label (it does once it first holds text), and its
+    // text when the current edit began, so that the whole edit can become one step.
+    bool isOnRecord() const { return onRecord; }
+    void setOnRecord() { onRecord = true; }
+    void markEditStart() { htmlBeforeEdit = toHtml(); }
+    QString htmlAtEditStart() const { return htmlBeforeEdit; }
+
 signals:
     void lostFocus(DiagramTextItem *item);
     void selectedChange(QGraphicsItem *item);
     // A paste or drop offered more than the label takes; the rest was left out.
     void insertionCut();
+    // A double-click opened the label for editing.
+    void editStarted(DiagramTextItem *item);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -37,6 +48,9 @@ protected:
 
 private:
     void insertPlainText(QTextCursor cursor, const QMimeData &data);
+
+    bool onRecord = false;
+    QString htmlBeforeEdit;
 };
 
 Q_DECLARE_METATYPE(DiagramTextItem *)

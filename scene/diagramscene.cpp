@@ -1,6 +1,8 @@
 #include "diagramscene.h"
 
 #include "app/mainwindow.h"
+#include "history/additemscommand.h"
+#include "history/removeitemscommand.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
 
@@ -11,6 +13,8 @@
 namespace {
 
 constexpr int indexDepth = 7;
+// Enough to take back a long run of mistakes; what the oldest steps hold is freed beyond it.
+constexpr int historyLimit = 100;
 
 } // namespace
 
@@ -28,9 +32,17 @@ DiagramScene::DiagramScene(QMenu *itemMenu, QObject *parent)
     // 128 cells made presses about twice as quick as 32 and cost a whole-board repaint
     // about 1 %, where 1024 cost it 7 %.
     setBspTreeDepth(indexDepth);
+    undoStack = new QUndoStack(this);
+    undoStack->setUndoLimit(historyLimit);
+    connect(undoStack, &QUndoStack::indexChanged, this, &DiagramScene::followHistory);
 }
 
-DiagramScene::~DiagramScene() = default;
+// The history goes first, while the scene still holds its items: the steps free only what is off
+// the board.
+DiagramScene::~DiagramScene()
+{
+    delete undoStack;
+}
 
 void DiagramScene::setMode(DiagramScene::Mode newMode)
 {
@@ -66,22 +78,53 @@ bool DiagramScene::selectionHasType(int type) const
 void DiagramScene::setTextFont(const QFont &font)
 {
     textFont = font;
-    if (auto *text = qgraphicsitem_cast<DiagramTextItem *>(firstSelectedItem()))
+    auto *text = qgraphicsitem_cast<DiagramTextItem *>(firstSelectedItem());
+    if (!text)
+        return;
+    // A label not yet on record is still being made: its look is part of its first step.
+    if (!text->isOnRecord())
         text->setFont(textFont);
+    else
+        recordChange<QFont>(
+            tr("fuente"), [text](const QFont &f) { text->setFont(f); }, text->font(), textFont);
 }
 
 void DiagramScene::setTextColor(const QColor &color)
 {
     textColor = color;
-    if (auto *text = qgraphicsitem_cast<DiagramTextItem *>(firstSelectedItem()))
+    auto *text = qgraphicsitem_cast<DiagramTextItem *>(firstSelectedItem());
+    if (!text)
+        return;
+    if (!text->isOnRecord())
         text->setDefaultTextColor(textColor);
+    else
+        recordChange<QColor>(
+            tr("color"),
+            [text](const QColor &c) { text->setDefaultTextColor(c); },
+            text->defaultTextColor(),
+            textColor);
+}
+
+bool DiagramScene::isOnRecord(const QGraphicsItem *item) const
+{
+    if (const auto *label = qgraphicsitem_cast<const DiagramTextItem *>(item))
+        return label->isOnRecord();
+    return item != cutMarker && !handles.contains(const_cast<QGraphicsItem *>(item));
 }
 
 void DiagramScene::setItemColor(const QColor &color)
 {
     itemColor = color;
-    if (DiagramItem *shape = firstSelectedShape())
+    DiagramItem *shape = firstSelectedShape();
+    if (shape && !isOnRecord(shape)) {
         shape->setBrush(QBrush(itemColor, Qt::SolidPattern));
+    } else if (shape) {
+        recordChange<QBrush>(
+            tr("color"),
+            [shape](const QBrush &b) { shape->setBrush(b); },
+            shape->brush(),
+            QBrush(itemColor, Qt::SolidPattern));
+    }
 }
 
 void DiagramScene::setLineColor(const QColor &color)
@@ -89,16 +132,127 @@ void DiagramScene::setLineColor(const QColor &color)
     lineColor = color;
 }
 
+void DiagramScene::recordAddition(const QList<QGraphicsItem *> &items, const QString &text)
+{
+    // Items a command took off meanwhile belong to that command's step.
+    QList<QGraphicsItem *> onBoard = items;
+    onBoard.removeIf([this](const QGraphicsItem *item) { return item->scene() != this; });
+    takeOnRecord(onBoard);
+    if (!onBoard.isEmpty())
+        undoStack->push(new AddItemsCommand(this, onBoard, text));
+}
+
+// Labels the history holds are never destroyed behind its back: an emptied one leaves through
+// removeFromBoard() like everything else.
+void DiagramScene::takeOnRecord(const QList<QGraphicsItem *> &items)
+{
+    for (QGraphicsItem *item : items) {
+        auto *label = qgraphicsitem_cast<DiagramTextItem *>(item);
+        if (label && !label->isOnRecord()) {
+            label->setOnRecord();
+            label->markEditStart();
+        }
+    }
+}
+
+// An edit still open becomes a step of its own before any other step, as if the presenter had
+// clicked elsewhere: a label that only an undone step knew could never be taken back.
+void DiagramScene::finishLabelEdit()
+{
+    DiagramTextItem *label = labelBeingEdited;
+    if (!label || label->textInteractionFlags() == Qt::NoTextInteraction)
+        return;
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    editorLostFocus(label);
+}
+
+// One label at a time is open for editing: opening another closes the one before.
+void DiagramScene::labelEditStarted(DiagramTextItem *label)
+{
+    if (labelBeingEdited != label)
+        finishLabelEdit();
+    labelBeingEdited = label;
+}
+
+void DiagramScene::removeFromBoard(const QList<QGraphicsItem *> &items, const QString &text)
+{
+    finishLabelEdit();
+    QList<QGraphicsItem *> onBoard;
+    for (QGraphicsItem *item : items) {
+        if (item->scene() == this && item != cutMarker && !handles.contains(item))
+            onBoard.append(item);
+    }
+    takeOnRecord(onBoard);
+    if (!onBoard.isEmpty())
+        undoStack->push(new RemoveItemsCommand(this, onBoard, text));
+}
+
+void DiagramScene::clearBoard()
+{
+    finishLabelEdit();
+    hideHandles();
+    forgetHandles();
+    QList<QGraphicsItem *> everything = items();
+    everything.removeIf([](const QGraphicsItem *item) { return item->parentItem() != nullptr; });
+    const QBrush cleared(Qt::transparent, Qt::SolidPattern);
+    if (everything.isEmpty() && backgroundBrush() == cleared)
+        return;
+    undoStack->beginMacro(tr("Limpiar"));
+    removeFromBoard(everything, tr("Limpiar"));
+    recordChange<QBrush>(
+        tr("Limpiar"),
+        [this](const QBrush &b) { setBackgroundBrush(b); },
+        backgroundBrush(),
+        cleared);
+    undoStack->endMacro();
+}
+
+// Handles stand on what the history left on the board: rebuilt on a shape that is still there
+// (its outline may have changed), gone with one that left.
+void DiagramScene::followHistory()
+{
+    if (handleOwner && handleOwner->scene() == this)
+        showHandles(handleOwner);
+}
+
 void DiagramScene::editorLostFocus(DiagramTextItem *item)
 {
     QTextCursor cursor = item->textCursor();
     cursor.clearSelection();
     item->setTextCursor(cursor);
+    if (item->scene() != this)
+        return;
 
-    if (item->toPlainText().isEmpty() && item->scene() == this) {
-        removeItem(item);
-        item->deleteLater();
+    // A new label becomes a step once it holds text; an emptied one leaves the board, as a step
+    // that can bring back what it said; an edit of an existing one is one step.
+    const bool empty = item->toPlainText().isEmpty();
+    if (!item->isOnRecord()) {
+        if (empty) {
+            removeItem(item);
+            item->deleteLater();
+            return;
+        }
+        item->setOnRecord();
+        item->markEditStart();
+        recordAddition({item}, tr("texto"));
+        return;
     }
+    const QString before = item->htmlAtEditStart();
+    if (empty) {
+        item->setHtml(before);
+        removeFromBoard({item}, tr("Borrar texto"));
+        return;
+    }
+    const QString after = item->toHtml();
+    recordChange<QString>(
+        tr("editar texto"),
+        [item](const QString &html) {
+            if (item->toHtml() != html)
+                item->setHtml(html);
+            item->markEditStart();
+        },
+        before,
+        after);
 }
 
 void DiagramScene::reportLabelInsertionCut()
@@ -147,4 +301,7 @@ void DiagramScene::itemLeavingScene(QGraphicsItem *item)
         cutMarker = nullptr;
     if (item == pinnedShape)
         pinnedShape = nullptr;
+    if (item == reshapedShape)
+        reshapedShape = nullptr;
+    dragStart.remove(item);
 }

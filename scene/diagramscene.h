@@ -1,6 +1,8 @@
 #pragma once
 
+#include "history/changecommand.h"
 #include "items/diagramitem.h"
+#include "items/diagramtextitem.h"
 #include "items/itemremovallistener.h"
 
 #include <QColor>
@@ -9,8 +11,8 @@
 #include <QList>
 #include <QPen>
 #include <QPointer>
+#include <QUndoStack>
 
-class DiagramTextItem;
 class MainWindow;
 class QGraphicsLineItem;
 class QGraphicsTextItem;
@@ -18,6 +20,11 @@ class QMenu;
 class diagramItemPixmap;
 
 // The board's scene: everything drawn, the interaction mode and the formatting for new items.
+//
+// Everything the presenter changes on the board is a step of its history: items join the board
+// through recordAddition() (gestures add them as they go, then record them) and leave it only
+// through removeFromBoard() or clearBoard(), which keep them alive for undo; changes of one
+// value go through recordChange().
 //
 // The scene keeps plain references to single items (the shape with handles, the line being
 // drawn, the newest cut picture, the dragged handle). Each of those item classes reports when it
@@ -53,6 +60,26 @@ public:
     void showHandles(DiagramItem *shape);
     void hideHandles();
 
+    QUndoStack *history() const { return undoStack; }
+    // Whether the history may hold the item: not a handle, the cut's marking frame, or a label
+    // that is still being made.
+    bool isOnRecord(const QGraphicsItem *item) const;
+    void recordAddition(const QList<QGraphicsItem *> &items, const QString &text);
+    void removeFromBoard(const QList<QGraphicsItem *> &items, const QString &text);
+    void clearBoard();
+    void finishLabelEdit();
+    // Applies after through apply and records the change as one step; nothing when the value
+    // does not change.
+    template<typename Value>
+    void recordChange(const QString &text,
+                      std::function<void(const Value &)> apply,
+                      const Value &before,
+                      const Value &after)
+    {
+        if (before != after)
+            undoStack->push(new ChangeCommand<Value>(text, std::move(apply), before, after));
+    }
+
     Mode currentMode() const { return mode; }
     DiagramItem::DiagramType currentItemType() const { return itemType; }
     QFont currentTextFont() const { return textFont; }
@@ -68,6 +95,7 @@ public:
     QGraphicsTextItem *newestTextItem() const { return lastTextItem; }
     diagramItemPixmap *newestCutPicture() const { return cutPixmapItem; }
     bool vertexDragActive() const { return handleDragActive; }
+    bool gestureUnderway() const { return leftButtonHeld; }
 
     void itemLeavingScene(QGraphicsItem *item) override;
 
@@ -81,6 +109,7 @@ public slots:
     void setItemType(DiagramItem::DiagramType type);
     void editorLostFocus(DiagramTextItem *item);
     void reportLabelInsertionCut();
+    void labelEditStarted(DiagramTextItem *label);
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
@@ -107,9 +136,17 @@ private:
     void followDraggedShape();
     void spanDraggedShape(const QPointF &pos);
 
+    void finishGesture(QGraphicsSceneMouseEvent *event);
+    void makePartOfGesture(QGraphicsItem *item, const QString &step);
     void finishStroke();
     void finishSpannedRect();
     void settleSelection();
+    void rememberDragStart();
+    void recordDrag();
+    void noteReshape(DiagramItem *shape);
+    void recordReshape();
+    void followHistory();
+    void takeOnRecord(const QList<QGraphicsItem *> &items);
     void endDragOf(QGraphicsItem *grabber);
 
     void beginCut(QGraphicsSceneMouseEvent *event);
@@ -124,6 +161,7 @@ private:
     QGraphicsLineItem *lineInProgress = nullptr;
     QFont textFont;
     QPointer<QGraphicsTextItem> lastTextItem;
+    QPointer<DiagramTextItem> labelBeingEdited; // the label whose edit began last
     QColor textColor = Qt::black;
     QColor itemColor = QColor(255, 255, 255, 100);
     QColor lineColor = Qt::black;
@@ -146,5 +184,13 @@ private:
     DiagramItem *pinnedShape = nullptr; // held still while one of its vertices is dragged
     bool cutGestureActive = false;      // a cut press has been seen and its release not yet
     bool handlingMove = false;          // a pointer move is being handled
+    bool leftButtonHeld = false;        // a left press has been seen and its release not yet
     QPen sharedStrokePen; // the pen of dots and strokes, rebuilt when the line colour changes
+
+    QUndoStack *undoStack;
+    QList<QGraphicsItem *> gestureItems;       // made by the gesture under way, recorded at its end
+    QString gestureStep;                       // what the history calls them
+    QHash<QGraphicsItem *, QPointF> dragStart; // where the items a drag may move started
+    DiagramItem *reshapedShape = nullptr;      // an existing shape the gesture under way reshapes
+    QPolygonF outlineBeforeReshape;            // its outline before
 };

@@ -83,9 +83,18 @@ void DiagramScene::copyCutRegion()
         showStatus(tr("No se pudo copiar la zona: el sistema no entregó la imagen de la pantalla"));
         return;
     }
-    if (cutPixmapItem)
-        cutPixmapItem->setPixmap(pixmap);
     QGuiApplication::clipboard()->setPixmap(pixmap, QClipboard::Clipboard);
-    setBackgroundBrush(QBrush(Qt::gray, Qt::SolidPattern));
+    // The picture and the grey background are one step; the clipboard is left to the user.
+    history()->beginMacro(tr("Cortar"));
+    if (cutPixmapItem) {
+        cutPixmapItem->setPixmap(pixmap);
+        recordAddition({cutPixmapItem}, tr("Cortar"));
+    }
+    recordChange<QBrush>(
+        tr("Cortar"),
+        [this](const QBrush &brush) { setBackgroundBrush(brush); },
+        backgroundBrush(),
+        QBrush(Qt::gray, Qt::SolidPattern));
+    history()->endMacro();
     showStatus(tr("Imagen copiada al portapapeles"));
 }

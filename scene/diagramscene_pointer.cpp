@@ -3,6 +3,7 @@
 #include "diagramscene.h"
 
 #include "app/mainwindow.h"
+#include "history/moveitemscommand.h"
 #include "items/diagramtextitem.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
@@ -39,6 +40,7 @@ void DiagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    leftButtonHeld = true;
 
     const QPointF pos = event->scenePos();
     switch (mode) {
@@ -78,6 +80,7 @@ void DiagramScene::insertShapeAt(const QPointF &pos)
         return;
     showHandles(shape);
     currentShape = shape;
+    recordAddition({shape}, tr("forma"));
 }
 
 void DiagramScene::startLine(const QPointF &pos)
@@ -85,10 +88,12 @@ void DiagramScene::startLine(const QPointF &pos)
     lineInProgress = new StraightLine(QLineF(pos, pos));
     lineInProgress->setPen(linePen(outlineWidth));
     addItem(lineInProgress);
+    makePartOfGesture(lineInProgress, tr("línea"));
 }
 
 void DiagramScene::insertTextAt(const QPointF &pos)
 {
+    finishLabelEdit();
     clearSelection();
     auto *text = new DiagramTextItem();
     lastTextItem = text;
@@ -98,6 +103,8 @@ void DiagramScene::insertTextAt(const QPointF &pos)
     connect(text, &DiagramTextItem::lostFocus, this, &DiagramScene::editorLostFocus);
     connect(text, &DiagramTextItem::selectedChange, this, &DiagramScene::itemSelected);
     connect(text, &DiagramTextItem::insertionCut, this, &DiagramScene::reportLabelInsertionCut);
+    connect(text, &DiagramTextItem::editStarted, this, &DiagramScene::labelEditStarted);
+    labelBeingEdited = text;
     addItem(text);
     text->setDefaultTextColor(textColor);
     text->setPos(pos);
@@ -118,6 +125,7 @@ void DiagramScene::startSpannedRect(const QPointF &pos)
     shape->setFlag(QGraphicsItem::ItemIsMovable, false);
     shape->setSelected(true);
     currentShape = shape;
+    makePartOfGesture(shape, tr("rectángulo"));
 }
 
 void DiagramScene::finishPress(QGraphicsSceneMouseEvent *event)
@@ -132,6 +140,57 @@ void DiagramScene::finishPress(QGraphicsSceneMouseEvent *event)
     }
     // The items under the pointer (or the hit handle) are selected and grabbed by the toolkit.
     QGraphicsScene::mousePressEvent(event);
+    rememberDragStart();
+}
+
+void DiagramScene::rememberDragStart()
+{
+    dragStart.clear();
+    if (mode == DrawFreehand)
+        return; // a stroke moves nothing
+    const QList<QGraphicsItem *> selected = selectedItems();
+    for (QGraphicsItem *item : selected) {
+        // A label not yet on record may still vanish unrecorded; its place is part of its
+        // first step.
+        if ((item->flags() & QGraphicsItem::ItemIsMovable) && isOnRecord(item))
+            dragStart.insert(item, item->pos());
+    }
+}
+
+// However many moves a drag had and however many items went along, it is one step.
+void DiagramScene::recordDrag()
+{
+    QList<MoveItemsCommand::Move> moves;
+    for (auto it = dragStart.cbegin(); it != dragStart.cend(); ++it) {
+        QGraphicsItem *item = it.key();
+        if (item->scene() == this && item->pos() != it.value())
+            moves.append({item, it.value(), item->pos()});
+    }
+    dragStart.clear();
+    if (!moves.isEmpty())
+        history()->push(new MoveItemsCommand(moves, tr("mover")));
+}
+
+// The first time a gesture reshapes a shape, its outline before; a shape the gesture itself
+// made is recorded whole instead.
+void DiagramScene::noteReshape(DiagramItem *shape)
+{
+    if (reshapedShape || gestureItems.contains(shape) || !isOnRecord(shape))
+        return;
+    reshapedShape = shape;
+    outlineBeforeReshape = shape->polygon();
+}
+
+void DiagramScene::recordReshape()
+{
+    DiagramItem *shape = std::exchange(reshapedShape, nullptr);
+    if (!shape || shape->scene() != this)
+        return;
+    recordChange<QPolygonF>(
+        tr("vértice"),
+        [shape](const QPolygonF &outline) { shape->setOutline(outline); },
+        outlineBeforeReshape,
+        shape->polygon());
 }
 
 bool DiagramScene::grabHandleAt(const QPointF &pos)
@@ -198,7 +257,9 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 void DiagramScene::extendStroke(const QPointF &pos)
 {
     penPoints.append(pos.toPoint());
-    addItem(new PenDot(pos, strokePen()));
+    auto *dot = new PenDot(pos, strokePen());
+    addItem(dot);
+    makePartOfGesture(dot, tr("trazo"));
 }
 
 const QPen &DiagramScene::strokePen()
@@ -222,6 +283,7 @@ bool DiagramScene::dragVertex(const QPointF &pos)
     // shape's vertices into another.
     if (!handles.contains(draggedHandle) || !currentShape || currentShape != handleOwner)
         return false;
+    noteReshape(currentShape);
     handlePoints[draggedHandleIndex] = currentShape->mapFromScene(pos);
     handleDragActive = true;
     currentShape->setOutline(QPolygonF(handlePoints));
@@ -238,17 +300,29 @@ void DiagramScene::followDraggedShape()
 
 void DiagramScene::spanDraggedShape(const QPointF &pos)
 {
-    if (currentShape)
+    if (currentShape) {
+        noteReshape(currentShape);
         currentShape->setRectCorners(dragStartScenePos, pos);
+    }
 }
 
 void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 {
     QGraphicsScene::mouseReleaseEvent(event);
+    if (!(event->buttons() & Qt::LeftButton))
+        leftButtonHeld = false;
+    recordDrag();
+    recordReshape();
     // Whatever the gesture became, a shape pinned for a vertex drag moves again on the next one.
     if (DiagramItem *shape = std::exchange(pinnedShape, nullptr))
         shape->setFlag(QGraphicsItem::ItemIsMovable, true);
+    finishGesture(event);
+    // What the gesture made is one step, even when the mode changed while it went on.
+    recordAddition(std::exchange(gestureItems, {}), gestureStep);
+}
 
+void DiagramScene::finishGesture(QGraphicsSceneMouseEvent *event)
+{
     if (mode == InsertLine && lineInProgress)
         return; // the line stays exactly as drawn
     switch (mode) {
@@ -267,10 +341,18 @@ void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
     }
 }
 
+void DiagramScene::makePartOfGesture(QGraphicsItem *item, const QString &step)
+{
+    gestureItems.append(item);
+    gestureStep = step;
+}
+
 void DiagramScene::finishStroke()
 {
-    addItem(new StrokeItem(QPolygonF(QPolygon(penPoints)), strokePen()));
+    auto *stroke = new StrokeItem(QPolygonF(QPolygon(penPoints)), strokePen());
+    addItem(stroke);
     penPoints.clear();
+    makePartOfGesture(stroke, tr("trazo"));
 }
 
 void DiagramScene::finishSpannedRect()

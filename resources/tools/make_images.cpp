@@ -242,6 +242,27 @@ const QList<QPair<QString, QPair<QSize, Drawing>>> &icons()
               p.drawArc(QRectF(5, 5, 15, 14), 90 * 16, -250 * 16);
               arrowHead(p, QPointF(12.5, 5), QPointF(17, 6.5), 5);
           }}},
+        // The history's buttons, for desktops whose icon theme has no edit-undo / edit-redo.
+        {"history-undo",
+         {{24, 24},
+          [](QPainter &p, const QSizeF &) {
+              p.setPen(inkPen(2.2));
+              p.setBrush(Qt::NoBrush);
+              p.drawArc(QRectF(6, 7, 14, 12), 90 * 16, -180 * 16);
+              p.drawLine(QPointF(13, 19), QPointF(6, 19));
+              p.drawLine(QPointF(13, 7), QPointF(5, 7));
+              arrowHead(p, QPointF(4, 7), QPointF(11, 7), 5);
+          }}},
+        {"history-redo",
+         {{24, 24},
+          [](QPainter &p, const QSizeF &) {
+              p.setPen(inkPen(2.2));
+              p.setBrush(Qt::NoBrush);
+              p.drawArc(QRectF(4, 7, 14, 12), 90 * 16, 180 * 16);
+              p.drawLine(QPointF(11, 19), QPointF(18, 19));
+              p.drawLine(QPointF(11, 7), QPointF(19, 7));
+              arrowHead(p, QPointF(20, 7), QPointF(13, 7), 5);
+          }}},
         {"view-fullscreen",
          {{64, 64},
           [](QPainter &p, const QSizeF &) {

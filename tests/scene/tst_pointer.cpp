@@ -512,12 +512,10 @@ void TestPointer::removedItemsMidGestureAreNotTouched()
     ViewDriver &driver = *pointer;
     driver.press(QPointF(500, 500));
     driver.move(QPointF(520, 510));
-    if (clearBoard) {
-        scene->clear();
-        scene->forgetHandles();
-    } else {
-        qDeleteAll(scene->selectedItems());
-    }
+    if (clearBoard)
+        scene->clearBoard();
+    else
+        scene->removeFromBoard(scene->selectedItems(), "Borrar");
     driver.move(QPointF(540, 530));
     driver.release(QPointF(540, 530));
 

@@ -1,0 +1,248 @@
+#include "app/mainwindow.h"
+#include "boardlookup.h"
+#include "items/diagramtextitem.h"
+#include "scene/diagramscene.h"
+#include "scenedriver.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QDebug>
+#include <QGraphicsPixmapItem>
+#include <QPointer>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUndoStack>
+
+namespace {
+
+// What the board shows, item by item in stacking order, without the handles.
+QStringList board(const DiagramScene &scene)
+{
+    QStringList lines;
+    QDebug(&lines.emplace_back()) << scene.backgroundBrush().color();
+    const QList<QGraphicsItem *> items = scene.items(Qt::AscendingOrder);
+    for (const QGraphicsItem *item : items) {
+        if (scene.vertexHandles().contains(item))
+            continue;
+        QString &line = lines.emplace_back();
+        QDebug(&line) << item->type() << item->pos() << item->zValue() << item->boundingRect();
+        if (const auto *shape = qgraphicsitem_cast<const DiagramItem *>(item))
+            QDebug(&line) << shape->polygon() << shape->brush().color();
+        if (const auto *label = qgraphicsitem_cast<const DiagramTextItem *>(item))
+            QDebug(&line) << label->toPlainText() << label->font() << label->defaultTextColor();
+    }
+    return lines;
+}
+
+enum Change {
+    Stroke,
+    Stamp,
+    SpannedRect,
+    Line,
+    Drag,
+    VertexDrag,
+    Delete,
+    Clear,
+    ToFront,
+    ToBack,
+    FillColour,
+    LabelFont,
+    Cut
+};
+
+} // namespace
+
+class TestHistory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyChangeIsOneStepBackAndForth_data();
+    void everyChangeIsOneStepBackAndForth();
+    void labelEditingIsOneBoardStep();
+    void discardedStepsFreeWhatOnlyTheyHeld();
+};
+
+void TestHistory::everyChangeIsOneStepBackAndForth_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::addColumn<QString>("undoText");
+    QTest::newRow("freehand stroke") << int(Stroke) << "Deshacer trazo";
+    QTest::newRow("stamped shape") << int(Stamp) << "Deshacer forma";
+    QTest::newRow("spanned rectangle") << int(SpannedRect) << "Deshacer rectángulo";
+    QTest::newRow("straight line") << int(Line) << "Deshacer línea";
+    QTest::newRow("drag of two selected items, many moves") << int(Drag) << "Deshacer mover";
+    QTest::newRow("vertex drag") << int(VertexDrag) << "Deshacer vértice";
+    QTest::newRow("Borrar") << int(Delete) << "Deshacer Borrar";
+    QTest::newRow("Limpiar") << int(Clear) << "Deshacer Limpiar";
+    QTest::newRow("Enviar al frente") << int(ToFront) << "Deshacer Enviar al frente";
+    QTest::newRow("Enviar al fondo") << int(ToBack) << "Deshacer Enviar al fondo";
+    QTest::newRow("fill colour") << int(FillColour) << "Deshacer color";
+    QTest::newRow("label font") << int(LabelFont) << "Deshacer fuente";
+    QTest::newRow("cut") << int(Cut) << "Deshacer Cortar";
+}
+
+// Undo gives back the board as it was before the change, redo as it was after, and the change
+// is exactly one step named on the button.
+void TestHistory::everyChangeIsOneStepBackAndForth()
+{
+    QFETCH(int, change);
+    MainWindow window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *scene = window.findChild<DiagramScene *>();
+    SceneDriver driver(scene);
+    QUndoStack *history = scene->history();
+    expectCutMessage(change == SpannedRect || change == Cut ? 6 : -1);
+
+    // A board with a stroke under two overlapping shapes and a label.
+    driver.drag({{100, 300}, {300, 320}, {500, 340}});
+    auto *lower = new DiagramItem(DiagramItem::Square, nullptr);
+    auto *upper = new DiagramItem(DiagramItem::Diamond, nullptr);
+    auto *label = new DiagramTextItem;
+    label->setPlainText("HOLA");
+    for (QGraphicsItem *item : std::initializer_list<QGraphicsItem *>{lower, upper, label})
+        scene->addItem(item);
+    scene->recordAddition({lower, upper, label}, "setup");
+    lower->setPos(300, 300);
+    upper->setPos(350, 330);
+    label->setPos(600, 100);
+    scene->setMode(DiagramScene::MoveItem);
+    const int stepsBefore = history->count();
+    const QStringList before = board(*scene);
+
+    switch (Change(change)) {
+    case Stroke:
+        scene->setMode(DiagramScene::DrawFreehand);
+        driver.drag({{600, 500}, {610, 505}, {620, 515}, {640, 530}});
+        break;
+    case Stamp:
+        scene->setItemType(DiagramItem::Parallelogram);
+        scene->setMode(DiagramScene::InsertItem);
+        driver.drag({{700, 400}, {700, 400}});
+        break;
+    case SpannedRect:
+        scene->setItemType(DiagramItem::FreeRect);
+        scene->setMode(DiagramScene::DrawRect);
+        driver.drag({{700, 400}, {750, 430}, {800, 480}});
+        break;
+    case Line:
+        scene->setMode(DiagramScene::InsertLine);
+        driver.drag({{700, 400}, {750, 430}, {800, 480}});
+        break;
+    case Drag:
+        lower->setSelected(true);
+        label->setSelected(true);
+        driver.drag({{300, 300}, {310, 300}, {320, 310}, {340, 330}, {360, 340}});
+        break;
+    case VertexDrag:
+        upper->setSelected(true);
+        scene->showHandles(upper);
+        driver.drag({{349, 429}, {360, 440}, {380, 470}}); // the vertex (0, 100) of the diamond
+        break;
+    case Delete:
+        lower->setSelected(true);
+        label->setSelected(true);
+        actionNamed(window, "&Borrar")->trigger();
+        break;
+    case Clear:
+        actionNamed(window, "Limpiar")->trigger();
+        break;
+    case ToFront:
+    case ToBack:
+        (change == ToFront ? lower : upper)->setSelected(true);
+        actionNamed(window, change == ToFront ? "Enviar al frente" : "Enviar al fondo")->trigger();
+        break;
+    case FillColour:
+        upper->setSelected(true);
+        scene->setItemColor(Qt::red);
+        break;
+    case LabelFont:
+        label->setSelected(true);
+        scene->setTextFont(QFont("DejaVu Serif", 30));
+        break;
+    case Cut:
+        scene->setItemType(DiagramItem::CutRect);
+        scene->setMode(DiagramScene::CutRegion);
+        driver.drag({{700, 400}, {750, 430}, {800, 480}});
+        QTRY_COMPARE(history->count(), stepsBefore + 1);
+        break;
+    }
+    const QStringList after = board(*scene);
+
+    QVERIFY(after != before);
+    QCOMPARE(history->count(), stepsBefore + 1);
+    QTEST(actionNamed(window, history->undoText().isEmpty() ? "" : "Deshacer " + history->undoText())
+              ->text(),
+          "undoText");
+    history->undo();
+    QCOMPARE(board(*scene), before);
+    QVERIFY(scene->vertexHandles().isEmpty() || scene->shapeWithHandles()->scene() == scene);
+    history->redo();
+    QCOMPARE(board(*scene), after);
+    history->undo();
+    QCOMPARE(board(*scene), before);
+}
+
+// A label becomes a step once it holds text; a later edit is one step once editing ends.
+void TestHistory::labelEditingIsOneBoardStep()
+{
+    MainWindow window;
+    auto *scene = window.findChild<DiagramScene *>();
+    QUndoStack *history = scene->history();
+    scene->setMode(DiagramScene::InsertText);
+    SceneDriver driver(scene);
+    driver.drag({{400, 300}, {400, 300}});
+    auto *label = qobject_cast<DiagramTextItem *>(scene->newestTextItem());
+    QVERIFY(label);
+    QCOMPARE(history->count(), 0); // an empty label is no step yet
+    label->textCursor().insertText("HOLA");
+    QFocusEvent focusOut(QEvent::FocusOut);
+    scene->sendEvent(label, &focusOut);
+    QCOMPARE(history->count(), 1);
+
+    label->setTextInteractionFlags(Qt::TextEditorInteraction);
+    label->markEditStart();
+    QTextCursor cursor = label->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(" MUNDO");
+    QCOMPARE(history->count(), 1); // while editing, the text has its own undo
+    scene->sendEvent(label, &focusOut);
+    QCOMPARE(history->count(), 2);
+    QCOMPARE(history->undoText(), QString("editar texto"));
+
+    history->undo();
+    QCOMPARE(label->toPlainText(), QString("HOLA"));
+    history->undo();
+    QVERIFY(!label->scene());
+    history->redo();
+    history->redo();
+    QCOMPARE(label->toPlainText(), QString("HOLA MUNDO"));
+    QCOMPARE(label->scene(), scene);
+}
+
+// Items that only undone steps keep alive are freed when a new change discards those steps, and
+// the history never grows past its limit.
+void TestHistory::discardedStepsFreeWhatOnlyTheyHeld()
+{
+    MainWindow window;
+    auto *scene = window.findChild<DiagramScene *>();
+    QUndoStack *history = scene->history();
+    QPointer<DiagramTextItem> label = new DiagramTextItem;
+    scene->addItem(label);
+    scene->recordAddition({label}, "texto");
+    history->undo();
+    QVERIFY(label && !label->scene()); // off the board, kept for redo
+
+    scene->setMode(DiagramScene::DrawFreehand);
+    SceneDriver driver(scene);
+    driver.drag({{100, 100}, {120, 120}});
+    QVERIFY(!label);
+
+    for (int i = 0; i < 2 * history->undoLimit(); ++i)
+        driver.drag({{100.0, 100.0 + i}, {120.0, 120.0 + i}});
+    QCOMPARE(history->count(), history->undoLimit());
+    QCOMPARE(scene->items().size(), (2 * history->undoLimit() + 1) * 2);
+}
+
+TAVELO_TEST_MAIN(TestHistory)
+#include "tst_history.moc"
