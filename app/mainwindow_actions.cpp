@@ -196,15 +196,15 @@ void MainWindow::createHistoryActions()
 
     // The buttons name the step they take back or bring again, and are greyed out without one.
     QUndoStack *history = scene->history();
-    auto describe = [](QAction *action, const QString &verb, const QString &step) {
-        action->setText(step.isEmpty() ? verb : verb + " " + step);
+    // The history also speaks while the window is being destroyed: the lambdas hold only what
+    // outlives it.
+    auto describe = [](QAction *action, const QString &verb) {
+        return [action, verb](const QString &step) {
+            action->setText(step.isEmpty() ? verb : verb + " " + step);
+        };
     };
-    connect(history, &QUndoStack::undoTextChanged, undoAction, [=](const QString &step) {
-        describe(undoAction, tr("Deshacer"), step);
-    });
-    connect(history, &QUndoStack::redoTextChanged, redoAction, [=](const QString &step) {
-        describe(redoAction, tr("Rehacer"), step);
-    });
+    connect(history, &QUndoStack::undoTextChanged, undoAction, describe(undoAction, tr("Deshacer")));
+    connect(history, &QUndoStack::redoTextChanged, redoAction, describe(redoAction, tr("Rehacer")));
     connect(history, &QUndoStack::canUndoChanged, undoAction, &QAction::setEnabled);
     connect(history, &QUndoStack::canRedoChanged, redoAction, &QAction::setEnabled);
     undoAction->setEnabled(false);

@@ -16,7 +16,7 @@ ItemsCommand::ItemsCommand(QGraphicsScene *scene,
     , itemsAbove(items.size(), nullptr)
 {}
 
-void ItemsCommand::rememberStacking()
+void ItemsCommand::rememberStacking(const std::function<bool(const QGraphicsItem *)> &mayHold)
 {
     // Qt stacks the items of one level in the order they joined the scene, so a returning item
     // would land on top of its level. One look at the whole board gives each item's place.
@@ -38,7 +38,7 @@ void ItemsCommand::rememberStacking()
             QGraphicsItem *candidate = board.at(j);
             if (candidate->zValue() != level)
                 break;
-            if (!leaving.contains(candidate) && !candidate->parentItem()) {
+            if (!leaving.contains(candidate) && !candidate->parentItem() && mayHold(candidate)) {
                 itemsAbove[i] = candidate;
                 break;
             }

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QUndoCommand>
 
+#include <functional>
+
 class QGraphicsItem;
 class QGraphicsScene;
 
@@ -20,8 +22,9 @@ protected:
     ItemsCommand(QGraphicsScene *scene, const QList<QGraphicsItem *> &items, const QString &text);
 
     // For items that are on the board now and will leave it: puts them in stacking order and
-    // notes what lies above each, so that they can return to the same places.
-    void rememberStacking();
+    // notes what lies above each, so that they can return to the same places. Only items the
+    // history may hold (never destroyed behind its back) serve as such marks.
+    void rememberStacking(const std::function<bool(const QGraphicsItem *)> &mayHold);
     void putOnBoard();
     void takeOffBoard();
 

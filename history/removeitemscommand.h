@@ -7,12 +7,14 @@
 class RemoveItemsCommand : public ItemsCommand
 {
 public:
+    // mayHold tells the items the history may hold, which alone can mark a place.
     RemoveItemsCommand(QGraphicsScene *scene,
                        const QList<QGraphicsItem *> &items,
-                       const QString &text)
+                       const QString &text,
+                       const std::function<bool(const QGraphicsItem *)> &mayHold)
         : ItemsCommand(scene, items, text)
     {
-        rememberStacking();
+        rememberStacking(mayHold);
     }
 
     void undo() override { putOnBoard(); }

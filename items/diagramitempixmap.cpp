@@ -2,6 +2,9 @@
 
 diagramItemPixmap::diagramItemPixmap()
     : ReportsRemoval(nullptr)
-{}
+{
+    // Moves are reported to the scene, so that each drag becomes a step of the history.
+    setFlag(ItemSendsGeometryChanges);
+}
 
 diagramItemPixmap::~diagramItemPixmap() = default;

@@ -15,6 +15,7 @@ DiagramTextItem::DiagramTextItem(QGraphicsItem *parent)
 {
     setFlag(ItemIsMovable);
     setFlag(ItemIsSelectable);
+    setFlag(ItemSendsGeometryChanges); // moves are reported to the scene for its history
 }
 
 DiagramTextItem::~DiagramTextItem() = default;

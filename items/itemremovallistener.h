@@ -9,13 +9,17 @@ class ItemRemovalListener
 {
 public:
     virtual void itemLeavingScene(QGraphicsItem *item) = 0;
+    // The item is about to move (reported by items that send geometry changes); it still stands
+    // at its old place.
+    virtual void itemAboutToMove(QGraphicsItem *) {}
 
 protected:
     ~ItemRemovalListener() = default;
 };
 
 // Makes a graphics item report to its scene when it leaves: on removeItem() through the
-// scene-change notification, and on destruction while still in the scene.
+// scene-change notification, and on destruction while still in the scene; and, when it sends
+// geometry changes, before it moves.
 template<typename Base>
 class ReportsRemoval : public Base
 {
@@ -28,6 +32,10 @@ protected:
     {
         if (change == QGraphicsItem::ItemSceneChange)
             reportLeaving();
+        if (change == QGraphicsItem::ItemPositionChange) {
+            if (auto *listener = dynamic_cast<ItemRemovalListener *>(this->scene()))
+                listener->itemAboutToMove(this);
+        }
         return Base::itemChange(change, value);
     }
 

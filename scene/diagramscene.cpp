@@ -109,7 +109,14 @@ bool DiagramScene::isOnRecord(const QGraphicsItem *item) const
 {
     if (const auto *label = qgraphicsitem_cast<const DiagramTextItem *>(item))
         return label->isOnRecord();
+    if (item == cutPixmapItem && (cutGestureActive || cutGrabPending))
+        return false; // may still vanish: the cut may begin anew or its grab fail
     return item != cutMarker && !handles.contains(const_cast<QGraphicsItem *>(item));
+}
+
+std::function<bool(const QGraphicsItem *)> DiagramScene::onRecord() const
+{
+    return [this](const QGraphicsItem *item) { return isOnRecord(item); };
 }
 
 void DiagramScene::setItemColor(const QColor &color)
@@ -132,14 +139,20 @@ void DiagramScene::setLineColor(const QColor &color)
     lineColor = color;
 }
 
-void DiagramScene::recordAddition(const QList<QGraphicsItem *> &items, const QString &text)
+void DiagramScene::recordAddition(const QList<QGraphicsItem *> &items,
+                                  const QString &text,
+                                  bool keepPlace)
 {
+    // Steps follow the order in which items joined the board, so that redo stacks them again as
+    // they were: what a gesture under way made so far comes first.
+    if (!gestureItems.isEmpty() || !dragStart.isEmpty() || reshapedShape)
+        recordGestureSoFar();
     // Items a command took off meanwhile belong to that command's step.
     QList<QGraphicsItem *> onBoard = items;
     onBoard.removeIf([this](const QGraphicsItem *item) { return item->scene() != this; });
     takeOnRecord(onBoard);
     if (!onBoard.isEmpty())
-        undoStack->push(new AddItemsCommand(this, onBoard, text));
+        undoStack->push(new AddItemsCommand(this, onBoard, text, keepPlace ? onRecord() : nullptr));
 }
 
 // Labels the history holds are never destroyed behind its back: an emptied one leaves through
@@ -174,9 +187,19 @@ void DiagramScene::labelEditStarted(DiagramTextItem *label)
     labelBeingEdited = label;
 }
 
+// What a gesture under way has made, moved or reshaped so far becomes its steps before another
+// step is recorded; the rest of the gesture makes steps of its own.
+void DiagramScene::recordGestureSoFar()
+{
+    recordDrag();
+    recordReshape();
+    recordAddition(std::exchange(gestureItems, {}), gestureStep);
+}
+
 void DiagramScene::removeFromBoard(const QList<QGraphicsItem *> &items, const QString &text)
 {
     finishLabelEdit();
+    recordGestureSoFar();
     QList<QGraphicsItem *> onBoard;
     for (QGraphicsItem *item : items) {
         if (item->scene() == this && item != cutMarker && !handles.contains(item))
@@ -184,12 +207,13 @@ void DiagramScene::removeFromBoard(const QList<QGraphicsItem *> &items, const QS
     }
     takeOnRecord(onBoard);
     if (!onBoard.isEmpty())
-        undoStack->push(new RemoveItemsCommand(this, onBoard, text));
+        undoStack->push(new RemoveItemsCommand(this, onBoard, text, onRecord()));
 }
 
 void DiagramScene::clearBoard()
 {
     finishLabelEdit();
+    recordGestureSoFar();
     hideHandles();
     forgetHandles();
     QList<QGraphicsItem *> everything = items();
@@ -274,6 +298,14 @@ void DiagramScene::forgetHandles()
     draggedHandle = nullptr;
     handleDragActive = false;
     handleOwner = nullptr;
+}
+
+// Whatever moves an item while the pointer is handled (a drag, a view that replays the pointer
+// after zooming) is part of the gesture's drag step.
+void DiagramScene::itemAboutToMove(QGraphicsItem *item)
+{
+    if (handlingPointer && isOnRecord(item) && !dragStart.contains(item))
+        dragStart.insert(item, item->pos());
 }
 
 void DiagramScene::itemLeavingScene(QGraphicsItem *item)

@@ -64,7 +64,10 @@ public:
     // Whether the history may hold the item: not a handle, the cut's marking frame, or a label
     // that is still being made.
     bool isOnRecord(const QGraphicsItem *item) const;
-    void recordAddition(const QList<QGraphicsItem *> &items, const QString &text);
+    std::function<bool(const QGraphicsItem *)> onRecord() const;
+    void recordAddition(const QList<QGraphicsItem *> &items,
+                        const QString &text,
+                        bool keepPlace = false);
     void removeFromBoard(const QList<QGraphicsItem *> &items, const QString &text);
     void clearBoard();
     void finishLabelEdit();
@@ -96,8 +99,10 @@ public:
     diagramItemPixmap *newestCutPicture() const { return cutPixmapItem; }
     bool vertexDragActive() const { return handleDragActive; }
     bool gestureUnderway() const { return leftButtonHeld; }
+    bool cutAwaitsItsGrab() const { return cutGrabPending; }
 
     void itemLeavingScene(QGraphicsItem *item) override;
+    void itemAboutToMove(QGraphicsItem *item) override;
 
 signals:
     void itemInserted(DiagramItem *item);
@@ -115,6 +120,7 @@ protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:
     QPen linePen(qreal width) const;
@@ -147,6 +153,7 @@ private:
     void recordReshape();
     void followHistory();
     void takeOnRecord(const QList<QGraphicsItem *> &items);
+    void recordGestureSoFar();
     void endDragOf(QGraphicsItem *grabber);
 
     void beginCut(QGraphicsSceneMouseEvent *event);
@@ -185,6 +192,7 @@ private:
     bool cutGestureActive = false;      // a cut press has been seen and its release not yet
     bool handlingMove = false;          // a pointer move is being handled
     bool leftButtonHeld = false;        // a left press has been seen and its release not yet
+    bool handlingPointer = false;       // a pointer event is being handled: moves are the user's
     QPen sharedStrokePen; // the pen of dots and strokes, rebuilt when the line colour changes
 
     QUndoStack *undoStack;

@@ -23,6 +23,11 @@ void DiagramScene::beginCut(QGraphicsSceneMouseEvent *event)
 {
     // A grab still waiting belongs to the previous picture; finish it before a new one exists.
     copyCutRegion();
+    // A press again before the release begins the cut anew: nothing of the unfinished one stays.
+    if (cutGestureActive) {
+        delete cutMarker; // each clears its reference through itemLeavingScene()
+        delete cutPixmapItem;
+    }
     const QPointF pos = event->scenePos();
     dragStartScenePos = pos;
     cutStartScreenPos = event->screenPos();
@@ -48,8 +53,6 @@ void DiagramScene::finishCut(QGraphicsSceneMouseEvent *event)
     // A release whose press was made in another mode has no region to copy.
     if (!std::exchange(cutGestureActive, false))
         return;
-    if (cutPixmapItem)
-        cutPixmapItem->setFlag(QGraphicsItem::ItemIsMovable, true);
     cutEndScreenPos = event->screenPos();
     cutEndScenePos = event->scenePos();
     delete cutMarker; // clears cutMarker and currentShape through itemLeavingScene()
@@ -87,8 +90,10 @@ void DiagramScene::copyCutRegion()
     // The picture and the grey background are one step; the clipboard is left to the user.
     history()->beginMacro(tr("Cortar"));
     if (cutPixmapItem) {
+        // Movable only once it shows the region: until then no step may hold it.
+        cutPixmapItem->setFlag(QGraphicsItem::ItemIsMovable, true);
         cutPixmapItem->setPixmap(pixmap);
-        recordAddition({cutPixmapItem}, tr("Cortar"));
+        recordAddition({cutPixmapItem}, tr("Cortar"), /*keepPlace=*/true);
     }
     recordChange<QBrush>(
         tr("Cortar"),

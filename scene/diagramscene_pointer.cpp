@@ -41,6 +41,7 @@ void DiagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     leftButtonHeld = true;
+    const QScopedValueRollback<bool> handling(handlingPointer, true);
 
     const QPointF pos = event->scenePos();
     switch (mode) {
@@ -67,6 +68,8 @@ void DiagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
 
 void DiagramScene::insertShapeAt(const QPointF &pos)
 {
+    // Placing the new shape is part of its own step, not a move.
+    const QScopedValueRollback<bool> placing(handlingPointer, false);
     clearSelection();
     auto *shape = new DiagramItem(itemType, itemMenu);
     shape->setBrush(QBrush(itemColor, Qt::SolidPattern));
@@ -143,16 +146,29 @@ void DiagramScene::finishPress(QGraphicsSceneMouseEvent *event)
     rememberDragStart();
 }
 
+// The second press of a double click goes to the items only, never through the modes; a drag
+// it starts is still one step.
+void DiagramScene::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
+{
+    const QScopedValueRollback<bool> handling(handlingPointer, true);
+    QGraphicsScene::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        leftButtonHeld = true;
+        rememberDragStart();
+    }
+}
+
 void DiagramScene::rememberDragStart()
 {
-    dragStart.clear();
-    if (mode == DrawFreehand)
-        return; // a stroke moves nothing
-    const QList<QGraphicsItem *> selected = selectedItems();
-    for (QGraphicsItem *item : selected) {
-        // A label not yet on record may still vanish unrecorded; its place is part of its
-        // first step.
-        if ((item->flags() & QGraphicsItem::ItemIsMovable) && isOnRecord(item))
+    // Even a press that starts a stroke grabs the item under it, and a later change of tool or
+    // zoom in the same gesture can still move that item. A press before the last release keeps
+    // the places where the gesture began. A label not yet on record may still vanish
+    // unrecorded: its place is part of its first step.
+    QList<QGraphicsItem *> movable = selectedItems();
+    movable.append(mouseGrabberItem()); // a picture moves without being selected
+    for (QGraphicsItem *item : std::as_const(movable)) {
+        if (item && (item->flags() & QGraphicsItem::ItemIsMovable) && isOnRecord(item)
+            && !dragStart.contains(item))
             dragStart.insert(item, item->pos());
     }
 }
@@ -220,6 +236,7 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
     if (handlingMove)
         return;
     const QScopedValueRollback<bool> handling(handlingMove, true);
+    const QScopedValueRollback<bool> pointer(handlingPointer, true);
 
     const QPointF pos = event->scenePos();
     const bool leftHeld = event->buttons() & Qt::LeftButton;
@@ -242,7 +259,8 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 
     switch (mode) {
     case InsertLine:
-        if (lineInProgress)
+        // Only a line this gesture began follows the pointer; one already on record stays.
+        if (lineInProgress && gestureItems.contains(lineInProgress))
             lineInProgress->setLine(QLineF(lineInProgress->line().p1(), pos));
         break;
     case CutRegion:
@@ -308,7 +326,10 @@ void DiagramScene::spanDraggedShape(const QPointF &pos)
 
 void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 {
-    QGraphicsScene::mouseReleaseEvent(event);
+    {
+        const QScopedValueRollback<bool> handling(handlingPointer, true);
+        QGraphicsScene::mouseReleaseEvent(event);
+    }
     if (!(event->buttons() & Qt::LeftButton))
         leftButtonHeld = false;
     recordDrag();
@@ -318,11 +339,16 @@ void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
         shape->setFlag(QGraphicsItem::ItemIsMovable, true);
     finishGesture(event);
     // What the gesture made is one step, even when the mode changed while it went on.
-    recordAddition(std::exchange(gestureItems, {}), gestureStep);
+    recordGestureSoFar();
 }
 
 void DiagramScene::finishGesture(QGraphicsSceneMouseEvent *event)
 {
+    // A cut ends as a cut even if the tool changed while it was dragged: its marker never stays.
+    if (cutGestureActive) {
+        finishCut(event);
+        return;
+    }
     if (mode == InsertLine && lineInProgress)
         return; // the line stays exactly as drawn
     switch (mode) {
@@ -331,9 +357,6 @@ void DiagramScene::finishGesture(QGraphicsSceneMouseEvent *event)
         break;
     case DrawRect:
         finishSpannedRect();
-        break;
-    case CutRegion:
-        finishCut(event);
         break;
     default:
         settleSelection();

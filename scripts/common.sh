@@ -7,7 +7,7 @@ board_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev qt6-way
                 fonts-dejavu-core fonts-dejavu-extra)
 test_packages=(xvfb x11-utils openbox xcompmgr xdotool xclip imagemagick
                binutils-mingw-w64-x86-64
-               sway weston grim wl-clipboard dbus-daemon pipewire-bin
+               sway weston grim wl-clipboard dbus-daemon dbus-bin pipewire-bin
                xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk)
 
 install_missing() {

@@ -12,11 +12,13 @@
 #include <QFontComboBox>
 #include <QGraphicsLineItem>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <functional>
 
@@ -74,10 +76,71 @@ public:
                 qInfo("step %d: %s", step, qPrintable(done));
             else if (step > 0 && step % 50000 == 0)
                 qInfo("step %d", step);
-            const QString broken = invariantsBroken();
+            QString broken = invariantsBroken();
+            if (broken.isEmpty() && checkHistory && held == Qt::NoButton
+                && ++stepsSinceRoundTrip >= roundTripEvery)
+                broken = historyRoundTripBroken();
             if (!broken.isEmpty())
                 return QString("step %1 (%2): %3").arg(step).arg(done, broken);
         }
+        return QString();
+    }
+
+    // The board as it looks, without selection outlines, handles or a text cursor.
+    QImage renderedBoard()
+    {
+        scene->finishLabelEdit(); // as a click elsewhere would, which may record it
+        scene->setFocusItem(nullptr);
+        scene->clearSelection();
+        scene->hideHandles();
+        QCoreApplication::processEvents(); // the scene settles what it defers, as before a paint
+        // A fixed area at half scale: the scene's own rectangle changes as the window settles.
+        const QRectF area(-400, -400, 2400, 1800);
+        QImage image((area.size() / 2).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        // Drawn afresh, not from the shapes' pixmap caches, which depend on when they were made.
+        const QList<QGraphicsItem *> cached = withCache(QGraphicsItem::NoCache);
+        QPainter painter(&image);
+        scene->render(&painter, image.rect(), area);
+        for (QGraphicsItem *item : cached)
+            item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
+        return image;
+    }
+
+    QList<QGraphicsItem *> withCache(QGraphicsItem::CacheMode replacement)
+    {
+        QList<QGraphicsItem *> cached;
+        for (QGraphicsItem *item : scene->items()) {
+            if (item->cacheMode() == QGraphicsItem::DeviceCoordinateCache) {
+                item->setCacheMode(replacement);
+                cached.append(item);
+            }
+        }
+        return cached;
+    }
+
+    // Undoing every step gives back the board as it was when the history began; redoing them
+    // all again gives back the board pixel for pixel. The history then starts afresh from here, well
+    // before its oldest steps could fall off.
+    QString historyRoundTripBroken()
+    {
+        stepsSinceRoundTrip = 0;
+        // A finished cut still waiting for its grab becomes its step first.
+        if (!QTest::qWaitFor([this] { return !scene->cutAwaitsItsGrab(); }, 2000))
+            return "a finished cut never read the screen";
+        QUndoStack *history = scene->history();
+        const QImage now = renderedBoard();
+        const int reached = history->index(); // steps above it were undone by the monkey
+        while (history->canUndo())
+            history->undo();
+        if (renderedBoard() != historyBaseline)
+            return "undoing every step did not give back the board the history began with";
+        while (history->index() < reached)
+            history->redo();
+        if (renderedBoard() != now)
+            return "redoing every step did not give back the same board";
+        history->clear();
+        historyBaseline = now;
         return QString();
     }
 
@@ -317,6 +380,14 @@ private:
     QPushButton *maximizeButton = nullptr;
     Qt::MouseButton held = Qt::NoButton;
     int step = 0;
+    int stepsSinceRoundTrip = 0;
+    // How often the history round trip is checked; TAVELO_RANDOM_HISTORY=N checks it every N
+    // steps (1 finds the step that broke it).
+    const int roundTripEvery = qEnvironmentVariableIsSet("TAVELO_RANDOM_HISTORY")
+                                   ? qEnvironmentVariableIntValue("TAVELO_RANDOM_HISTORY")
+                                   : 50;
+    const bool checkHistory = roundTripEvery > 0;
+    QImage historyBaseline = renderedBoard(); // the board when the history last began
 };
 
 } // namespace
@@ -362,8 +433,7 @@ void TestRandomized::randomSession()
             if (type == QtFatalMsg)
                 std::abort();
             // Steps and progress are ours; the toolkit's warnings only when tracing.
-            if (type == QtInfoMsg || type == QtCriticalMsg
-                || (type == QtWarningMsg && tracing()))
+            if (type == QtInfoMsg || type == QtCriticalMsg || (type == QtWarningMsg && tracing()))
                 fprintf(stderr, "%s\n", qPrintable(message));
         });
     MainWindow window;

@@ -14,6 +14,7 @@ const QRect fillButtonColourBar(612, 26, 16, 4);
 const QPoint minimizeButton(1193, 18);
 const QPoint stripMaximizeButton(40, 12);
 const QPoint formaTool(27, 232);
+const QPoint lapizTool(27, 403);
 const QPoint cortarTool(27, 507);
 const QPoint libreTool(27, 559);
 const QRect toolbars(0, 0, 1280, 38);
@@ -77,6 +78,7 @@ private slots:
     void formaStampsASquare();
     void copyPutsTheAnnotatedDesktopOnTheClipboard();
     void cutCopiesTheMarkedRegion();
+    void undoAndRedoGiveBackTheBoard();
     void minimizeAndRestore();
     void fillColourSurvivesARestart();
 
@@ -210,6 +212,38 @@ void TestBoardEndToEnd::cutCopiesTheMarkedRegion()
             differing += near(cut.pixel(x, y), before.pixel(280 + x, 480 + y), 12) ? 0 : 1;
     }
     QVERIFY2(differing <= 20, qPrintable(QString("%1 of 20000 pixels differ").arg(differing)));
+}
+
+// Draw, stamp, move, Limpiar: four steps back give the board before them pixel for pixel, four
+// steps forward the board after them.
+void TestBoardEndToEnd::undoAndRedoGiveBackTheBoard()
+{
+    QTest::qWait(500);
+    const QImage before = session.screenshot("before-history");
+    session.click(Layout::lapizTool.x(), Layout::lapizTool.y());
+    session.drag({{300, 660}, {500, 660}, {520, 700}});
+    session.click(Layout::formaTool.x(), Layout::formaTool.y());
+    session.click(800, 600);
+    session.drag({{800, 600}, {900, 620}, {950, 630}});
+    session.xdotool({"key", "ctrl+l"});
+    QTest::qWait(500);
+    const QImage after = session.screenshot("after-history");
+    QVERIFY(changesOutside(before, after, {}) > 0);
+
+    for (int step = 0; step < 4; ++step) {
+        session.xdotool({"key", "ctrl+z"});
+        QTest::qWait(300);
+    }
+    QCOMPARE(changesOutside(before, session.screenshot("undone"), {}), 0);
+    for (int step = 0; step < 4; ++step) {
+        session.xdotool({"key", "ctrl+shift+z"});
+        QTest::qWait(300);
+    }
+    QCOMPARE(changesOutside(after, session.screenshot("redone"), {}), 0);
+    // Back to the board before, for the tests that follow.
+    for (int step = 0; step < 4; ++step)
+        session.xdotool({"key", "ctrl+z"});
+    QTest::qWait(500);
 }
 
 void TestBoardEndToEnd::minimizeAndRestore()

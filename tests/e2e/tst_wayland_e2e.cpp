@@ -82,7 +82,7 @@ void TestWaylandEndToEnd::swayWithThePortal()
 
     session.click(Layout::copyButton.x(), Layout::copyButton.y());
     QImage copied;
-    for (int attempt = 0; attempt < 40 && copied.isNull(); ++attempt) {
+    for (int attempt = 0; attempt < 120 && copied.isNull(); ++attempt) {
         QTest::qWait(500);
         copied = session.clipboardImage();
     }
@@ -95,7 +95,7 @@ void TestWaylandEndToEnd::swayWithThePortal()
     session.click(Layout::cortarTool.x(), Layout::cortarTool.y());
     session.drag({{280, 480}, {380, 530}, {479, 579}});
     QImage cut;
-    for (int attempt = 0; attempt < 40 && cut.size() != QSize(200, 100); ++attempt) {
+    for (int attempt = 0; attempt < 120 && cut.size() != QSize(200, 100); ++attempt) {
         QTest::qWait(500);
         cut = session.clipboardImage();
     }

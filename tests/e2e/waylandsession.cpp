@@ -87,7 +87,7 @@ std::unique_ptr<QProcess> WaylandSession::launch(const QString &program,
 QByteArray WaylandSession::run(const QString &program, const QStringList &arguments) const
 {
     std::unique_ptr<QProcess> process = launch(program, arguments);
-    process->waitForFinished(30000);
+    process->waitForFinished(90000);
     return process->readAllStandardOutput();
 }
 
@@ -238,6 +238,17 @@ bool WaylandSession::start(Compositor compositor, bool withPortal, QString *erro
         if (!startHelper("pipewire", {}, error))
             return false;
         QThread::msleep(500);
+        // Start the portal now and wait until it answers, so that its first start (slow on a
+        // busy machine) is not counted against the board's capture.
+        run("dbus-send",
+            {"--session",
+             "--print-reply",
+             "--reply-timeout=60000",
+             "--dest=org.freedesktop.DBus",
+             "/org/freedesktop/DBus",
+             "org.freedesktop.DBus.StartServiceByName",
+             "string:org.freedesktop.portal.Desktop",
+             "uint32:0"});
     }
     return true;
 }
