@@ -7,18 +7,9 @@
 class AddItemsCommand : public ItemsCommand
 {
 public:
-    // Items recorded long after they joined the board (a cut's picture waits for its grab) may
-    // have others above them already: keepPlaceAmong, which tells the items the history may
-    // hold, makes the step remember where they stand, at the cost of one look at the board.
-    AddItemsCommand(QGraphicsScene *scene,
-                    const QList<QGraphicsItem *> &items,
-                    const QString &text,
-                    const std::function<bool(const QGraphicsItem *)> &keepPlaceAmong = {})
+    AddItemsCommand(QGraphicsScene *scene, const QList<QGraphicsItem *> &items, const QString &text)
         : ItemsCommand(scene, items, text)
-    {
-        if (keepPlaceAmong)
-            rememberStacking(keepPlaceAmong);
-    }
+    {}
 
     void undo() override { takeOffBoard(); }
     void redo() override { putOnBoard(); }

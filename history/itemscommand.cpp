@@ -1,11 +1,21 @@
 #include "itemscommand.h"
 
+#include "boardorder.h"
+
 #include <QGraphicsItem>
 #include <QGraphicsScene>
-#include <QHash>
 #include <QSet>
 
 #include <algorithm>
+
+namespace {
+
+bool joinedEarlier(const QGraphicsItem *a, const QGraphicsItem *b)
+{
+    return BoardOrder::of(a) < BoardOrder::of(b);
+}
+
+} // namespace
 
 ItemsCommand::ItemsCommand(QGraphicsScene *scene,
                            const QList<QGraphicsItem *> &items,
@@ -13,37 +23,8 @@ ItemsCommand::ItemsCommand(QGraphicsScene *scene,
     : QUndoCommand(text)
     , scene(scene)
     , items(items)
-    , itemsAbove(items.size(), nullptr)
-{}
-
-void ItemsCommand::rememberStacking(const std::function<bool(const QGraphicsItem *)> &mayHold)
 {
-    // Qt stacks the items of one level in the order they joined the scene, so a returning item
-    // would land on top of its level. One look at the whole board gives each item's place.
-    const QList<QGraphicsItem *> board = scene->items(Qt::AscendingOrder);
-    QHash<QGraphicsItem *, qsizetype> place;
-    place.reserve(board.size());
-    for (qsizetype i = 0; i < board.size(); ++i)
-        place.insert(board.at(i), i);
-    std::sort(items.begin(), items.end(), [&place](QGraphicsItem *a, QGraphicsItem *b) {
-        return place.value(a, -1) < place.value(b, -1);
-    });
-    itemsAbove.fill(nullptr, items.size());
-    if (items.size() == board.size())
-        return; // the whole board leaves: the order among the items is all there is
-    const QSet<QGraphicsItem *> leaving(items.cbegin(), items.cend());
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        const qreal level = items.at(i)->zValue();
-        for (qsizetype j = place.value(items.at(i), board.size()) + 1; j < board.size(); ++j) {
-            QGraphicsItem *candidate = board.at(j);
-            if (candidate->zValue() != level)
-                break;
-            if (!leaving.contains(candidate) && !candidate->parentItem() && mayHold(candidate)) {
-                itemsAbove[i] = candidate;
-                break;
-            }
-        }
-    }
+    std::stable_sort(this->items.begin(), this->items.end(), joinedEarlier);
 }
 
 ItemsCommand::~ItemsCommand()
@@ -54,15 +35,34 @@ ItemsCommand::~ItemsCommand()
 
 void ItemsCommand::putOnBoard()
 {
-    for (int i = 0; i < items.size(); ++i) {
-        QGraphicsItem *item = items.at(i);
-        if (item->scene())
-            continue;
-        scene->addItem(item);
-        if (QGraphicsItem *above = itemsAbove.at(i); above && above->scene() == scene)
-            item->stackBefore(above);
-    }
     ownsItems = false;
+    QList<QGraphicsItem *> returning;
+    for (QGraphicsItem *item : std::as_const(items)) {
+        if (!item->scene()) {
+            scene->addItem(item);
+            returning.append(item);
+        }
+    }
+    if (returning.isEmpty())
+        return;
+    // Qt put them on top of their levels. Items that joined the board after them and stayed
+    // must stand above them again: one look at the board, only when there are such items.
+    const quint64 first = BoardOrder::of(returning.first());
+    const QSet<QGraphicsItem *> back(returning.cbegin(), returning.cend());
+    QList<QGraphicsItem *> later;
+    const QList<QGraphicsItem *> onBoard = scene->items();
+    for (QGraphicsItem *item : onBoard) {
+        if (!item->parentItem() && !back.contains(item) && BoardOrder::of(item) > first)
+            later.append(item);
+    }
+    if (later.isEmpty())
+        return;
+    std::sort(later.begin(), later.end(), joinedEarlier);
+    for (QGraphicsItem *item : std::as_const(returning)) {
+        const auto next = std::upper_bound(later.cbegin(), later.cend(), item, joinedEarlier);
+        if (next != later.cend())
+            item->stackBefore(*next); // orders the item among its siblings whatever their level
+    }
 }
 
 void ItemsCommand::takeOffBoard()

@@ -7,15 +7,11 @@
 class RemoveItemsCommand : public ItemsCommand
 {
 public:
-    // mayHold tells the items the history may hold, which alone can mark a place.
     RemoveItemsCommand(QGraphicsScene *scene,
                        const QList<QGraphicsItem *> &items,
-                       const QString &text,
-                       const std::function<bool(const QGraphicsItem *)> &mayHold)
+                       const QString &text)
         : ItemsCommand(scene, items, text)
-    {
-        rememberStacking(mayHold);
-    }
+    {}
 
     void undo() override { putOnBoard(); }
     void redo() override { takeOffBoard(); }

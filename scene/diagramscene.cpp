@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "history/additemscommand.h"
+#include "history/boardorder.h"
 #include "history/removeitemscommand.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
@@ -114,11 +115,6 @@ bool DiagramScene::isOnRecord(const QGraphicsItem *item) const
     return item != cutMarker && !handles.contains(const_cast<QGraphicsItem *>(item));
 }
 
-std::function<bool(const QGraphicsItem *)> DiagramScene::onRecord() const
-{
-    return [this](const QGraphicsItem *item) { return isOnRecord(item); };
-}
-
 void DiagramScene::setItemColor(const QColor &color)
 {
     itemColor = color;
@@ -139,9 +135,7 @@ void DiagramScene::setLineColor(const QColor &color)
     lineColor = color;
 }
 
-void DiagramScene::recordAddition(const QList<QGraphicsItem *> &items,
-                                  const QString &text,
-                                  bool keepPlace)
+void DiagramScene::recordAddition(const QList<QGraphicsItem *> &items, const QString &text)
 {
     // Steps follow the order in which items joined the board, so that redo stacks them again as
     // they were: what a gesture under way made so far comes first.
@@ -152,14 +146,22 @@ void DiagramScene::recordAddition(const QList<QGraphicsItem *> &items,
     onBoard.removeIf([this](const QGraphicsItem *item) { return item->scene() != this; });
     takeOnRecord(onBoard);
     if (!onBoard.isEmpty())
-        undoStack->push(new AddItemsCommand(this, onBoard, text, keepPlace ? onRecord() : nullptr));
+        undoStack->push(new AddItemsCommand(this, onBoard, text));
 }
 
 // Labels the history holds are never destroyed behind its back: an emptied one leaves through
 // removeFromBoard() like everything else.
+void DiagramScene::place(QGraphicsItem *item)
+{
+    BoardOrder::stamp(item, ++itemsPlaced);
+    addItem(item);
+}
+
 void DiagramScene::takeOnRecord(const QList<QGraphicsItem *> &items)
 {
     for (QGraphicsItem *item : items) {
+        if (!BoardOrder::of(item)) // put on the board by other hands
+            BoardOrder::stamp(item, ++itemsPlaced);
         auto *label = qgraphicsitem_cast<DiagramTextItem *>(item);
         if (label && !label->isOnRecord()) {
             label->setOnRecord();
@@ -207,7 +209,7 @@ void DiagramScene::removeFromBoard(const QList<QGraphicsItem *> &items, const QS
     }
     takeOnRecord(onBoard);
     if (!onBoard.isEmpty())
-        undoStack->push(new RemoveItemsCommand(this, onBoard, text, onRecord()));
+        undoStack->push(new RemoveItemsCommand(this, onBoard, text));
 }
 
 void DiagramScene::clearBoard()

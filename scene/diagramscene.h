@@ -64,10 +64,7 @@ public:
     // Whether the history may hold the item: not a handle, the cut's marking frame, or a label
     // that is still being made.
     bool isOnRecord(const QGraphicsItem *item) const;
-    std::function<bool(const QGraphicsItem *)> onRecord() const;
-    void recordAddition(const QList<QGraphicsItem *> &items,
-                        const QString &text,
-                        bool keepPlace = false);
+    void recordAddition(const QList<QGraphicsItem *> &items, const QString &text);
     void removeFromBoard(const QList<QGraphicsItem *> &items, const QString &text);
     void clearBoard();
     void finishLabelEdit();
@@ -153,6 +150,8 @@ private:
     void recordReshape();
     void followHistory();
     void takeOnRecord(const QList<QGraphicsItem *> &items);
+    // Puts a new item on the board, noting when it joined.
+    void place(QGraphicsItem *item);
     void recordGestureSoFar();
     void endDragOf(QGraphicsItem *grabber);
 
@@ -196,6 +195,7 @@ private:
     QPen sharedStrokePen; // the pen of dots and strokes, rebuilt when the line colour changes
 
     QUndoStack *undoStack;
+    quint64 itemsPlaced = 0;                   // the order of the last item that joined the board
     QList<QGraphicsItem *> gestureItems;       // made by the gesture under way, recorded at its end
     QString gestureStep;                       // what the history calls them
     QHash<QGraphicsItem *, QPointF> dragStart; // where the items a drag may move started

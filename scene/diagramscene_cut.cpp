@@ -34,12 +34,12 @@ void DiagramScene::beginCut(QGraphicsSceneMouseEvent *event)
     cutGestureActive = true;
 
     cutPixmapItem = new diagramItemPixmap;
-    addItem(cutPixmapItem);
+    place(cutPixmapItem);
     cutPixmapItem->setFlag(QGraphicsItem::ItemIsMovable, false);
 
     auto *marker = new DiagramItem(itemType, itemMenu);
     marker->setBrush(QBrush(QColor(Qt::transparent), Qt::SolidPattern));
-    addItem(marker);
+    place(marker);
     marker->setPen(linePen(2));
     marker->setRectCorners(dragStartScenePos, pos);
     marker->setFlag(QGraphicsItem::ItemIsMovable, false);
@@ -93,7 +93,7 @@ void DiagramScene::copyCutRegion()
         // Movable only once it shows the region: until then no step may hold it.
         cutPixmapItem->setFlag(QGraphicsItem::ItemIsMovable, true);
         cutPixmapItem->setPixmap(pixmap);
-        recordAddition({cutPixmapItem}, tr("Cortar"), /*keepPlace=*/true);
+        recordAddition({cutPixmapItem}, tr("Cortar"));
     }
     recordChange<QBrush>(
         tr("Cortar"),

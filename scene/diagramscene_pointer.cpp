@@ -73,7 +73,7 @@ void DiagramScene::insertShapeAt(const QPointF &pos)
     clearSelection();
     auto *shape = new DiagramItem(itemType, itemMenu);
     shape->setBrush(QBrush(itemColor, Qt::SolidPattern));
-    addItem(shape);
+    place(shape);
     shape->setPen(linePen(outlineWidth));
     shape->setPos(pos);
     shape->setSelected(true);
@@ -90,7 +90,7 @@ void DiagramScene::startLine(const QPointF &pos)
 {
     lineInProgress = new StraightLine(QLineF(pos, pos));
     lineInProgress->setPen(linePen(outlineWidth));
-    addItem(lineInProgress);
+    place(lineInProgress);
     makePartOfGesture(lineInProgress, tr("línea"));
 }
 
@@ -108,7 +108,7 @@ void DiagramScene::insertTextAt(const QPointF &pos)
     connect(text, &DiagramTextItem::insertionCut, this, &DiagramScene::reportLabelInsertionCut);
     connect(text, &DiagramTextItem::editStarted, this, &DiagramScene::labelEditStarted);
     labelBeingEdited = text;
-    addItem(text);
+    place(text);
     text->setDefaultTextColor(textColor);
     text->setPos(pos);
     emit textInserted(text);
@@ -122,7 +122,7 @@ void DiagramScene::startSpannedRect(const QPointF &pos)
     dragStartScenePos = pos;
     auto *shape = new DiagramItem(itemType, itemMenu);
     shape->setBrush(QBrush(itemColor, Qt::SolidPattern));
-    addItem(shape);
+    place(shape);
     shape->setPen(linePen(outlineWidth));
     shape->setRectCorners(dragStartScenePos, pos);
     shape->setFlag(QGraphicsItem::ItemIsMovable, false);
@@ -276,7 +276,7 @@ void DiagramScene::extendStroke(const QPointF &pos)
 {
     penPoints.append(pos.toPoint());
     auto *dot = new PenDot(pos, strokePen());
-    addItem(dot);
+    place(dot);
     makePartOfGesture(dot, tr("trazo"));
 }
 
@@ -373,7 +373,7 @@ void DiagramScene::makePartOfGesture(QGraphicsItem *item, const QString &step)
 void DiagramScene::finishStroke()
 {
     auto *stroke = new StrokeItem(QPolygonF(QPolygon(penPoints)), strokePen());
-    addItem(stroke);
+    place(stroke);
     penPoints.clear();
     makePartOfGesture(stroke, tr("trazo"));
 }

@@ -1,10 +1,15 @@
 #include "xsession.h"
 
+#include "screenpixels.h"
+
 #include <QTest>
 
 #include <functional>
 
 namespace {
+
+using ScreenPixels::isInk;
+using ScreenPixels::near;
 
 // Where the board's controls stand on a 1280 x 800 screen.
 namespace Layout {
@@ -23,17 +28,6 @@ const int statusTop = 776;
 const int scrollBarsTop = 750;
 const QPoint exitButton(1259, 18);
 } // namespace Layout
-
-bool isInk(QRgb pixel)
-{
-    return qRed(pixel) < 60 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
-}
-
-bool near(QRgb a, QRgb b, int tolerance)
-{
-    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
-           && qAbs(qBlue(a) - qBlue(b)) <= tolerance;
-}
 
 int countPixels(const QImage &image, const QRect &area, const std::function<bool(QRgb)> &test)
 {

@@ -1,10 +1,15 @@
 #include "waylandsession.h"
 
+#include "screenpixels.h"
+
 #include <QTest>
 
 #include <functional>
 
 namespace {
+
+using ScreenPixels::isInk;
+using ScreenPixels::near;
 
 // Where the board's controls stand on a 1280 x 800 output with no panel (sway).
 namespace Layout {
@@ -14,17 +19,6 @@ const QPoint cortarTool(27, 507);
 const QPoint lapizTool(27, 410);
 const QRect drawingArea(100, 60, 1100, 660); // inside the view, clear of panels and bars
 } // namespace Layout
-
-bool isInk(QRgb pixel)
-{
-    return qRed(pixel) < 60 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
-}
-
-bool near(QRgb a, QRgb b, int tolerance)
-{
-    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
-           && qAbs(qBlue(a) - qBlue(b)) <= tolerance;
-}
 
 // Pixels of area in a that differ from the same pixels of b, b read at an offset.
 int differing(const QImage &a, const QRect &area, const QImage &b, QPoint offsetInB = QPoint())

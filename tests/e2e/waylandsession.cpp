@@ -1,9 +1,9 @@
 #include "waylandsession.h"
 
+#include "screenpixels.h"
+
 #include <QDir>
 #include <QFile>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
@@ -15,18 +15,6 @@ namespace {
 
 constexpr int stepPauseMs = 40;
 const char socketName[] = "wayland-tavelo";
-
-QImage makeDesktopPicture()
-{
-    QImage picture(WaylandSession::screenWidth, WaylandSession::screenHeight, QImage::Format_RGB32);
-    QPainter painter(&picture);
-    QLinearGradient gradient(0, 0, WaylandSession::screenWidth, WaylandSession::screenHeight);
-    gradient.setColorAt(0, QColor(90, 140, 190));
-    gradient.setColorAt(1, QColor(120, 170, 130));
-    painter.fillRect(picture.rect(), gradient);
-    painter.fillRect(QRect(300, 500, 60, 60), QColor(200, 80, 160));
-    return picture;
-}
 
 } // namespace
 
@@ -172,7 +160,7 @@ bool WaylandSession::start(Compositor compositor, bool withPortal, QString *erro
     helpers.push_back(std::move(xvfb));
     QThread::msleep(300);
 
-    desktop = makeDesktopPicture();
+    desktop = ScreenPixels::desktopPicture(screenWidth, screenHeight);
     const QString picturePath = home.filePath("desktop.png");
     desktop.save(picturePath);
     QFile::setPermissions(picturePath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);

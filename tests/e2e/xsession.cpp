@@ -1,8 +1,9 @@
 #include "xsession.h"
 
+#include "screenpixels.h"
+
 #include <QDir>
 #include <QFile>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QTest>
 #include <QThread>
@@ -10,20 +11,6 @@
 namespace {
 
 constexpr int stepPauseMs = 15;
-
-QImage makeDesktopPicture()
-{
-    // Mid tones only, so the board's black strokes and white status text stand out.
-    QImage picture(XSession::screenWidth, XSession::screenHeight, QImage::Format_RGB32);
-    QPainter painter(&picture);
-    QLinearGradient gradient(0, 0, XSession::screenWidth, XSession::screenHeight);
-    gradient.setColorAt(0, QColor(90, 140, 190));
-    gradient.setColorAt(1, QColor(120, 170, 130));
-    painter.fillRect(picture.rect(), gradient);
-    painter.fillRect(QRect(1000, 560, 150, 100), QColor(224, 128, 48));
-    painter.fillRect(QRect(300, 500, 60, 60), QColor(200, 80, 160));
-    return picture;
-}
 
 } // namespace
 
@@ -112,7 +99,7 @@ bool XSession::start(QString *error)
         return false;
     QThread::msleep(500);
 
-    desktop = makeDesktopPicture();
+    desktop = ScreenPixels::desktopPicture(screenWidth, screenHeight);
     const QString picturePath = home.filePath("desktop.png");
     desktop.save(picturePath);
     // An ordinary window covering the screen stands for the desktop behind the board.
