@@ -148,13 +148,12 @@ void MainWindow::restack(const QString &step, qreal (*level)(const QList<QGraphi
     if (selected.isEmpty())
         return;
     QGraphicsItem *item = selected.first();
-    const qreal z = level(item->collidingItems(Qt::IntersectsItemShape));
-    if (!scene->isOnRecord(item)) {
-        item->setZValue(z);
-        return;
-    }
-    scene->recordChange<qreal>(
-        step, [item](const qreal &z) { item->setZValue(z); }, item->zValue(), z);
+    scene->changeItem<qreal>(
+        item,
+        step,
+        [item](const qreal &z) { item->setZValue(z); },
+        item->zValue(),
+        level(item->collidingItems(Qt::IntersectsItemShape)));
 }
 
 void MainWindow::clearBoard()

@@ -79,31 +79,23 @@ bool DiagramScene::selectionHasType(int type) const
 void DiagramScene::setTextFont(const QFont &font)
 {
     textFont = font;
-    auto *text = qgraphicsitem_cast<DiagramTextItem *>(firstSelectedItem());
-    if (!text)
-        return;
-    // A label not yet on record is still being made: its look is part of its first step.
-    if (!text->isOnRecord())
-        text->setFont(textFont);
-    else
-        recordChange<QFont>(
-            tr("fuente"), [text](const QFont &f) { text->setFont(f); }, text->font(), textFont);
+    if (auto *text = qgraphicsitem_cast<DiagramTextItem *>(firstSelectedItem())) {
+        changeItem<QFont>(
+            text, tr("fuente"), [text](const QFont &f) { text->setFont(f); }, text->font(), textFont);
+    }
 }
 
 void DiagramScene::setTextColor(const QColor &color)
 {
     textColor = color;
-    auto *text = qgraphicsitem_cast<DiagramTextItem *>(firstSelectedItem());
-    if (!text)
-        return;
-    if (!text->isOnRecord())
-        text->setDefaultTextColor(textColor);
-    else
-        recordChange<QColor>(
+    if (auto *text = qgraphicsitem_cast<DiagramTextItem *>(firstSelectedItem())) {
+        changeItem<QColor>(
+            text,
             tr("color"),
             [text](const QColor &c) { text->setDefaultTextColor(c); },
             text->defaultTextColor(),
             textColor);
+    }
 }
 
 bool DiagramScene::isOnRecord(const QGraphicsItem *item) const
@@ -118,11 +110,9 @@ bool DiagramScene::isOnRecord(const QGraphicsItem *item) const
 void DiagramScene::setItemColor(const QColor &color)
 {
     itemColor = color;
-    DiagramItem *shape = firstSelectedShape();
-    if (shape && !isOnRecord(shape)) {
-        shape->setBrush(QBrush(itemColor, Qt::SolidPattern));
-    } else if (shape) {
-        recordChange<QBrush>(
+    if (DiagramItem *shape = firstSelectedShape()) {
+        changeItem<QBrush>(
+            shape,
             tr("color"),
             [shape](const QBrush &b) { shape->setBrush(b); },
             shape->brush(),
@@ -149,14 +139,14 @@ void DiagramScene::recordAddition(const QList<QGraphicsItem *> &items, const QSt
         undoStack->push(new AddItemsCommand(this, onBoard, text));
 }
 
-// Labels the history holds are never destroyed behind its back: an emptied one leaves through
-// removeFromBoard() like everything else.
 void DiagramScene::place(QGraphicsItem *item)
 {
     BoardOrder::stamp(item, ++itemsPlaced);
     addItem(item);
 }
 
+// Labels the history holds are never destroyed behind its back: an emptied one leaves through
+// removeFromBoard() like everything else.
 void DiagramScene::takeOnRecord(const QList<QGraphicsItem *> &items)
 {
     for (QGraphicsItem *item : items) {
@@ -258,8 +248,6 @@ void DiagramScene::editorLostFocus(DiagramTextItem *item)
             item->deleteLater();
             return;
         }
-        item->setOnRecord();
-        item->markEditStart();
         recordAddition({item}, tr("texto"));
         return;
     }

@@ -79,6 +79,20 @@ public:
         if (before != after)
             undoStack->push(new ChangeCommand<Value>(text, std::move(apply), before, after));
     }
+    // The same for a change of one item; an item the history may not hold (a label still being
+    // made, the cut's frame) simply changes, as part of what it is becoming.
+    template<typename Value>
+    void changeItem(const QGraphicsItem *item,
+                    const QString &text,
+                    std::function<void(const Value &)> apply,
+                    const Value &before,
+                    const Value &after)
+    {
+        if (isOnRecord(item))
+            recordChange<Value>(text, std::move(apply), before, after);
+        else
+            apply(after);
+    }
 
     Mode currentMode() const { return mode; }
     DiagramItem::DiagramType currentItemType() const { return itemType; }

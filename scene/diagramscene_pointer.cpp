@@ -332,13 +332,12 @@ void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
     }
     if (!(event->buttons() & Qt::LeftButton))
         leftButtonHeld = false;
-    recordDrag();
-    recordReshape();
     // Whatever the gesture became, a shape pinned for a vertex drag moves again on the next one.
     if (DiagramItem *shape = std::exchange(pinnedShape, nullptr))
         shape->setFlag(QGraphicsItem::ItemIsMovable, true);
     finishGesture(event);
-    // What the gesture made is one step, even when the mode changed while it went on.
+    // What the gesture made, moved or reshaped are its steps, even when the mode changed while it
+    // went on.
     recordGestureSoFar();
 }
 
