@@ -18,6 +18,7 @@ const QPoint minimizeButton(1193, 18);
 const QPoint cortarTool(27, 507);
 const QPoint lapizTool(27, 410);
 const QRect drawingArea(100, 60, 1100, 660); // inside the view, clear of panels and bars
+const QSize screen(WaylandSession::screenWidth, WaylandSession::screenHeight);
 } // namespace Layout
 
 // Pixels of area in a that differ from the same pixels of b, b read at an offset.
@@ -29,6 +30,17 @@ int differing(const QImage &a, const QRect &area, const QImage &b, QPoint offset
             count += near(a.pixel(x, y), b.pixel(x + offsetInB.x(), y + offsetInB.y()), 12) ? 0 : 1;
     }
     return count;
+}
+
+// The image the clipboard offers once it has the given size; the portal may take a while.
+QImage clipboardImageOfSize(const WaylandSession &session, const QSize &size)
+{
+    QImage image;
+    for (int attempt = 0; attempt < 120 && image.size() != size; ++attempt) {
+        QTest::qWait(500);
+        image = session.clipboardImage();
+    }
+    return image;
 }
 
 // The strip shows where the compositor put it; find its button by the board's absence.
@@ -75,11 +87,7 @@ void TestWaylandEndToEnd::swayWithThePortal()
     QVERIFY2(ink > 200, qPrintable(QString::number(ink)));
 
     session.click(Layout::copyButton.x(), Layout::copyButton.y());
-    QImage copied;
-    for (int attempt = 0; attempt < 120 && copied.isNull(); ++attempt) {
-        QTest::qWait(500);
-        copied = session.clipboardImage();
-    }
+    const QImage copied = clipboardImageOfSize(session, Layout::screen);
     copied.save(QString(SCREENSHOT_DIR) + "/wayland-copied.png");
     QCOMPARE(copied.size(), QSize(WaylandSession::screenWidth, WaylandSession::screenHeight));
     // The drawings as the audience sees them, and the desktop where the panels stand.
@@ -88,11 +96,7 @@ void TestWaylandEndToEnd::swayWithThePortal()
 
     session.click(Layout::cortarTool.x(), Layout::cortarTool.y());
     session.drag({{280, 480}, {380, 530}, {479, 579}});
-    QImage cut;
-    for (int attempt = 0; attempt < 120 && cut.size() != QSize(200, 100); ++attempt) {
-        QTest::qWait(500);
-        cut = session.clipboardImage();
-    }
+    const QImage cut = clipboardImageOfSize(session, QSize(200, 100));
     cut.save(QString(SCREENSHOT_DIR) + "/wayland-cut.png");
     QCOMPARE(cut.size(), QSize(200, 100));
     QVERIFY(differing(cut, cut.rect(), drawn, QPoint(280, 480)) < 20);
