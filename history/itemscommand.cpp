@@ -22,8 +22,16 @@ ItemsCommand::ItemsCommand(QGraphicsScene *scene,
                            const QString &text)
     : QUndoCommand(text)
     , scene(scene)
-    , items(items)
 {
+    // A child comes and goes with the item at its top (a stroke's dots with their run's first).
+    QSet<QGraphicsItem *> seen;
+    for (QGraphicsItem *item : items) {
+        QGraphicsItem *top = item->topLevelItem();
+        if (!seen.contains(top)) {
+            seen.insert(top);
+            this->items.append(top);
+        }
+    }
     std::stable_sort(this->items.begin(), this->items.end(), joinedEarlier);
 }
 

@@ -185,6 +185,8 @@ void DiagramScene::recordGestureSoFar()
 {
     recordDrag();
     recordReshape();
+    // A run never spans two steps: the dots still to come start one of their own.
+    dotRunHead = nullptr;
     recordAddition(std::exchange(gestureItems, {}), gestureStep);
 }
 

@@ -111,6 +111,9 @@ public:
     bool vertexDragActive() const { return handleDragActive; }
     bool gestureUnderway() const { return leftButtonHeld; }
     bool cutAwaitsItsGrab() const { return cutGrabPending; }
+    // How many dots of a stroke hang under one item at the top of the scene; 1 leaves every dot
+    // there, as a board without grouping would.
+    void setDotRunLength(int length) { dotRunLength = qMax(1, length); }
 
     void itemLeavingScene(QGraphicsItem *item) override;
     void itemAboutToMove(QGraphicsItem *item) override;
@@ -215,4 +218,7 @@ private:
     QHash<QGraphicsItem *, QPointF> dragStart; // where the items a drag may move started
     DiagramItem *reshapedShape = nullptr;      // an existing shape the gesture under way reshapes
     QPolygonF outlineBeforeReshape;            // its outline before
+    QGraphicsItem *dotRunHead = nullptr;       // the first dot of the stroke's current run
+    int dotsInRun = 0;
+    int dotRunLength = 16;
 };

@@ -8,7 +8,10 @@
 #include <QAction>
 #include <QDebug>
 #include <QGraphicsPixmapItem>
+#include <QGraphicsView>
+#include <QPainter>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QUndoStack>
@@ -50,6 +53,108 @@ enum Change {
     Cut
 };
 
+// One board played twice, once with a stroke's dots in runs and once with all of them at the top
+// of the scene: whatever anyone can see or ask of the board must be the same.
+class TwinBoards
+{
+public:
+    TwinBoards()
+    {
+        flat.setDotRunLength(1);
+        for (DiagramScene *scene : {&grouped, &flat})
+            scene->setSceneRect(0, 0, 400, 300);
+    }
+
+    template<typename Act>
+    void play(Act act)
+    {
+        for (DiagramScene *scene : {&grouped, &flat}) {
+            SceneDriver driver(scene);
+            act(*scene, driver);
+        }
+    }
+
+    // Empty when both answer alike.
+    QString difference()
+    {
+        if (listing(grouped) != listing(flat))
+            return "listed items";
+        if (rendered(grouped) != rendered(flat))
+            return "pixels rendered";
+        if (shown(grouped) != shown(flat))
+            return "pixels shown by a view";
+        const QList<QGraphicsItem *> a = grouped.items(Qt::AscendingOrder);
+        const QList<QGraphicsItem *> b = flat.items(Qt::AscendingOrder);
+        for (int x = 0; x < 400; x += 37) {
+            for (int y = 0; y < 300; y += 29) {
+                if (indexes(a, grouped.items(QPointF(x, y)))
+                    != indexes(b, flat.items(QPointF(x, y))))
+                    return QString("items at %1,%2").arg(x).arg(y);
+                const QRectF area(x, y, 45, 25);
+                if (indexes(a, grouped.items(area)) != indexes(b, flat.items(area)))
+                    return QString("items in the area at %1,%2").arg(x).arg(y);
+            }
+        }
+        for (qsizetype i = 0; i < a.size(); i += 1 + a.size() / 60) {
+            if (indexes(a, a.at(i)->collidingItems()) != indexes(b, b.at(i)->collidingItems()))
+                return QString("items colliding with item %1").arg(i);
+        }
+        return QString();
+    }
+
+    DiagramScene grouped{nullptr, nullptr};
+    DiagramScene flat{nullptr, nullptr};
+
+private:
+    static QStringList listing(const DiagramScene &scene)
+    {
+        QStringList lines;
+        for (const QGraphicsItem *item : scene.items(Qt::AscendingOrder)) {
+            QDebug(&lines.emplace_back())
+                << item->type() << item->sceneBoundingRect() << item->zValue() << item->flags();
+            if (const auto *line = qgraphicsitem_cast<const QGraphicsLineItem *>(item))
+                QDebug(&lines.last()) << item->mapToScene(line->line().p1()) << line->pen();
+        }
+        return lines;
+    }
+
+    // All the ink, wherever strokes wandered: a dot's bounds are those of a line of no length,
+    // smaller than the square it paints, so an area cutting through a dot's ink could differ.
+    static QImage rendered(DiagramScene &scene)
+    {
+        const QRectF area = scene.itemsBoundingRect()
+                                .united(scene.sceneRect())
+                                .adjusted(-9, -9, 9, 9);
+        QImage image(area.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        scene.render(&painter, QRectF(image.rect()), area);
+        return image;
+    }
+
+    // What a view of the board paints: only the items reaching what it shows.
+    static QImage shown(DiagramScene &scene)
+    {
+        QGraphicsView view(&scene);
+        view.setFrameShape(QFrame::NoFrame);
+        view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view.resize(400, 300);
+        view.setSceneRect(scene.sceneRect());
+        return view.viewport()->grab().toImage();
+    }
+
+    // Where each item stands in the board's stacking order.
+    static QList<qsizetype> indexes(const QList<QGraphicsItem *> &board,
+                                    const QList<QGraphicsItem *> &items)
+    {
+        QList<qsizetype> found;
+        for (QGraphicsItem *item : items)
+            found << board.indexOf(item);
+        return found;
+    }
+};
+
 } // namespace
 
 class TestHistory : public QObject
@@ -61,6 +166,7 @@ private slots:
     void everyChangeIsOneStepBackAndForth();
     void labelEditingIsOneBoardStep();
     void discardedStepsFreeWhatOnlyTheyHeld();
+    void groupedDotsLookLikeDotsAtTheTop();
 };
 
 void TestHistory::everyChangeIsOneStepBackAndForth_data()
@@ -242,6 +348,61 @@ void TestHistory::discardedStepsFreeWhatOnlyTheyHeld()
         driver.drag({{100.0, 100.0 + i}, {120.0, 120.0 + i}});
     QCOMPARE(history->count(), history->undoLimit());
     QCOMPARE(scene->items().size(), (2 * history->undoLimit() + 1) * 2);
+}
+
+void TestHistory::groupedDotsLookLikeDotsAtTheTop()
+{
+    TwinBoards boards;
+    QRandomGenerator rng(20261209);
+    auto somewhere = [&rng] { return QPointF(rng.bounded(390.0), rng.bounded(290.0)); };
+    qsizetype mostItems = 0;
+    for (int step = 0; step < 120; ++step) {
+        const int choice = int(rng.bounded(10));
+        QString done;
+        if (choice < 4) {
+            // Strokes shorter and longer than a run, some of them crossing others.
+            QList<QPointF> path{somewhere()};
+            const int moves = int(rng.bounded(1, 60));
+            for (int i = 0; i < moves; ++i)
+                path << path.last() + QPointF(rng.bounded(18.0) - 9, rng.bounded(18.0) - 9);
+            boards.play([&](DiagramScene &scene, SceneDriver &driver) {
+                scene.setMode(DiagramScene::DrawFreehand);
+                driver.drag(path);
+            });
+            done = "stroke";
+        } else if (choice < 6) {
+            const QPointF from = somewhere();
+            const QPointF to = somewhere();
+            const auto mode = choice == 4 ? DiagramScene::InsertItem : DiagramScene::InsertLine;
+            boards.play([&](DiagramScene &scene, SceneDriver &driver) {
+                scene.setMode(mode);
+                driver.drag({from, to});
+            });
+            done = "shape or line";
+        } else if (choice < 7) {
+            const QPointF from = somewhere();
+            const QPointF to = somewhere();
+            boards.play([&](DiagramScene &scene, SceneDriver &driver) {
+                scene.setMode(DiagramScene::MoveItem);
+                driver.drag({from, (from + to) / 2, to});
+            });
+            done = "drag";
+        } else if (choice < 9) {
+            const bool back = choice == 7;
+            boards.play([&](DiagramScene &scene, SceneDriver &) {
+                back ? scene.history()->undo() : scene.history()->redo();
+            });
+            done = back ? "undo" : "redo";
+        } else {
+            boards.play([](DiagramScene &scene, SceneDriver &) { scene.clearBoard(); });
+            done = "Limpiar";
+        }
+        const QString difference = boards.difference();
+        QVERIFY2(difference.isEmpty(),
+                 qPrintable(QString("step %1 (%2): %3").arg(step).arg(done, difference)));
+        mostItems = qMax(mostItems, boards.grouped.items().size());
+    }
+    QVERIFY(mostItems > 200); // the boards compared were not all but empty
 }
 
 TAVELO_TEST_MAIN(TestHistory)
