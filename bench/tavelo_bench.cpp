@@ -1,10 +1,13 @@
 // Measures the board at growing sizes: empty, then 100, 1,000 and 10,000 finished strokes of
-// 1,000 points crossing the whole board, each with its dots. Every figure is also given as a
-// ratio measured in the same run: against the empty board, and for the full repaint against
-// drawing the same content with a plain QPainter.
+// 1,000 points crossing the whole board, each with its dots. Every figure is also given as
+// ratios measured in the same run: against the empty board, and against its floor, the same
+// painting done with a plain QPainter, where there is one.
 //
-// tavelo_bench [--sizes 0,100,1000,10000] [--out table.csv]
+// tavelo_bench [--sizes 0,100,1000,10000] [--out table.csv] [--dot-run N] [--index-depth N]
 // tavelo_bench --startup-probe board|bare   (used by the start-up measurement)
+//
+// --dot-run 1 --index-depth 7 measures the board as it was before dots were grouped in runs and
+// the scene's index deepened; the defaults are the board's own.
 #include "app/mainwindow.h"
 #include "items/diagramview.h"
 #include "scene/diagramscene.h"
@@ -23,6 +26,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -71,8 +75,10 @@ QList<QPointF> strokePoints(int index)
     return points;
 }
 
-// Median of 'repeats' timings of 'work', in microseconds.
-double medianMicroseconds(int repeats, const std::function<void()> &work)
+// Median of 'repeats' timings of 'work', in microseconds; 'between' runs untimed after each.
+double medianMicroseconds(int repeats,
+                          const std::function<void()> &work,
+                          const std::function<void()> &between = {})
 {
     std::vector<double> samples;
     samples.reserve(repeats);
@@ -81,6 +87,8 @@ double medianMicroseconds(int repeats, const std::function<void()> &work)
         timer.start();
         work();
         samples.push_back(timer.nsecsElapsed() / 1000.0);
+        if (between)
+            between();
     }
     std::nth_element(samples.begin(), samples.begin() + repeats / 2, samples.end());
     return samples[repeats / 2];
@@ -92,24 +100,43 @@ struct Row
     int strokes;
     double value;
     QString unit;
-    double ratio; // against the empty board or the named floor
-    QString against;
+    double vsEmpty = 0; // 0: not compared
+    double floor = 0;   // the same painting with a plain QPainter, 0 when there is none
+    double vsFloor = 0;
+};
+
+// Counts what a widget paints, so that a row said to include a repaint is seen to.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+    int paints = 0;
 };
 
 class Board
 {
 public:
-    Board()
+    explicit Board(int dotRun)
     {
-        window.resize(boardWidth, boardHeight);
         scene = window.findChild<DiagramScene *>();
         view = window.findChild<diagramview *>();
+        scene->setDotRunLength(dotRun);
         QApplication::processEvents();
         scene->setSceneRect(0, 0, boardWidth, boardHeight);
+        settle();
     }
 
+    // The view paints nothing while the board is built, then all of it once: otherwise every
+    // new stroke, crossing the whole board, repaints nearly all of it.
     void addStrokes(int count)
     {
+        view->viewport()->setUpdatesEnabled(false);
         SceneDriver pen(scene);
         scene->setMode(DiagramScene::DrawFreehand);
         for (int i = 0; i < count; ++i) {
@@ -121,6 +148,8 @@ public:
             QApplication::processEvents(); // as between strokes of a real hand
         }
         strokes += count;
+        view->viewport()->setUpdatesEnabled(true);
+        view->viewport()->repaint();
         settle();
     }
 
@@ -138,22 +167,69 @@ public:
     int strokes = 0;
 };
 
-double penMove(Board &board)
+// Where the timed pen moves go: small steps around the middle of the board.
+QPointF penStep(int step)
+{
+    return QPointF(boardWidth / 2.0 + (step % 40) * 2.0, boardHeight / 2.0 + (step / 40) % 40 * 2.0);
+}
+
+struct PenMove
+{
+    double withRepaint = 0; // the move's event, Qt's pass over the scene, and the repaint
+    double eventOnly = 0;   // the move's event and Qt's pass over the scene
+    double dotRepaint = 0;  // the view repainting one dot's square
+    int paintsPerMove = 0;
+};
+
+PenMove penMove(Board &board)
 {
     board.scene->setMode(DiagramScene::DrawFreehand);
-    const QPointF start(boardWidth / 2.0, boardHeight / 2.0);
     ViewDriver pointer(board.view);
-    pointer.press(start);
+    QWidget *viewport = board.view->viewport();
+    PaintCounter counter(viewport);
+    PenMove result;
     int step = 0;
-    const double us = medianMicroseconds(200, [&] {
-        const QPointF at = start + QPointF((step % 40) * 2.0, (step / 40) % 40 * 2.0);
-        ++step;
-        pointer.move(at);
-        QApplication::processEvents(); // the repaint the new dot asks for
-    });
-    pointer.release(start);
+    pointer.press(penStep(0));
     board.settle();
-    return us;
+    result.withRepaint = medianMicroseconds(200, [&] {
+        pointer.move(penStep(++step));
+        QApplication::processEvents();
+    });
+    result.paintsPerMove = int(std::lround(counter.paints / 200.0));
+    // The scene's pass over its items is a queued call: run it, and only it, with the move.
+    result.eventOnly = medianMicroseconds(
+        200,
+        [&] {
+            pointer.move(penStep(++step));
+            QCoreApplication::sendPostedEvents(board.scene, QEvent::MetaCall);
+        },
+        [] { QApplication::processEvents(); });
+    const QRect square = board.view->mapFromScene(QRectF(penStep(step), QSizeF(0, 0)))
+                             .boundingRect()
+                             .adjusted(-4, -4, 4, 4);
+    result.dotRepaint = medianMicroseconds(200, [&] { viewport->repaint(square); });
+    pointer.release(penStep(step));
+    board.settle();
+    return result;
+}
+
+// The floor of a pen move: a plain QPainter painting one dot into an image of the board.
+double penDotFloor()
+{
+    QImage target(boardWidth, boardHeight, QImage::Format_ARGB32_Premultiplied);
+    target.fill(Qt::transparent);
+    const QPen pen(QBrush(Qt::black, Qt::SolidPattern),
+                   5,
+                   Qt::SolidLine,
+                   Qt::SquareCap,
+                   Qt::BevelJoin);
+    int step = 0;
+    return medianMicroseconds(200, [&] {
+        QPainter painter(&target);
+        painter.setPen(pen);
+        const QPointF at = penStep(++step);
+        painter.drawLine(QLineF(at, at));
+    });
 }
 
 // The toolkit's own share of every update: after any item asks for a repaint, the scene walks
@@ -184,25 +260,88 @@ double press(Board &board, DiagramScene::Mode mode)
     return us;
 }
 
+// Where the dragged shape stands at each step.
+QPointF dragStep(int step)
+{
+    return QPointF(300 + (step % 50) * 3.0, 300 + (step % 7) * 2.0);
+}
+
 double shapeDrag(Board &board)
 {
     auto *shape = new DiagramItem(DiagramItem::Square, nullptr);
     board.scene->addItem(shape);
-    shape->setPos(300, 300);
+    shape->setPos(dragStep(0));
     board.scene->setMode(DiagramScene::MoveItem);
     ViewDriver pointer(board.view);
-    pointer.press(QPointF(300, 300));
+    pointer.press(dragStep(0));
+    board.settle();
     int step = 0;
     const double us = medianMicroseconds(100, [&] {
-        const QPointF at(300 + (step % 50) * 3.0, 300 + (step % 7) * 2.0);
-        ++step;
-        pointer.move(at);
+        pointer.move(dragStep(++step));
         QApplication::processEvents();
     });
-    pointer.release(QPointF(300, 300));
+    pointer.release(dragStep(step));
     delete shape;
     board.settle();
     return us;
+}
+
+// The floor of one drag move: a plain QPainter repainting where the shape was and where it is,
+// with the ink under those two areas (the strokes' segments and dots there, found beforehand)
+// and the shape on top.
+double shapeDragFloor(int strokes)
+{
+    DiagramItem shape(DiagramItem::Square, nullptr);
+    const QPolygonF outline = shape.polygon();
+    const QRectF bounds = shape.boundingRect().adjusted(-2, -2, 2, 2);
+    const QPen ink(QBrush(Qt::black, Qt::SolidPattern),
+                   5,
+                   Qt::SolidLine,
+                   Qt::SquareCap,
+                   Qt::BevelJoin);
+    struct Area
+    {
+        QRectF rect;
+        QList<QLineF> segments;
+        QList<QPointF> dots;
+    };
+    std::vector<std::array<Area, 2>> steps;
+    for (int step = 1; step <= 50; ++step) {
+        std::array<Area, 2> areas{Area{bounds.translated(dragStep(step - 1)), {}, {}},
+                                  Area{bounds.translated(dragStep(step)), {}, {}}};
+        for (Area &area : areas) {
+            const QRectF reach = area.rect.adjusted(-4, -4, 4, 4);
+            for (int i = 0; i < strokes; ++i) {
+                const QList<QPointF> points = strokePoints(i);
+                for (int p = 0; p < points.size(); ++p) {
+                    if (reach.contains(points.at(p))) {
+                        area.dots << points.at(p);
+                        if (p > 0)
+                            area.segments << QLineF(points.at(p - 1), points.at(p));
+                    }
+                }
+            }
+        }
+        steps.push_back(areas);
+    }
+    QImage target(boardWidth, boardHeight, QImage::Format_ARGB32_Premultiplied);
+    int step = 0;
+    return medianMicroseconds(100, [&] {
+        const std::array<Area, 2> &areas = steps.at(step++ % steps.size());
+        QPainter painter(&target);
+        for (const Area &area : areas) {
+            painter.setClipRect(area.rect);
+            painter.fillRect(area.rect, Qt::transparent);
+            painter.setPen(ink);
+            painter.drawLines(area.segments);
+            for (const QPointF &dot : area.dots)
+                painter.drawLine(QLineF(dot, dot));
+        }
+        painter.setClipping(false);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.setBrush(QColor(255, 255, 255, 100));
+        painter.drawPolygon(outline.translated(dragStep(step)));
+    });
 }
 
 double fullRepaint(Board &board)
@@ -320,6 +459,8 @@ int main(int argc, char *argv[])
     QStringList arguments = app.arguments();
     QList<int> sizes{0, 100, 1000, 10000};
     QString out = "bench-results.csv";
+    int dotRun = 16;
+    int indexDepth = 0; // the board's own
     for (int i = 1; i + 1 < arguments.size(); ++i) {
         if (arguments.at(i) == "--sizes") {
             sizes.clear();
@@ -327,23 +468,40 @@ int main(int argc, char *argv[])
                 sizes << size.toInt();
         } else if (arguments.at(i) == "--out") {
             out = arguments.at(i + 1);
+        } else if (arguments.at(i) == "--dot-run") {
+            dotRun = arguments.at(i + 1).toInt();
+        } else if (arguments.at(i) == "--index-depth") {
+            indexDepth = arguments.at(i + 1).toInt();
         }
     }
 
     QList<Row> rows;
-    Board board;
+    Board board(dotRun);
+    if (indexDepth > 0)
+        board.scene->setBspTreeDepth(indexDepth);
+    std::printf("dots in runs of %d, index %d levels deep; the board's view shows %dx%d\n",
+                dotRun,
+                board.scene->bspTreeDepth(),
+                board.view->viewport()->width(),
+                board.view->viewport()->height());
     QMap<QString, double> empty;
-    auto record = [&](const QString &metric, double value, const QString &unit) {
+    auto record = [&](const QString &metric, double value, const QString &unit, double floor = 0) {
         if (board.strokes == 0)
             empty[metric] = value;
-        const double ratio = empty.value(metric) > 0 ? value / empty.value(metric) : 1.0;
-        rows << Row{metric, board.strokes, value, unit, ratio, "empty board"};
-        std::printf("%-22s %6d strokes  %12.1f %s  x%.2f of empty\n",
+        Row row{metric, board.strokes, value, unit};
+        row.vsEmpty = empty.value(metric) > 0 ? value / empty.value(metric) : 0;
+        row.floor = floor;
+        row.vsFloor = floor > 0 ? value / floor : 0;
+        rows << row;
+        std::printf("%-28s %6d strokes  %12.1f %s  x%.2f of empty",
                     qPrintable(metric),
                     board.strokes,
                     value,
                     qPrintable(unit),
-                    ratio);
+                    row.vsEmpty);
+        if (floor > 0)
+            std::printf(", x%.2f of plain QPainter (%.1f %s)", row.vsFloor, floor, qPrintable(unit));
+        std::printf("\n");
         std::fflush(stdout);
     };
 
@@ -359,7 +517,7 @@ int main(int argc, char *argv[])
                         size,
                         needed / (1 << 30),
                         double(availableBytes()) / (1 << 30));
-            rows << Row{"skipped (memory)", size, needed / (1 << 30), "GiB needed", 0, "-"};
+            rows << Row{"skipped (memory)", size, needed / (1 << 30), "GiB needed"};
             continue;
         }
         if (added > 0) {
@@ -369,47 +527,39 @@ int main(int argc, char *argv[])
             std::printf("built %d strokes in %.1f s\n", board.strokes, building.elapsed() / 1000.0);
             const qint64 grown = residentBytes() - before;
             bytesPerStroke = double(grown) / added;
-            rows << Row{"memory per stroke", board.strokes, double(grown) / added, "bytes", 1.0, "-"};
+            rows << Row{"memory per stroke", board.strokes, double(grown) / added, "bytes"};
             rows << Row{"memory per pen move",
                         board.strokes,
                         double(grown) / (added * double(pointsPerStroke)),
-                        "bytes",
-                        1.0,
-                        "-"};
-            std::printf(
-                "memory                 %6d strokes  %12.0f bytes per stroke, %.0f per move\n",
-                board.strokes,
-                double(grown) / added,
-                double(grown) / (added * double(pointsPerStroke)));
+                        "bytes"};
+            std::printf("memory                       %6d strokes  %12.0f bytes per stroke, %.0f "
+                        "per move\n",
+                        board.strokes,
+                        double(grown) / added,
+                        double(grown) / (added * double(pointsPerStroke)));
         }
-        record("pen move", penMove(board), "us");
+        const PenMove pen = penMove(board);
+        if (pen.paintsPerMove != 1)
+            std::printf("warning: %d paints per pen move, not one\n", pen.paintsPerMove);
+        const double dotFloor = penDotFloor();
+        record("pen move with repaint", pen.withRepaint, "us", dotFloor);
+        record("pen move, event only", pen.eventOnly, "us");
+        record("repaint of a dot", pen.dotRepaint, "us", dotFloor);
         record("toolkit dirty pass", toolkitDirtyPass(board), "us");
         record("press (pen)", press(board, DiagramScene::DrawFreehand), "us");
         record("press (move)", press(board, DiagramScene::MoveItem), "us");
-        record("shape drag", shapeDrag(board), "us");
+        record("shape drag", shapeDrag(board), "us", shapeDragFloor(board.strokes));
         const double floor = plainPainterFloor(board.strokes);
-        for (const auto &[metric, repaint] :
-             {std::pair{QStringLiteral("full repaint"), fullRepaint(board)},
-              std::pair{QStringLiteral("full view repaint"), fullViewRepaint(board)}}) {
-            record(metric, repaint, "us");
-            const double ratio = floor > 0 ? repaint / floor : 1.0;
-            rows << Row{metric + " vs floor",
-                        board.strokes,
-                        repaint / 1000.0,
-                        "ms",
-                        ratio,
-                        "plain QPainter"};
-            std::printf("%s vs floor  %6d strokes  x%.2f of plain QPainter (%.1f ms)\n",
-                        qPrintable(metric),
-                        board.strokes,
-                        ratio,
-                        floor / 1000.0);
-        }
+        record("full repaint", fullRepaint(board), "us", floor);
+        record("full view repaint", fullViewRepaint(board), "us", floor);
     }
 
     const double boardStart = startupMilliseconds(arguments.first(), "board");
     const double bareStart = startupMilliseconds(arguments.first(), "bare");
-    rows << Row{"start-up", 0, boardStart, "ms", boardStart / bareStart, "bare main window"};
+    Row startup{"start-up", 0, boardStart, "ms"};
+    startup.floor = bareStart;
+    startup.vsFloor = boardStart / bareStart;
+    rows << startup;
     std::printf("start-up               board %.1f ms, bare window %.1f ms, x%.2f\n",
                 boardStart,
                 bareStart,
@@ -419,9 +569,11 @@ int main(int argc, char *argv[])
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return 1;
     QTextStream csv(&file);
-    csv << "metric,strokes,value,unit,ratio,against\n";
+    // The floor of start-up is a bare main window; of the others, the same painting done with a
+    // plain QPainter.
+    csv << "metric,strokes,value,unit,vs_empty,floor,vs_floor\n";
     for (const Row &row : rows)
         csv << row.metric << ',' << row.strokes << ',' << row.value << ',' << row.unit << ','
-            << row.ratio << ',' << row.against << '\n';
+            << row.vsEmpty << ',' << row.floor << ',' << row.vsFloor << '\n';
     return 0;
 }
