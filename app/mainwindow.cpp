@@ -46,6 +46,7 @@ MainWindow::MainWindow()
     QWidget *central = new QWidget;
     central->setContentsMargins(0, 0, 0, 0);
     buildLayout();
+    createBoardToolBar();
     auto *grid = new QGridLayout(central);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(leftPanel, 0, 0);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "items/diagramitem.h"
+#include "scene/diagramscene.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QPointer>
@@ -9,9 +11,9 @@
 #include <memory>
 #include <optional>
 
-class DiagramScene;
 class QAbstractButton;
 class QAction;
+class QActionGroup;
 class QButtonGroup;
 class QComboBox;
 class QFontComboBox;
@@ -105,6 +107,19 @@ private:
     void clearBoard();
     void restack(const QString &step, qreal (*level)(const QList<QGraphicsItem *> &));
     void createHistoryActions();
+    void createBoardToolBar();
+    void createToolKeys();
+    QAction *createBoardTool(const QString &name,
+                             const QIcon &icon,
+                             const QKeySequence &key,
+                             DiagramScene::Mode mode);
+    void createWidthButton();
+    void createBackgroundButton();
+    QMenu *createHighlightColorMenu();
+    void chooseBoardTool(DiagramScene::Mode mode);
+    void uncheckBoardTools();
+    void applyPenWidth(int width);
+    void stepPenWidth(int direction);
     bool historyMayMove() const;
     void undo();
     void redo();
@@ -147,6 +162,7 @@ private:
     QToolBar *colorToolBar = nullptr;
     QToolBar *pointerToolBar = nullptr;
     QToolBar *historyToolBar = nullptr;
+    QToolBar *boardToolBar = nullptr; // the highlighter, eraser, arrow, widths and backgrounds
 
     QComboBox *sceneScaleCombo = nullptr;
     QComboBox *fontSizeCombo = nullptr;
@@ -156,7 +172,10 @@ private:
 
     QButtonGroup *buttonGroup = nullptr;
     QButtonGroup *pointerGroup = nullptr;
-    QButtonGroup *backgroundButtonGroup = nullptr; // no background buttons are offered yet
+    QButtonGroup *backgroundButtonGroup = nullptr;
+    QActionGroup *boardTools = nullptr; // the tools beside the tool box; at most one checked
+    QActionGroup *penWidths = nullptr;  // the widths offered, one checked
+    QToolButton *widthButton = nullptr;
     QToolButton *fontColorToolButton = nullptr;
     QToolButton *fillColorToolButton = nullptr;
     QToolButton *lineColorToolButton = nullptr;

@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QWindow>
@@ -46,6 +47,7 @@ QList<QWidget *> MainWindow::boardPanels() const
             colorToolBar,
             pointerToolBar,
             historyToolBar,
+            boardToolBar,
             toolBox,
             coordinatesLabel,
             viewPanel};
@@ -152,8 +154,13 @@ void MainWindow::primaryScreenChanged(QScreen *) {}
 
 void MainWindow::setScreenPanelsVisible(bool visible)
 {
-    for (QWidget *widget : std::initializer_list<QWidget *>{
-             textToolBar, colorToolBar, pointerToolBar, historyToolBar, toolBox, coordinatesLabel}) {
+    for (QWidget *widget : std::initializer_list<QWidget *>{textToolBar,
+                                                            colorToolBar,
+                                                            pointerToolBar,
+                                                            historyToolBar,
+                                                            boardToolBar,
+                                                            toolBox,
+                                                            coordinatesLabel}) {
         widget->setVisible(visible);
     }
 }
@@ -223,7 +230,41 @@ QPixmap MainWindow::grabDesktop(QScreen *screen, const QRect &local)
 
 void MainWindow::about()
 {
-    QMessageBox::about(this,
-                       tr("Tablero Tavelo"),
-                       tr("Tablero para presentar una pantalla en videollamada"));
+    // The keys, as the README lists them.
+    const QList<std::pair<QString, QString>> keys = {
+        {tr("Ctrl+1, Ctrl+2, Ctrl+3"), tr("Forma, Proc, I/O")},
+        {tr("Ctrl+4"), tr("Lápiz")},
+        {tr("Ctrl+5"), tr("Texto")},
+        {tr("Ctrl+6"), tr("Cortar")},
+        {tr("Ctrl+7"), tr("Libre")},
+        {tr("Ctrl+8, Ctrl+9"), tr("Mover, Línea")},
+        {tr("Ctrl+H"), tr("Resaltador")},
+        {tr("Ctrl+E"), tr("Borrador")},
+        {tr("Ctrl+Shift+F"), tr("Flecha")},
+        {tr("Ctrl++, Ctrl+-"), tr("Más grueso, más fino")},
+        {tr("Ctrl+Z; Ctrl+Shift+Z, Ctrl+Y"), tr("Deshacer; Rehacer")},
+        {tr("Supr"), tr("Borrar")},
+        {tr("Ctrl+L"), tr("Limpiar")},
+        {tr("Ctrl+C"), tr("Copiar")},
+        {tr("Ctrl+F, Ctrl+T"), tr("Enviar al frente, Enviar al fondo")},
+        {tr("Ctrl+Shift+M, Ctrl+M"), tr("Minimizar, Maximizar")},
+        {tr("Ctrl+B, Ctrl+I, Ctrl+U"), tr("Bold, Italic, Underline")},
+        {tr("Ctrl+Q"), tr("Salir")},
+        {tr("F1"), tr("A&bout").remove('&')},
+    };
+    QString rows;
+    for (const auto &[key, what] : keys)
+        rows += QString("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(key.toHtmlEscaped(), what);
+    // The box of QMessageBox::about(), with the keys under its one line.
+    QMessageBox box(QMessageBox::NoIcon,
+                    tr("Tablero Tavelo"),
+                    tr("Tablero para presentar una pantalla en videollamada"),
+                    QMessageBox::Ok,
+                    this);
+    if (!windowIcon().isNull()) {
+        const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+        box.setIconPixmap(windowIcon().pixmap(size));
+    }
+    box.setInformativeText(QString("<table cellspacing=\"4\">%1</table>").arg(rows));
+    box.exec();
 }

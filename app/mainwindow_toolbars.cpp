@@ -259,6 +259,7 @@ void MainWindow::sceneScaleChanged(const QString &scale)
 
 void MainWindow::pointerGroupClicked()
 {
+    uncheckBoardTools();
     scene->setMode(DiagramScene::Mode(pointerGroup->checkedId()));
 }
 

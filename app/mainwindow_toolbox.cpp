@@ -99,6 +99,7 @@ QWidget *MainWindow::createToolCell(const QString &label, const QString &image, 
 
 void MainWindow::buttonGroupClicked(QAbstractButton *button)
 {
+    uncheckBoardTools();
     const QList<QAbstractButton *> buttons = buttonGroup->buttons();
     for (QAbstractButton *other : buttons) {
         if (other != button)
@@ -143,15 +144,27 @@ void MainWindow::backgroundButtonGroupClicked(QAbstractButton *button)
         if (other != button)
             other->setChecked(false);
     }
+    button->setChecked(true);
     const QString text = button->text();
-    QString image = ":/images/background4.png";
-    if (text == tr("Blue Grid"))
-        image = ":/images/background1.png";
-    else if (text == tr("White Grid"))
-        image = ":/images/background2.png";
-    else if (text == tr("Gray Grid"))
-        image = ":/images/background3.png";
-    scene->setBackgroundBrush(QBrush(QPixmap(image)));
+    // The plain boards first; every other name is one of the bundle's grids.
+    QBrush brush;
+    if (text == tr("Transparente")) {
+        brush = QBrush(Qt::transparent, Qt::SolidPattern); // as Limpiar leaves it
+    } else if (text == tr("Pizarra blanca")) {
+        brush = QBrush(Qt::white, Qt::SolidPattern);
+    } else if (text == tr("Pizarra negra")) {
+        brush = QBrush(Qt::black, Qt::SolidPattern);
+    } else {
+        QString image = ":/images/background4.png";
+        if (text == tr("Blue Grid"))
+            image = ":/images/background1.png";
+        else if (text == tr("White Grid"))
+            image = ":/images/background2.png";
+        else if (text == tr("Gray Grid"))
+            image = ":/images/background3.png";
+        brush = QBrush(QPixmap(image));
+    }
+    scene->setBoardBackground(brush);
     scene->update();
     view->update();
 }

@@ -1,5 +1,6 @@
 #include "zorder.h"
 
+#include "items/arrowitem.h"
 #include "items/diagramitem.h"
 
 namespace {
@@ -11,7 +12,8 @@ qreal stackedZValue(const QList<QGraphicsItem *> &colliding, qreal step, Beyond 
 {
     qreal z = 0.0;
     for (const QGraphicsItem *item : colliding) {
-        if (item->type() == DiagramItem::Type && beyondOrEqual(item->zValue(), z))
+        const bool stacked = item->type() == DiagramItem::Type || item->type() == ArrowItem::Type;
+        if (stacked && beyondOrEqual(item->zValue(), z))
             z = item->zValue() + step;
     }
     return z;

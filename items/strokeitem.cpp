@@ -180,8 +180,13 @@ void StrokeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option
         QGraphicsPathItem::paint(painter, option, widget);
         return;
     }
+    // All the runs as one path, painted with one fill: with a translucent pen, a place where
+    // two runs cross is painted once, as when the whole stroke is.
+    QPainterPath runs;
+    forEachRun(segmentsNear(exposed), [&runs](const QPointF *first, int count) {
+        runs.addPolygon(QPolygonF(QList<QPointF>(first, first + count)));
+    });
     painter->setPen(pen());
     painter->setBrush(Qt::NoBrush);
-    forEachRun(segmentsNear(exposed),
-               [painter](const QPointF *first, int count) { painter->drawPolyline(first, count); });
+    painter->drawPath(runs);
 }

@@ -18,6 +18,11 @@ public:
     bool collidesWithPath(const QPainterPath &path, Qt::ItemSelectionMode mode) const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
+    // The first dots of the runs of dots drawn along the stroke, which carry the others: they
+    // join and leave the board with it, in the same steps of its history.
+    void setDotRuns(const QList<QGraphicsItem *> &runs) { dots = runs; }
+    const QList<QGraphicsItem *> &dotRuns() const { return dots; }
+
 private:
     QList<int> segmentsNear(const QRectF &area) const;
     QList<int> segmentsReaching(const QRectF &probe) const;
@@ -31,4 +36,5 @@ private:
     QPolygonF points;                // the polyline the path was built from
     QHash<quint64, QList<int>> grid; // cell -> indexes of the segments crossing it
     mutable QPainterPath cachedShape;
+    QList<QGraphicsItem *> dots;
 };

@@ -6,6 +6,7 @@
 #include "history/removeitemscommand.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
+#include "items/highlightitem.h"
 
 #include <QGraphicsLineItem>
 #include <QStatusBar>
@@ -130,7 +131,7 @@ void DiagramScene::recordAddition(const QList<QGraphicsItem *> &items, const QSt
 {
     // Steps follow the order in which items joined the board, so that redo stacks them again as
     // they were: what a gesture under way made so far comes first.
-    if (!gestureItems.isEmpty() || !dragStart.isEmpty() || reshapedShape)
+    if (!gestureItems.isEmpty() || !dragStart.isEmpty() || reshapedShape || !erasedItems.isEmpty())
         recordGestureSoFar();
     // Items a command took off meanwhile belong to that command's step.
     QList<QGraphicsItem *> onBoard = items;
@@ -186,8 +187,19 @@ void DiagramScene::recordGestureSoFar()
 {
     recordDrag();
     recordReshape();
-    // A run never spans two steps: the dots still to come start one of their own.
-    dotRunHead = nullptr;
+    // A stroke under way becomes a whole stroke of its own, with its ink and its dots in one
+    // step; the rest of it, from where it stands, another.
+    if (strokeUnderway && !penPoints.isEmpty()) {
+        const QPoint reached = penPoints.last();
+        finishStroke();
+        if (leftButtonHeld && mode == DrawFreehand) {
+            strokeUnderway = true;
+            strokeContinued = true;
+            penPoints.append(reached);
+        }
+    }
+    finishHighlight();
+    recordErasure();
     recordAddition(std::exchange(gestureItems, {}), gestureStep);
 }
 
@@ -328,5 +340,7 @@ void DiagramScene::itemLeavingScene(QGraphicsItem *item)
         pinnedShape = nullptr;
     if (item == reshapedShape)
         reshapedShape = nullptr;
+    if (highlightInProgress && item == static_cast<QGraphicsItem *>(highlightInProgress))
+        highlightInProgress = nullptr;
     dragStart.remove(item);
 }

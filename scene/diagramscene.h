@@ -13,7 +13,10 @@
 #include <QPointer>
 #include <QUndoStack>
 
+#include <optional>
+
 class MainWindow;
+class HighlightItemBase;
 class QGraphicsLineItem;
 class QGraphicsTextItem;
 class QMenu;
@@ -42,7 +45,10 @@ public:
         MoveItem,
         DrawFreehand,
         CutRegion,
-        DrawRect
+        DrawRect,
+        DrawHighlight,
+        Erase,
+        InsertArrow
     };
     Q_ENUM(Mode)
 
@@ -111,6 +117,12 @@ public:
     bool vertexDragActive() const { return handleDragActive; }
     bool gestureUnderway() const { return leftButtonHeld; }
     bool cutAwaitsItsGrab() const { return cutGrabPending; }
+    // The width of freehand strokes; the highlighter's is a multiple of it.
+    void setPenWidth(int width);
+    void setHighlightColor(const QColor &color) { highlightColor = color; }
+    QColor currentHighlightColor() const { return highlightColor; }
+    // What the board shows under the drawings, as one step of the history.
+    void setBoardBackground(const QBrush &brush);
     // How many dots of a stroke hang under one item at the top of the scene; 1 leaves every dot
     // there, as a board without grouping would.
     void setDotRunLength(int length) { dotRunLength = qMax(1, length); }
@@ -151,6 +163,12 @@ private:
     bool grabHandleAt(const QPointF &pos);
 
     void extendStroke(const QPointF &pos);
+    void startHighlight(const QPointF &pos);
+    void extendHighlight(const QPointF &pos);
+    void finishHighlight();
+    void eraseAt(const QPointF &pos);
+    bool isErasable(const QGraphicsItem *item) const;
+    void recordErasure();
     void reportCoordinates(const QPointF &pos);
     bool dragVertex(const QPointF &pos);
     void followDraggedShape();
@@ -221,4 +239,11 @@ private:
     QGraphicsItem *dotRunHead = nullptr;       // the first dot of the stroke's current run
     int dotsInRun = 0;
     int dotRunLength = 16;
+    QList<QGraphicsItem *> strokeRuns; // the first dots of the runs of the stroke under way
+    bool strokeUnderway = false;       // a stroke was begun and is not yet finished
+    bool strokeContinued = false;      // it goes on from a part already recorded
+    HighlightItemBase *highlightInProgress = nullptr;
+    QColor highlightColor = QColor(255, 230, 0, 110);
+    QList<QGraphicsItem *> erasedItems; // hidden by the eraser gesture under way, recorded at its end
+    std::optional<QPointF> lastEraserPos; // where the eraser gesture under way was last seen
 };

@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 #include "history/boardorder.h"
 #include "history/moveitemscommand.h"
+#include "items/arrowitem.h"
 #include "items/diagramtextitem.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
@@ -42,6 +43,7 @@ void DiagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     leftButtonHeld = true;
+    lastEraserPos.reset(); // an eraser sweeps from this press on, never from an earlier gesture
     const QScopedValueRollback<bool> handling(handlingPointer, true);
 
     const QPointF pos = event->scenePos();
@@ -50,7 +52,15 @@ void DiagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
         insertShapeAt(pos);
         break;
     case InsertLine:
+    case InsertArrow:
         startLine(pos);
+        return;
+    case DrawHighlight:
+        startHighlight(pos);
+        return;
+    case Erase:
+        finishLabelEdit(); // as a click elsewhere would
+        eraseAt(pos);
         return;
     case InsertText:
         insertTextAt(pos);
@@ -61,7 +71,10 @@ void DiagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
     case DrawRect:
         startSpannedRect(pos);
         break;
-    default: // MoveItem, DrawFreehand and unknown values: the items handle the press
+    case DrawFreehand:
+        strokeUnderway = true; // even a click leaves its (empty) stroke
+        break;
+    default: // MoveItem and unknown values: the items handle the press
         break;
     }
     finishPress(event);
@@ -89,10 +102,14 @@ void DiagramScene::insertShapeAt(const QPointF &pos)
 
 void DiagramScene::startLine(const QPointF &pos)
 {
-    lineInProgress = new StraightLine(QLineF(pos, pos));
+    const bool arrow = mode == InsertArrow;
+    if (arrow)
+        lineInProgress = new ArrowItem(QLineF(pos, pos));
+    else
+        lineInProgress = new StraightLine(QLineF(pos, pos));
     lineInProgress->setPen(linePen(outlineWidth));
     place(lineInProgress);
-    makePartOfGesture(lineInProgress, tr("línea"));
+    makePartOfGesture(lineInProgress, arrow ? tr("flecha") : tr("línea"));
 }
 
 void DiagramScene::insertTextAt(const QPointF &pos)
@@ -245,6 +262,14 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
         extendStroke(pos);
         return;
     }
+    if (mode == DrawHighlight && leftHeld) {
+        extendHighlight(pos);
+        return;
+    }
+    if (mode == Erase && leftHeld) {
+        eraseAt(pos);
+        return;
+    }
 
     QGraphicsScene::mouseMoveEvent(event);
     reportCoordinates(pos);
@@ -260,6 +285,7 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 
     switch (mode) {
     case InsertLine:
+    case InsertArrow:
         // Only a line this gesture began follows the pointer; one already on record stays.
         if (lineInProgress && gestureItems.contains(lineInProgress))
             lineInProgress->setLine(QLineF(lineInProgress->line().p1(), pos));
@@ -280,6 +306,7 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 // best: shorter ones leave more to walk, longer ones slow every press down.
 void DiagramScene::extendStroke(const QPointF &pos)
 {
+    strokeUnderway = true; // also when the pen was chosen while the button was held
     penPoints.append(pos.toPoint());
     auto *dot = new PenDot(pos, strokePen());
     if (dotRunHead && dotsInRun < dotRunLength) {
@@ -290,6 +317,7 @@ void DiagramScene::extendStroke(const QPointF &pos)
         place(dot);
         dotRunHead = dot;
         dotsInRun = 1;
+        strokeRuns.append(dot);
     }
     makePartOfGesture(dot, tr("trazo"));
 }
@@ -362,11 +390,15 @@ void DiagramScene::finishGesture(QGraphicsSceneMouseEvent *event)
         finishCut(event);
         return;
     }
-    if (mode == InsertLine && lineInProgress)
+    // A stroke ends as a stroke even if the tool changed while it was drawn.
+    finishStroke();
+    finishHighlight();
+    if ((mode == InsertLine || mode == InsertArrow) && lineInProgress)
         return; // the line stays exactly as drawn
     switch (mode) {
     case DrawFreehand:
-        finishStroke();
+    case DrawHighlight:
+    case Erase:
         break;
     case DrawRect:
         finishSpannedRect();
@@ -385,7 +417,15 @@ void DiagramScene::makePartOfGesture(QGraphicsItem *item, const QString &step)
 
 void DiagramScene::finishStroke()
 {
+    if (!std::exchange(strokeUnderway, false))
+        return;
+    // Of a stroke recorded part way, a rest that never moved on is only where it stood.
+    if (std::exchange(strokeContinued, false) && penPoints.size() < 2) {
+        penPoints.clear();
+        return;
+    }
     auto *stroke = new StrokeItem(QPolygonF(QPolygon(penPoints)), strokePen());
+    stroke->setDotRuns(std::exchange(strokeRuns, {}));
     place(stroke);
     penPoints.clear();
     dotRunHead = nullptr;

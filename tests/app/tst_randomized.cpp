@@ -194,7 +194,7 @@ public:
         if (scene->newestCutPicture() && scene->newestCutPicture()->scene() != scene)
             return "the newest picture is not in the scene";
         const int mode = int(scene->currentMode());
-        if (mode < DiagramScene::InsertItem || mode > DiagramScene::DrawRect)
+        if (mode < DiagramScene::InsertItem || mode > DiagramScene::InsertArrow)
             return QString("mode %1 is not a mode").arg(mode);
         for (const QGraphicsItem *item : scene->items()) {
             const auto *label = qgraphicsitem_cast<const DiagramTextItem *>(item);

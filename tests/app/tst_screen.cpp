@@ -397,17 +397,21 @@ void TestScreen::aboutBox()
     MainWindow window;
     QString title;
     QString text;
+    QString keys;
     QTimer::singleShot(0, &window, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
         title = box->windowTitle();
         text = box->text();
+        keys = box->informativeText();
         box->accept();
     });
     actionNamed(window, "A&bout")->trigger();
     QCOMPARE(title, QString("Tablero Tavelo"));
     QCOMPARE(text, QString("Tablero para presentar una pantalla en videollamada"));
+    for (const char *key : {"Ctrl+H", "Ctrl+E", "Ctrl+Z", "F1"})
+        QVERIFY2(keys.contains(key), key);
 }
 
 TAVELO_TEST_MAIN(TestScreen)

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "boardlookup.h"
 #include "items/diagramtextitem.h"
+#include "items/pendot.h"
 #include "scene/diagramscene.h"
 #include "scenedriver.h"
 #include "testsupport.h"
@@ -9,12 +10,15 @@
 #include <QDebug>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsView>
+#include <QMenu>
 #include <QPainter>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolButton>
 #include <QUndoStack>
+#include <QWidgetAction>
 
 namespace {
 
@@ -22,7 +26,8 @@ namespace {
 QStringList board(const DiagramScene &scene)
 {
     QStringList lines;
-    QDebug(&lines.emplace_back()) << scene.backgroundBrush().color();
+    QDebug(&lines.emplace_back()) << scene.backgroundBrush().color()
+                                  << scene.backgroundBrush().style();
     const QList<QGraphicsItem *> items = scene.items(Qt::AscendingOrder);
     for (const QGraphicsItem *item : items) {
         if (scene.vertexHandles().contains(item))
@@ -50,7 +55,11 @@ enum Change {
     ToBack,
     FillColour,
     LabelFont,
-    Cut
+    Cut,
+    Highlight,
+    Arrow,
+    Erase,
+    Background
 };
 
 // One board played twice, once with a stroke's dots in runs and once with all of them at the top
@@ -155,6 +164,17 @@ private:
     }
 };
 
+QAbstractButton *backgroundCell(const MainWindow &window, const QString &name)
+{
+    const auto *menuButton = window.findChild<QToolButton *>("backgroundButton");
+    const auto *cells = qobject_cast<QWidgetAction *>(menuButton->menu()->actions().first());
+    for (QToolButton *cell : cells->defaultWidget()->findChildren<QToolButton *>()) {
+        if (cell->text() == name)
+            return cell;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 class TestHistory : public QObject
@@ -186,6 +206,10 @@ void TestHistory::everyChangeIsOneStepBackAndForth_data()
     QTest::newRow("fill colour") << int(FillColour) << "Deshacer color";
     QTest::newRow("label font") << int(LabelFont) << "Deshacer fuente";
     QTest::newRow("cut") << int(Cut) << "Deshacer Cortar";
+    QTest::newRow("highlighter") << int(Highlight) << "Deshacer resaltador";
+    QTest::newRow("arrow") << int(Arrow) << "Deshacer flecha";
+    QTest::newRow("eraser over a stroke and a shape") << int(Erase) << "Deshacer borrador";
+    QTest::newRow("black board") << int(Background) << "Deshacer fondo";
 }
 
 // Undo gives back the board as it was before the change, redo as it was after, and the change
@@ -271,6 +295,29 @@ void TestHistory::everyChangeIsOneStepBackAndForth()
         scene->setMode(DiagramScene::CutRegion);
         driver.drag({{700, 400}, {750, 430}, {800, 480}});
         QTRY_COMPARE(history->count(), stepsBefore + 1);
+        break;
+    case Highlight:
+        scene->setMode(DiagramScene::DrawHighlight);
+        driver.drag({{600, 500}, {650, 520}, {700, 500}, {650, 480}});
+        break;
+    case Arrow:
+        scene->setMode(DiagramScene::InsertArrow);
+        driver.drag({{700, 400}, {750, 430}, {800, 480}});
+        break;
+    case Erase:
+        scene->setMode(DiagramScene::Erase);
+        // The stroke's ink runs from (300, 320) to (500, 340), under the shapes at its left.
+        driver.drag({{480, 322}, {482, 322}}); // inside the stroke's box, clear of its ink
+        QCOMPARE(history->count(), stepsBefore);
+        // One quick sweep across the stroke, then round the diamond and up through the square.
+        driver.drag({{470, 290}, {470, 380}, {470, 440}, {230, 440}, {220, 220}});
+        for (const QGraphicsItem *item : scene->items())
+            QVERIFY(!dynamic_cast<const PenDot *>(item)); // the stroke's dots went with it
+        QVERIFY(!lower->scene() && upper->scene() && label->scene());
+        break;
+    case Background:
+        backgroundCell(window, "Pizarra negra")->click();
+        QCOMPARE(scene->backgroundBrush().color(), QColor(Qt::black));
         break;
     }
     const QStringList after = board(*scene);

@@ -1,11 +1,18 @@
+#include "items/arrowitem.h"
+#include "items/highlightitem.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
+#include "scene/diagramscene.h"
+#include "scenedriver.h"
 #include "testsupport.h"
 
 #include <QGraphicsPathItem>
 #include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <QSet>
 
 #include <cmath>
 
@@ -58,6 +65,10 @@ private slots:
     void strokeHitsItsInk();
     void strokeKeepsItsPathAndType();
     void dotMatchesAPlainLine();
+    void highlightIsEvenlyTranslucent_data();
+    void highlightIsEvenlyTranslucent();
+    void arrowHeadPointsWhereTheDragEnded_data();
+    void arrowHeadPointsWhereTheDragEnded();
 };
 
 void TestStrokeItems::strokePaintsLikeAPlainPath_data()
@@ -141,6 +152,113 @@ void TestStrokeItems::dotMatchesAPlainLine()
     plainPainted.setPen(strokePen);
     QCOMPARE(renderArea(&painted, QRectF(0, 0, 60, 60)),
              renderArea(&plainPainted, QRectF(0, 0, 60, 60)));
+}
+
+void TestStrokeItems::highlightIsEvenlyTranslucent_data()
+{
+    QTest::addColumn<bool>("released");
+    QTest::newRow("while drawn") << false;
+    QTest::newRow("finished") << true;
+}
+
+// A figure of eight drawn over itself, with the pointer lingering at its crossing: every inked
+// pixel has the same colour, whether the board paints it whole or area by area as a view
+// repaints what changed.
+void TestStrokeItems::highlightIsEvenlyTranslucent()
+{
+    QFETCH(bool, released);
+    DiagramScene scene(nullptr, nullptr);
+    scene.setSceneRect(0, 0, 300, 200);
+    scene.setMode(DiagramScene::DrawHighlight);
+    SceneDriver driver(&scene);
+    driver.press(QPointF(150, 100));
+    for (int loop = 0; loop < 2; ++loop) {
+        for (int i = 0; i <= 60; ++i) {
+            const qreal t = i * 2 * M_PI / 60;
+            driver.move(QPointF(150 + 100 * std::sin(t), 100 + 50 * std::sin(2 * t)));
+            if (i % 30 == 0) { // lingering: many events a pixel apart
+                for (int j = 0; j < 20; ++j)
+                    driver.move(QPointF(150 + j % 2, 100));
+            }
+        }
+    }
+    if (released)
+        driver.release(QPointF(150, 100));
+
+    // A view repainting one square at a time, as it repaints what changed.
+    QGraphicsView view(&scene);
+    view.setFrameShape(QFrame::NoFrame);
+    view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.resize(300, 200);
+    auto render = [&view](int tile) {
+        QImage image(300, 200, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        for (int y = 0; y < 200; y += tile) {
+            for (int x = 0; x < 300; x += tile) {
+                view.viewport()->render(&image,
+                                        QPoint(x, y),
+                                        QRegion(x, y, tile, tile),
+                                        QWidget::DrawChildren);
+            }
+        }
+        return image;
+    };
+    const QImage whole = render(300);
+    const QRgb paper = whole.pixel(0, 0); // the view's own background, far from the ink
+    QSet<QRgb> inks;
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 300; ++x) {
+            if (whole.pixel(x, y) != paper)
+                inks.insert(whole.pixel(x, y));
+        }
+    }
+    QCOMPARE(inks.size(), 1);
+    const QRgb ink = *inks.cbegin();
+    QVERIFY(qBlue(ink) > qBlue(paper) / 4 && qBlue(ink) < qBlue(paper)); // the paper shows through
+    QCOMPARE(whole.pixel(150, 100), ink);                                // the crossing is inked
+    QCOMPARE(render(23), whole);
+}
+
+void TestStrokeItems::arrowHeadPointsWhereTheDragEnded_data()
+{
+    QTest::addColumn<QPointF>("end");
+    QTest::newRow("right") << QPointF(260, 100);
+    QTest::newRow("left") << QPointF(40, 100);
+    QTest::newRow("up and left") << QPointF(90, 20);
+    QTest::newRow("down") << QPointF(150, 190);
+}
+
+void TestStrokeItems::arrowHeadPointsWhereTheDragEnded()
+{
+    QFETCH(QPointF, end);
+    const QPointF start(150, 100);
+    DiagramScene scene(nullptr, nullptr);
+    scene.setSceneRect(0, 0, 300, 200);
+    scene.setMode(DiagramScene::InsertArrow);
+    SceneDriver(&scene).drag({start, (start + end) / 2, end});
+    QList<ArrowItem *> arrows;
+    for (QGraphicsItem *item : scene.items()) {
+        if (auto *arrow = qgraphicsitem_cast<ArrowItem *>(item))
+            arrows << arrow;
+    }
+    QCOMPARE(arrows.size(), 1);
+    const QPolygonF head = arrows.first()->mapToScene(arrows.first()->head());
+    QCOMPARE(head.first(), end);
+    // The head's base lies on the line, behind the tip.
+    const QLineF base((head.at(1) + head.at(2)) / 2, end);
+    QVERIFY(std::abs(base.angleTo(QLineF(start, end))) < 0.01
+            || std::abs(base.angleTo(QLineF(start, end)) - 360) < 0.01);
+    QVERIFY(base.length() >= 10 && base.length() < QLineF(start, end).length() / 2 + 0.01);
+
+    QImage image(300, 200, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    scene.render(&painter, QRectF(image.rect()), scene.sceneRect());
+    painter.end();
+    const QPointF direction = (end - start) / QLineF(start, end).length();
+    QVERIFY(qAlpha(image.pixel((end - direction * 4).toPoint())) > 0);  // inside the head
+    QVERIFY(qAlpha(image.pixel((end + direction * 6).toPoint())) == 0); // nothing beyond its tip
 }
 
 TAVELO_TEST_MAIN(TestStrokeItems)
