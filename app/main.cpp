@@ -1,6 +1,9 @@
+#include "app/boardinstance.h"
 #include "app/mainwindow.h"
+#include "app/recoveryfile.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,6 +51,40 @@ int main(int argc, char *argv[])
 #endif
 
     QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QApplication::translate("main", "Tablero para presentar una pantalla en videollamada"));
+    parser.addHelpOption();
+    const QCommandLineOption toggle(
+        "toggle",
+        QApplication::translate("main",
+                                "Turns pass-through on or off in the running board (starts one "
+                                "when none is running)."));
+    const QCommandLineOption show(
+        "show", QApplication::translate("main", "Brings the running board to the front."));
+    const QCommandLineOption clear("clear",
+                                   QApplication::translate("main",
+                                                           "Clears the running board (Limpiar)."));
+    parser.addOptions({toggle, show, clear});
+    parser.process(app);
+
+    // A board is already running: it acts, and this start ends here.
+    const QString command = parser.isSet(toggle)  ? "toggle"
+                            : parser.isSet(clear) ? "clear"
+                                                  : "show";
+    if (BoardInstance::sendToRunningBoard(command))
+        return EXIT_SUCCESS;
+    if (command == "clear") {
+        std::fputs("CorvaneTaveloWindow2: no board is running.\n", stderr);
+        return EXIT_FAILURE;
+    }
+
+    BoardInstance instance;
+    instance.listen();
     MainWindow window;
-    return app.exec();
+    window.enableRecovery(RecoveryFile::defaultPath());
+    QObject::connect(&instance, &BoardInstance::commandReceived, &window, &MainWindow::runCommand);
+    const int status = app.exec();
+    window.endCleanly();
+    return status;
 }

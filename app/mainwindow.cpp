@@ -70,6 +70,7 @@ MainWindow::MainWindow()
         bar->setAutoFillBackground(true);
 
     connectActions();
+    createDesktopControls();
     setCentralWidget(central);
     showMaximized();
     QTimer::singleShot(fitDelayMs, this, &MainWindow::fitSceneToScreen);

@@ -20,12 +20,15 @@ class QFontComboBox;
 class QGraphicsItem;
 class QGraphicsOpacityEffect;
 class QGraphicsTextItem;
+class GlobalKey;
 class QGridLayout;
+class RecoveryFile;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QScreen;
 class QSettings;
+class QSystemTrayIcon;
 class QToolBar;
 class QToolButton;
 class QVBoxLayout;
@@ -43,10 +46,20 @@ public:
     ~MainWindow() override;
 
     QPixmap grabScreenArea(int x, int y, int width, int height);
+    // Keeps a copy of the board at path for a start after a crash, and puts back what one left.
+    void enableRecovery(const QString &path);
+    // The board ends through Salir: the copy is not needed.
+    void endCleanly();
     bool isCapturePending() const { return capturePending; }
 
 public slots:
     void setCoordinates(const QString &pos);
+    // Lets the pointer through to the windows under the board, or takes it back.
+    void togglePassThrough();
+    void setPassThrough(bool on);
+    void showBoard();
+    // What a second start of the program asks: "show", "toggle" or "clear".
+    void runCommand(const QString &command);
 
 private slots:
     void backgroundButtonGroupClicked(QAbstractButton *button);
@@ -70,6 +83,7 @@ private slots:
     void lineButtonTriggered();
     void handleFontChange();
     void copyImage();
+    void saveBoardImage();
     void itemSelected(QGraphicsItem *item);
     void about();
     void connectActions();
@@ -108,6 +122,11 @@ private:
     void restack(const QString &step, qreal (*level)(const QList<QGraphicsItem *> &));
     void createHistoryActions();
     void createBoardToolBar();
+    void createDesktopControls();
+    void grabGlobalKey();
+    void createTrayIcon();
+    QList<QWidget *> passThroughPanels() const;
+    void placePassThroughIndicator();
     void createToolKeys();
     QAction *createBoardTool(const QString &name,
                              const QIcon &icon,
@@ -128,6 +147,9 @@ private:
     void setScreenPanelsVisible(bool visible);
     void waitOneSecond();
     QPixmap grabDesktop(QScreen *screen, const QRect &local);
+    QPixmap captureAudienceView();
+    static QString picturesFolder();
+    static bool writePicture(const QImage &image, const QString &path, QString *reason);
     void returnDrawingsToTheirPlace();
     void shrinkToStrip();
 
@@ -205,4 +227,13 @@ private:
     };
     std::optional<StripReturn> stripReturn;
     bool shrinkAwaitsUnmaximize = false; // Wayland: the compositor has not yet confirmed
+
+    bool passingThrough = false;
+    QAction *passThroughAction = nullptr;
+    QAction *showHideAction = nullptr;
+    QLabel *passThroughIndicator = nullptr;
+    QString passThroughKeyText; // the global key, when the board holds one
+    GlobalKey *globalKey = nullptr;
+    QSystemTrayIcon *tray = nullptr;
+    RecoveryFile *recovery = nullptr;
 };

@@ -7,14 +7,21 @@
 #include "scene/diagramscene.h"
 
 #include <QClipboard>
+#include <QDateTime>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -22,6 +29,8 @@
 #include <QWindow>
 
 namespace {
+
+constexpr char lastSaveFolderKey[] = "lastSaveFolder";
 
 const QSize stripSize(90, 25);
 constexpr int fitHeightMargin = 150;
@@ -124,6 +133,8 @@ void MainWindow::maximizePart()
 
 void MainWindow::resizeEvent(QResizeEvent *)
 {
+    if (passThroughIndicator && passThroughIndicator->isVisible())
+        placePassThroughIndicator();
     if (const QScreen *screen = windowScreen(this))
         scene->setSceneRect(QRectF(QPointF(0, 0), screen->size()));
     // Back from the strip at the board's former size: the view takes its former scene rect and
@@ -178,8 +189,22 @@ void MainWindow::copyImage()
     // A second request while one capture waits would fight over the same panels and effect.
     if (capturePending)
         return;
-    capturePending = true;
+    const QPixmap desktop = captureAudienceView();
+    if (!desktop.isNull()) {
+        desktopPixmap = desktop;
+        QGuiApplication::clipboard()->setPixmap(desktopPixmap, QClipboard::Clipboard);
+    }
+    statusBar()->showMessage(desktop.isNull() ? tr("No se pudo copiar el escritorio: el sistema "
+                                                   "no entregó la imagen de la pantalla")
+                                              : tr("Escritorio copiado al portapapeles"),
+                             0);
+}
 
+// The screen as the audience sees it: the desktop with the drawings, the panels hidden for the
+// moment of the grab.
+QPixmap MainWindow::captureAudienceView()
+{
+    capturePending = true;
     captureEffect = new QGraphicsOpacityEffect(editToolBar);
     captureEffect->setOpacity(0.0);
     editToolBar->setGraphicsEffect(captureEffect);
@@ -190,21 +215,46 @@ void MainWindow::copyImage()
     QScreen *screen = windowScreen(this);
     const QPixmap desktop = screen ? grabDesktop(screen, QRect(0, 0, width(), height()))
                                    : QPixmap();
-    if (!desktop.isNull()) {
-        desktopPixmap = desktop;
-        QGuiApplication::clipboard()->setPixmap(desktopPixmap, QClipboard::Clipboard);
-    }
-
     if (captureEffect) {
         captureEffect->setOpacity(1.0);
         editToolBar->setGraphicsEffect(captureEffect);
     }
     setScreenPanelsVisible(true);
-    statusBar()->showMessage(desktop.isNull() ? tr("No se pudo copiar el escritorio: el sistema "
-                                                   "no entregó la imagen de la pantalla")
-                                              : tr("Escritorio copiado al portapapeles"),
-                             0);
     capturePending = false;
+    return desktop;
+}
+
+void MainWindow::saveBoardImage()
+{
+    if (capturePending)
+        return;
+    const QString folder = settings->value(lastSaveFolderKey).toString();
+    const QString start = QDir(folder.isEmpty() || !QFileInfo(folder).isDir() ? picturesFolder()
+                                                                              : folder)
+                              .filePath(tr("tablero-%1.png")
+                                            .arg(QDateTime::currentDateTime().toString(
+                                                "yyyy-MM-dd-HHmmss")));
+    const QString path = QFileDialog::getSaveFileName(this,
+                                                      tr("Guardar el tablero como imagen"),
+                                                      start,
+                                                      tr("Imagen PNG (*.png)"));
+    if (path.isEmpty())
+        return;
+    // The dialog has closed; the grab waits until the screen shows the board again.
+    const QPixmap shot = captureAudienceView();
+    if (shot.isNull()) {
+        statusBar()->showMessage(tr("No se pudo guardar: el sistema no entregó la imagen de la "
+                                    "pantalla"),
+                                 0);
+        return;
+    }
+    QString reason;
+    if (!writePicture(shot.toImage(), path, &reason)) {
+        statusBar()->showMessage(tr("No se pudo guardar %1: %2").arg(path, reason), 0);
+        return;
+    }
+    settings->setValue(lastSaveFolderKey, QFileInfo(path).absolutePath());
+    statusBar()->showMessage(tr("Tablero guardado en %1").arg(path), 0);
 }
 
 QPixmap MainWindow::grabScreenArea(int x, int y, int width, int height)
@@ -228,6 +278,36 @@ QPixmap MainWindow::grabDesktop(QScreen *screen, const QRect &local)
     return isUsableGrab(part) ? QPixmap::fromImage(part) : QPixmap();
 }
 
+QString MainWindow::picturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return pictures.isEmpty() || !QFileInfo(pictures).isDir() ? QDir::homePath() : pictures;
+}
+
+// Written whole or not at all: into a file beside the target, renamed over it when complete.
+bool MainWindow::writePicture(const QImage &image, const QString &path, QString *reason)
+{
+    const QFileInfo target(path);
+    if (!QFileInfo(target.absolutePath()).isWritable()) {
+        *reason = tr("no hay permiso para escribir en esa carpeta");
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *reason = file.errorString();
+        return false;
+    }
+    if (!image.save(&file, "PNG") || !file.commit()) {
+        const bool full = file.error() == QFileDevice::ResourceError
+                          || file.error() == QFileDevice::WriteError;
+        *reason = full ? tr("no queda espacio en el disco (%1)").arg(file.errorString())
+                       : file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
 void MainWindow::about()
 {
     // The keys, as the README lists them.
@@ -245,6 +325,8 @@ void MainWindow::about()
         {tr("Ctrl+Z; Ctrl+Shift+Z, Ctrl+Y"), tr("Deshacer; Rehacer")},
         {tr("Supr"), tr("Borrar")},
         {tr("Ctrl+L"), tr("Limpiar")},
+        {tr("Ctrl+S"), tr("Guardar imagen")},
+        {tr("Ctrl+Alt+D"), tr("Paso del puntero (desde cualquier programa)")},
         {tr("Ctrl+C"), tr("Copiar")},
         {tr("Ctrl+F, Ctrl+T"), tr("Enviar al frente, Enviar al fondo")},
         {tr("Ctrl+Shift+M, Ctrl+M"), tr("Minimizar, Maximizar")},

@@ -170,6 +170,22 @@ void MainWindow::createBoardToolBar()
     boardToolBar->addAction(arrow);
     boardToolBar->addWidget(widthButton);
     createBackgroundButton();
+    auto *save = new QAction(paintedIcon([](QPainter &painter) {
+                                 painter.setPen(QPen(Qt::black, 1.5));
+                                 painter.setBrush(QColor(70, 110, 200));
+                                 painter.drawRoundedRect(QRectF(3, 3, 18, 18), 2, 2);
+                                 painter.setBrush(Qt::white);
+                                 painter.drawRect(QRectF(7, 3, 10, 7));
+                                 painter.drawRect(QRectF(6, 14, 12, 7));
+                             }),
+                             tr("Guardar imagen"),
+                             this);
+    save->setShortcut(QKeySequence::Save);
+    save->setToolTip(tr("Guardar el tablero como imagen (%1)")
+                         .arg(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText)));
+    save->setStatusTip(tr("Guardar imagen"));
+    connect(save, &QAction::triggered, this, &MainWindow::saveBoardImage);
+    boardToolBar->addAction(save);
     boardToolBar->setAutoFillBackground(true);
     // Beside the four bars, not among them: their content and order stay as they are.
     insertToolBar(pointerToolBar, boardToolBar);

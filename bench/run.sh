@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks, then writes bench/out/results.csv and bench/out/curves.png.
-# SIZES=0,100 picks the board sizes; BENCH_ARGS="--dot-run 1 --index-depth 7" measures the board
+# SIZES=0,100 picks the board sizes; BENCH_ARGS="--dot-run 1 --index-depth 7 --without-new-tools" measures the board
 # as it was before its dots were grouped, for comparison.
 source "$(dirname "$0")/../scripts/common.sh"
 
@@ -31,7 +31,7 @@ set title "Board operations over board size"
 plot $(series "pen move with repaint" 3), $(series "pen move, event only" 3), \
      $(series "repaint of a dot" 3), $(series "press (pen)" 3), $(series "press (move)" 3), \
      $(series "shape drag" 3), $(series "full repaint" 3), $(series "full view repaint" 3), \
-     $(series "toolkit dirty pass" 3)
+     $(series "toolkit dirty pass" 3), $(series "highlighter move" 3), $(series "eraser move" 3)
 set ylabel "times the same painting with a plain QPainter"
 set title "Board operations against their floor"
 plot $(series "pen move with repaint" 7), $(series "repaint of a dot" 7), \

@@ -4,10 +4,11 @@
 // painting done with a plain QPainter, where there is one.
 //
 // tavelo_bench [--sizes 0,100,1000,10000] [--out table.csv] [--dot-run N] [--index-depth N]
+//              [--without-new-tools]
 // tavelo_bench --startup-probe board|bare   (used by the start-up measurement)
 //
-// --dot-run 1 --index-depth 7 measures the board as it was before dots were grouped in runs and
-// the scene's index deepened; the defaults are the board's own.
+// --dot-run 1 --index-depth 7 --without-new-tools measures the board as it was before dots were
+// grouped in runs and the scene's index deepened; the defaults are the board's own.
 #include "app/mainwindow.h"
 #include "items/diagramview.h"
 #include "scene/diagramscene.h"
@@ -24,6 +25,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTextStream>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <array>
@@ -211,6 +213,29 @@ PenMove penMove(Board &board)
     pointer.release(penStep(step));
     board.settle();
     return result;
+}
+
+// A move of another tool, with its repaint, in the middle of the board; what the gesture did
+// is undone afterwards, so the board stays the one measured.
+double toolMove(Board &board, DiagramScene::Mode mode)
+{
+    board.scene->setMode(mode);
+    ViewDriver pointer(board.view);
+    int step = 0;
+    // A full history drops its oldest step for each new one, keeping its index: start afresh.
+    board.scene->history()->clear();
+    pointer.press(penStep(0));
+    board.settle();
+    const double us = medianMicroseconds(200, [&] {
+        pointer.move(penStep(++step));
+        QApplication::processEvents();
+    });
+    pointer.release(penStep(step));
+    while (board.scene->history()->canUndo())
+        board.scene->history()->undo();
+    board.settle();
+
+    return us;
 }
 
 // The floor of a pen move: a plain QPainter painting one dot into an image of the board.
@@ -460,18 +485,21 @@ int main(int argc, char *argv[])
     QList<int> sizes{0, 100, 1000, 10000};
     QString out = "bench-results.csv";
     int dotRun = 16;
-    int indexDepth = 0; // the board's own
-    for (int i = 1; i + 1 < arguments.size(); ++i) {
+    int indexDepth = 0;   // the board's own
+    bool newTools = true; // the highlighter and the eraser, which older boards did not have
+    for (int i = 1; i < arguments.size(); ++i) {
         if (arguments.at(i) == "--sizes") {
             sizes.clear();
-            for (const QString &size : arguments.at(i + 1).split(','))
+            for (const QString &size : arguments.value(i + 1).split(','))
                 sizes << size.toInt();
         } else if (arguments.at(i) == "--out") {
-            out = arguments.at(i + 1);
+            out = arguments.value(i + 1);
         } else if (arguments.at(i) == "--dot-run") {
-            dotRun = arguments.at(i + 1).toInt();
+            dotRun = arguments.value(i + 1).toInt();
+        } else if (arguments.at(i) == "--without-new-tools") {
+            newTools = false;
         } else if (arguments.at(i) == "--index-depth") {
-            indexDepth = arguments.at(i + 1).toInt();
+            indexDepth = arguments.value(i + 1).toInt();
         }
     }
 
@@ -545,6 +573,10 @@ int main(int argc, char *argv[])
         record("pen move with repaint", pen.withRepaint, "us", dotFloor);
         record("pen move, event only", pen.eventOnly, "us");
         record("repaint of a dot", pen.dotRepaint, "us", dotFloor);
+        if (newTools) {
+            record("highlighter move", toolMove(board, DiagramScene::DrawHighlight), "us");
+            record("eraser move", toolMove(board, DiagramScene::Erase), "us");
+        }
         record("toolkit dirty pass", toolkitDirtyPass(board), "us");
         record("press (pen)", press(board, DiagramScene::DrawFreehand), "us");
         record("press (move)", press(board, DiagramScene::MoveItem), "us");

@@ -51,15 +51,26 @@ StrokeItem::StrokeItem(const QPolygonF &strokePoints, const QPen &pen)
 
     // A one-point stroke still has a segment (of no length), so it is painted and hit like one.
     const int segments = qMax(0, int(points.size()) - 1);
-    const qreal margin = reach();
-    for (int i = 0; i < segments || (i == 0 && points.size() == 1); ++i) {
-        const QLineF line = segment(i);
-        const QRectF box = QRectF(line.p1(), line.p2())
-                               .normalized()
-                               .adjusted(-margin, -margin, margin, margin);
-        for (int column = cellOf(box.left()); column <= cellOf(box.right()); ++column) {
-            for (int row = cellOf(box.top()); row <= cellOf(box.bottom()); ++row)
-                grid[cellKey(column, row)].append(i);
+    for (int i = 0; i < segments || (i == 0 && points.size() == 1); ++i)
+        addToGrid(i);
+}
+
+// The cells within reach of a segment's ink, found by walking along it: a long diagonal
+// segment (the pointer jumped) fills a band of cells, not its whole bounding box.
+void StrokeItem::addToGrid(int index)
+{
+    const QLineF line = segment(index);
+    const qreal step = cellSize / 2;
+    const qreal margin = reach() + step / 2;
+    const int steps = qMax(1, int(std::ceil(line.length() / step)));
+    for (int k = 0; k <= steps; ++k) {
+        const QPointF at = line.pointAt(qreal(k) / steps);
+        for (int column = cellOf(at.x() - margin); column <= cellOf(at.x() + margin); ++column) {
+            for (int row = cellOf(at.y() - margin); row <= cellOf(at.y() + margin); ++row) {
+                QList<int> &cell = grid[cellKey(column, row)];
+                if (cell.isEmpty() || cell.last() != index)
+                    cell.append(index);
+            }
         }
     }
 }
@@ -163,11 +174,12 @@ bool StrokeItem::contains(const QPointF &point) const
 
 bool StrokeItem::collidesWithPath(const QPainterPath &path, Qt::ItemSelectionMode mode) const
 {
-    // A small probe, as a view asks for the items under the pointer, is answered from the
-    // segments near it alone; anything else by the exact outline.
-    const QRectF probe = path.boundingRect();
-    if (mode == Qt::IntersectsItemShape && probe.width() <= cellSize && probe.height() <= cellSize) {
-        const QList<int> reaching = segmentsReaching(probe);
+    // Asked whether its outline meets a path (the items under the pointer, the eraser's sweep),
+    // a stroke answers from the segments that can reach the path alone: the shape of Qt's path
+    // item would also count the area its open path encloses, and stroking all of a long stroke
+    // is slow.
+    if (mode == Qt::IntersectsItemShape) {
+        const QList<int> reaching = segmentsReaching(path.controlPointRect());
         return !reaching.isEmpty() && strokeOf(reaching).intersects(path);
     }
     return QGraphicsPathItem::collidesWithPath(path, mode);

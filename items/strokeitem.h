@@ -24,6 +24,7 @@ public:
     const QList<QGraphicsItem *> &dotRuns() const { return dots; }
 
 private:
+    void addToGrid(int index);
     QList<int> segmentsNear(const QRectF &area) const;
     QList<int> segmentsReaching(const QRectF &probe) const;
     template<typename Visit>

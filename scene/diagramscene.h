@@ -121,6 +121,10 @@ public:
     void setPenWidth(int width);
     void setHighlightColor(const QColor &color) { highlightColor = color; }
     QColor currentHighlightColor() const { return highlightColor; }
+    // The board as a file (see docs/board-file-format.md), and back: loadBoard() puts what the
+    // file holds on the board, or nothing and the reason when the file is not sound.
+    QByteArray saveBoard() const;
+    bool loadBoard(const QByteArray &data, QString *error);
     // What the board shows under the drawings, as one step of the history.
     void setBoardBackground(const QBrush &brush);
     // How many dots of a stroke hang under one item at the top of the scene; 1 leaves every dot
@@ -158,6 +162,7 @@ private:
     void insertShapeAt(const QPointF &pos);
     void startLine(const QPointF &pos);
     void insertTextAt(const QPointF &pos);
+    void wireLabel(DiagramTextItem *label);
     void startSpannedRect(const QPointF &pos);
     void finishPress(QGraphicsSceneMouseEvent *event);
     bool grabHandleAt(const QPointF &pos);

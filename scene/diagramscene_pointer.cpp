@@ -26,6 +26,7 @@ using StraightLine = ReportsRemoval<QGraphicsLineItem>;
 constexpr qreal textZValue = 1000.0;
 constexpr qreal handleZValue = 100000000.0;
 constexpr qreal outlineWidth = 2;
+constexpr int defaultPenWidth = 5;
 
 } // namespace
 
@@ -121,10 +122,7 @@ void DiagramScene::insertTextAt(const QPointF &pos)
     text->setFont(textFont);
     text->setTextInteractionFlags(Qt::TextEditorInteraction);
     text->setZValue(textZValue);
-    connect(text, &DiagramTextItem::lostFocus, this, &DiagramScene::editorLostFocus);
-    connect(text, &DiagramTextItem::selectedChange, this, &DiagramScene::itemSelected);
-    connect(text, &DiagramTextItem::insertionCut, this, &DiagramScene::reportLabelInsertionCut);
-    connect(text, &DiagramTextItem::editStarted, this, &DiagramScene::labelEditStarted);
+    wireLabel(text);
     labelBeingEdited = text;
     place(text);
     text->setDefaultTextColor(textColor);
@@ -132,6 +130,14 @@ void DiagramScene::insertTextAt(const QPointF &pos)
     emit textInserted(text);
     // The label is placed; whatever the receiver chose, the next press selects and moves.
     mode = MoveItem;
+}
+
+void DiagramScene::wireLabel(DiagramTextItem *label)
+{
+    connect(label, &DiagramTextItem::lostFocus, this, &DiagramScene::editorLostFocus);
+    connect(label, &DiagramTextItem::selectedChange, this, &DiagramScene::itemSelected);
+    connect(label, &DiagramTextItem::insertionCut, this, &DiagramScene::reportLabelInsertionCut);
+    connect(label, &DiagramTextItem::editStarted, this, &DiagramScene::labelEditStarted);
 }
 
 void DiagramScene::startSpannedRect(const QPointF &pos)
@@ -325,8 +331,15 @@ void DiagramScene::extendStroke(const QPointF &pos)
 const QPen &DiagramScene::strokePen()
 {
     // Every dot and stroke of one colour shares one pen.
-    if (sharedStrokePen.color() != lineColor || sharedStrokePen.widthF() != penWidth)
+    if (sharedStrokePen.color() != lineColor || sharedStrokePen.widthF() != penWidth) {
         sharedStrokePen = linePen(penWidth);
+        // Square ends suit the default pen; on a broader one the square of every dot would
+        // stick out at each bend, so broader strokes are round, each dot a disc inside the ink.
+        if (penWidth > defaultPenWidth) {
+            sharedStrokePen.setCapStyle(Qt::RoundCap);
+            sharedStrokePen.setJoinStyle(Qt::RoundJoin);
+        }
+    }
     return sharedStrokePen;
 }
 

@@ -73,8 +73,11 @@ private slots:
     void copyPutsTheAnnotatedDesktopOnTheClipboard();
     void cutCopiesTheMarkedRegion();
     void undoAndRedoGiveBackTheBoard();
+    void highlighterAndEraserByKeys();
     void minimizeAndRestore();
+    void passThroughLetsTheDesktopTakeClicks();
     void fillColourSurvivesARestart();
+    void trayShowsTheBoardsIcon();
 
 private:
     XSession session;
@@ -240,6 +243,87 @@ void TestBoardEndToEnd::undoAndRedoGiveBackTheBoard()
     QTest::qWait(500);
 }
 
+// Ctrl+H marks over the desktop with an even translucent ink, also where the stroke runs over
+// itself; Ctrl+E wipes the whole stroke with one touch, and one undo brings it back.
+void TestBoardEndToEnd::highlighterAndEraserByKeys()
+{
+    QTest::qWait(300);
+    const QImage before = session.screenshot();
+    session.xdotool({"key", "ctrl+h"});
+    session.drag({{300, 460}, {500, 460}, {700, 460}, {500, 462}, {400, 460}});
+    QTest::qWait(300);
+    const QImage marked = session.screenshot("highlighter");
+    // Two places over the same grey of the desktop picture.
+    const QRgb once = marked.pixel(330, 460);  // one pass
+    const QRgb twice = marked.pixel(450, 460); // three passes
+    const QRgb under = before.pixel(330, 460);
+    QVERIFY(near(under, before.pixel(450, 460), 3));
+    QVERIFY2(near(once, twice, 3), qPrintable(QString("%1 %2").arg(once, 0, 16).arg(twice, 0, 16)));
+    // Yellow over the desktop, which still shows through: redder and greener, not opaque.
+    QVERIFY(qRed(once) > qRed(under) + 40 && qBlue(once) < qBlue(under));
+    QVERIFY(qBlue(once) > 20);
+    QVERIFY(changesOutside(before, marked, {QRect(270, 425, 460, 70)}) == 0);
+
+    session.xdotool({"key", "ctrl+e"});
+    session.drag({{300, 452}, {320, 452}}); // over the highlight alone
+    QTest::qWait(300);
+    QCOMPARE(changesOutside(before, session.screenshot("erased"), {}), 0);
+    session.xdotool({"key", "ctrl+z"});
+    QTest::qWait(300);
+    QCOMPARE(changesOutside(marked, session.screenshot("erasure-undone"), {}), 0);
+    // Back to the pen and the board before, for the tests that follow.
+    session.xdotool({"key", "ctrl+z"});
+    session.xdotool({"key", "ctrl+4"});
+    QTest::qWait(300);
+}
+
+// Ctrl+Alt+D, pressed while another window has the focus, lets clicks through to the window under
+// the board while the drawing stays on screen; "--toggle" from the shell takes them back.
+void TestBoardEndToEnd::passThroughLetsTheDesktopTakeClicks()
+{
+    session.drag({{300, 200}, {500, 200}, {520, 230}});
+    QProcess *message = session.launch(
+        "xmessage", {"-geometry", "+560+300", "-buttons", "Listo:0", "debajo del tablero"});
+    QVERIFY(message);
+    QString window;
+    QTRY_VERIFY_WITH_TIMEOUT(!(window = session
+                                            .run("xdotool",
+                                                 {"search", "--sync", "--name", "xmessage"})
+                                            .section('\n', 0, 0))
+                                  .isEmpty(),
+                             10000);
+    const QRect geometry = session.windowGeometry(window);
+    const QPoint button(geometry.left() + 25, geometry.bottom() - 14);
+    session.click(button.x(), button.y());
+    QVERIFY(!message->waitForFinished(700)); // the board, above it, took that click
+
+    session.xdotool({"windowactivate", "--sync", window});
+    session.xdotool({"key", "ctrl+alt+d"});
+    QTest::qWait(500);
+    const QImage passing = session.screenshot("pass-through");
+    QVERIFY(countPixels(passing, QRect(440, 198, 50, 5), isInk) > 50 * 3); // the drawing stays
+    // The indicator in the top-right corner, over the faded toolbars.
+    QVERIFY(countPixels(passing,
+                        QRect(900, 5, 370, 30),
+                        [](QRgb p) { return qRed(p) > 120 && qGreen(p) < 90 && qBlue(p) < 90; })
+            > 200);
+    session.click(button.x(), button.y());
+    QVERIFY(message->waitForFinished(5000)); // the click reached the window under the board
+
+    bool ok = false;
+    session.run(BOARD_EXECUTABLE, {"--toggle"}, &ok);
+    QVERIFY(ok);
+    QTest::qWait(500);
+    const QImage back = session.screenshot("pass-through-off");
+    QVERIFY(countPixels(back, QRect(850, 5, 300, 25), [](QRgb p) { return qGray(p) > 200; })
+            > 300 * 20); // the toolbars are back
+    session.drag({{300, 600}, {500, 600}});
+    QVERIFY(countPixels(session.screenshot(), QRect(340, 598, 150, 5), isInk) > 150 * 3);
+    session.xdotool({"key", "ctrl+z"});
+    session.xdotool({"key", "ctrl+z"});
+    QTest::qWait(300);
+}
+
 void TestBoardEndToEnd::minimizeAndRestore()
 {
     session.click(Layout::minimizeButton.x(), Layout::minimizeButton.y());
@@ -275,6 +359,39 @@ void TestBoardEndToEnd::fillColourSurvivesARestart()
     QVERIFY2(session.startBoard(&error), qPrintable(error));
     const QImage restarted = session.screenshot("restarted");
     QVERIFY(countPixels(restarted, Layout::fillButtonColourBar, isRed) > 40);
+}
+
+// With a tray on the desktop the board puts its icon there; the board itself is unchanged.
+void TestBoardEndToEnd::trayShowsTheBoardsIcon()
+{
+    QVERIFY(session.launch("trayer",
+                           {"--edge",
+                            "bottom",
+                            "--align",
+                            "right",
+                            "--widthtype",
+                            "request",
+                            "--height",
+                            "24",
+                            "--SetDockType",
+                            "true"}));
+    QTest::qWait(1000);
+    session.stopBoard();
+    QString error;
+    QVERIFY2(session.startBoard(&error), qPrintable(error));
+    QCOMPARE(session.boardGeometry(), QRect(0, 0, XSession::screenWidth, XSession::screenHeight));
+    const QStringList windows = session
+                                    .run("xdotool",
+                                         {"search",
+                                          "--onlyvisible",
+                                          "--class",
+                                          "CorvaneTaveloWindow2"})
+                                    .split('\n', Qt::SkipEmptyParts);
+    const bool iconShown = std::any_of(windows.cbegin(), windows.cend(), [this](const QString &w) {
+        const QRect geometry = session.windowGeometry(w);
+        return geometry.width() <= 64 && geometry.height() <= 64 && geometry.width() > 0;
+    });
+    QVERIFY2(iconShown, qPrintable(windows.join(' ')));
 }
 
 int main(int argc, char *argv[])

@@ -126,10 +126,19 @@ bool XSession::startBoard(QString *error)
                                       {"search", "--onlyvisible", "--class", "CorvaneTaveloWindow2"},
                                       &ok)
                                       .split('\n', Qt::SkipEmptyParts);
-        if (ok && !found.isEmpty())
-            boardWindowId = found.last();
-        else
+        // The largest window of the class: with a tray, the tray icon is a window of it too.
+        int largest = 0;
+        for (const QString &window : found) {
+            const QRect geometry = windowGeometry(window);
+            if (geometry.width() * geometry.height() > largest) {
+                largest = geometry.width() * geometry.height();
+                boardWindowId = window;
+            }
+        }
+        if (!ok || largest < 100 * 100) {
+            boardWindowId.clear();
             QThread::msleep(100);
+        }
     }
     if (boardWindowId.isEmpty()) {
         *error = "the board's window did not appear";
@@ -216,10 +225,21 @@ QImage XSession::clipboardImage() const
         .convertToFormat(QImage::Format_RGB32);
 }
 
+QProcess *XSession::launch(const QString &program, const QStringList &arguments)
+{
+    QString error;
+    return startProcess(program, arguments, &error) ? helpers.back().get() : nullptr;
+}
+
 QRect XSession::boardGeometry() const
 {
+    return windowGeometry(boardWindowId);
+}
+
+QRect XSession::windowGeometry(const QString &window) const
+{
     const QString shell = QString::fromUtf8(
-        runBinary("xdotool", {"getwindowgeometry", "--shell", boardWindowId}));
+        runBinary("xdotool", {"getwindowgeometry", "--shell", window}));
     auto field = [&shell](const char *name) {
         const QRegularExpression pattern(QString("%1=(-?\\d+)").arg(name));
         return pattern.match(shell).captured(1).toInt();

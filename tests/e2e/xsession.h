@@ -34,6 +34,10 @@ public:
     QRect boardGeometry() const;
     QImage desktopPicture() const { return desktop; }
 
+    // Starts another program in the session, which the session ends with itself.
+    QProcess *launch(const QString &program, const QStringList &arguments);
+    QRect windowGeometry(const QString &window) const;
+
     // Pointer gestures, with short pauses so the board sees every event.
     void click(int x, int y) const;
     void drag(const QList<QPoint> &path) const;

@@ -115,6 +115,18 @@ void TestStrokeItems::strokeHitsItsInk()
         }
     }
     QVERIFY(hits > 100); // the probes did cross the stroke
+    // Long sweeps too, as the eraser's between two pointer events: the area the open path
+    // encloses is no ink.
+    int enclosed = 0;
+    for (qreal y = 60; y < 360; y += 23) {
+        for (qreal x = 0; x < 850; x += 41) {
+            QPainterPath sweep;
+            sweep.addRect(QRectF(x, y, 70, 6));
+            QCOMPARE(stroke.collidesWithPath(sweep, Qt::IntersectsItemShape), ink.intersects(sweep));
+            enclosed += path.contains(sweep) && !ink.intersects(sweep) ? 1 : 0;
+        }
+    }
+    QVERIFY(enclosed > 5); // some sweeps lay in the enclosed area
 }
 
 void TestStrokeItems::strokeKeepsItsPathAndType()

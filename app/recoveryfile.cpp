@@ -1,0 +1,107 @@
+#include "recoveryfile.h"
+
+#include "scene/diagramscene.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUndoStack>
+
+namespace {
+
+constexpr int saveDelayMs = 1500;
+constexpr qint64 largestFile = qint64(1) << 31;
+
+void writeFile(const QString &path, const QByteArray &data)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write(data);
+    if (file.commit())
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+} // namespace
+
+RecoveryFile::RecoveryFile(DiagramScene *scene, const QString &path, QObject *parent)
+    : QObject(parent)
+    , scene(scene)
+    , path(path)
+{
+    writer.setMaxThreadCount(1);
+    saveTimer.setSingleShot(true);
+    saveTimer.setInterval(saveDelayMs);
+    connect(&saveTimer, &QTimer::timeout, this, &RecoveryFile::saveWhenIdle);
+    connect(scene->history(), &QUndoStack::indexChanged, this, &RecoveryFile::scheduleSave);
+    const QString folder = QFileInfo(path).absolutePath();
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+RecoveryFile::~RecoveryFile()
+{
+    writer.waitForDone();
+}
+
+QString RecoveryFile::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+           + "/recovery.tavelo";
+}
+
+QString RecoveryFile::restore()
+{
+    QFile file(path);
+    if (!file.exists())
+        return QString();
+    QString reason;
+    bool restored = false;
+    if (!QFileInfo(path).isFile() || file.size() > largestFile) {
+        reason = tr("no es un archivo del tablero");
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+    } else {
+        restored = scene->loadBoard(file.readAll(), &reason);
+        file.close();
+    }
+    if (restored)
+        return tr("Dibujos recuperados: el tablero no se cerró con Salir");
+    // Kept for whoever wants to look at it, never read again.
+    const QString aside = path + ".damaged-"
+                          + QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
+    QFile::rename(path, aside);
+    return tr("Archivo de recuperación apartado en %1: %2").arg(aside, reason);
+}
+
+void RecoveryFile::scheduleSave()
+{
+    saveTimer.start();
+}
+
+void RecoveryFile::saveWhenIdle()
+{
+    // The pen is never kept waiting: a gesture under way puts the copy off.
+    if (scene->gestureUnderway()) {
+        saveTimer.start();
+        return;
+    }
+    saveNow();
+}
+
+void RecoveryFile::saveNow()
+{
+    saveTimer.stop();
+    writer.start([path = path, data = scene->saveBoard()] { writeFile(path, data); });
+}
+
+void RecoveryFile::discard()
+{
+    saveTimer.stop();
+    writer.waitForDone();
+    QFile::remove(path);
+}

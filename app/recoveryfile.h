@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QThreadPool>
+#include <QTimer>
+
+class DiagramScene;
+
+// Keeps the drawings safe from a crash: a copy of the board, rewritten a moment after each change
+// (never while a gesture is under way, and written to disk away from the pen's thread), which
+// the next start puts back when the board did not end through Salir. The copy shows what was on
+// the screen, so only its user may read it.
+class RecoveryFile : public QObject
+{
+    Q_OBJECT
+
+public:
+    RecoveryFile(DiagramScene *scene, const QString &path, QObject *parent = nullptr);
+    ~RecoveryFile() override;
+
+    // In the user's data folder.
+    static QString defaultPath();
+
+    // Puts back what an unclean end left. Returns what to tell the user, empty when there was
+    // nothing to put back; a damaged or unknown file is moved aside and named.
+    QString restore();
+    void scheduleSave();
+    void saveNow();
+    // The board ended as it should: there is nothing to recover.
+    void discard();
+
+private:
+    void saveWhenIdle();
+
+    DiagramScene *scene;
+    QString path;
+    QTimer saveTimer;
+    QThreadPool writer; // one thread: writes land in order
+};
