@@ -27,8 +27,11 @@ public:
     // text when the current edit began, so that the whole edit can become one step.
     bool isOnRecord() const { return onRecord; }
     void setOnRecord() { onRecord = true; }
-    void markEditStart() { htmlBeforeEdit = toHtml(); }
-    QString htmlAtEditStart() const { return htmlBeforeEdit; }
+    // Labels hold plain text in one font and colour, so an edit is its text before and after:
+    // putting back HTML would fix the old font on the old text, and a later change of font
+    // would pass it by.
+    void markEditStart() { textBeforeEdit = toPlainText(); }
+    QString textAtEditStart() const { return textBeforeEdit; }
 
 signals:
     void lostFocus(DiagramTextItem *item);
@@ -50,7 +53,7 @@ private:
     void insertPlainText(QTextCursor cursor, const QMimeData &data);
 
     bool onRecord = false;
-    QString htmlBeforeEdit;
+    QString textBeforeEdit;
 };
 
 Q_DECLARE_METATYPE(DiagramTextItem *)

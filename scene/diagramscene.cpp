@@ -266,18 +266,18 @@ void DiagramScene::editorLostFocus(DiagramTextItem *item)
         recordAddition({item}, tr("texto"));
         return;
     }
-    const QString before = item->htmlAtEditStart();
+    const QString before = item->textAtEditStart();
     if (empty) {
-        item->setHtml(before);
+        item->setPlainText(before);
         removeFromBoard({item}, tr("Borrar texto"));
         return;
     }
-    const QString after = item->toHtml();
+    const QString after = item->toPlainText();
     recordChange<QString>(
         tr("editar texto"),
-        [item](const QString &html) {
-            if (item->toHtml() != html)
-                item->setHtml(html);
+        [item](const QString &text) {
+            if (item->toPlainText() != text)
+                item->setPlainText(text);
             item->markEditStart();
         },
         before,

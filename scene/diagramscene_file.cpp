@@ -14,6 +14,7 @@
 #include <QBuffer>
 #include <QDataStream>
 #include <QImage>
+#include <QPainter>
 
 #include <memory>
 
@@ -50,6 +51,17 @@ QByteArray pngOf(const QImage &image)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return png;
+}
+
+// The picture as it paints: drawn onto transparency, whatever its pixels claim about alpha.
+QImage asPainted(const QPixmap &pixmap)
+{
+    QImage image(pixmap.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.drawPixmap(0, 0, pixmap);
+    painter.end();
+    return image;
 }
 
 // Reads what writePen() and the others wrote, refusing counts the rest of the file cannot hold.
@@ -151,12 +163,22 @@ bool writeItem(QDataStream &out, QGraphicsItem *item)
         for (int i = 0; i < stroke->path().elementCount(); ++i)
             points << QPointF(stroke->path().elementAt(i));
         writePoints(out, points);
-        // The dots drawn along it, run by run, where the pointer was.
-        out << quint32(stroke->dotRuns().size());
-        for (QGraphicsItem *run : stroke->dotRuns()) {
-            QPolygonF dots{static_cast<QGraphicsLineItem *>(run)->line().p1()};
-            for (QGraphicsItem *dot : run->childItems())
-                dots << static_cast<QGraphicsLineItem *>(dot)->line().p1();
+        // The dots drawn along it, where the pointer was, run by run; a run splits where the pen
+        // changed while the stroke was drawn.
+        QList<std::pair<QPen, QPolygonF>> runs;
+        for (QGraphicsItem *head : stroke->dotRuns()) {
+            QList<QGraphicsItem *> dots{head};
+            dots += head->childItems();
+            for (QGraphicsItem *item : std::as_const(dots)) {
+                const auto *dot = static_cast<QGraphicsLineItem *>(item);
+                if (dot == head || runs.isEmpty() || runs.last().first != dot->pen())
+                    runs.append({dot->pen(), {}});
+                runs.last().second << dot->line().p1();
+            }
+        }
+        out << quint32(runs.size());
+        for (const auto &[pen, dots] : std::as_const(runs)) {
+            writePen(out, pen);
             writePoints(out, dots);
         }
         return true;
@@ -191,7 +213,7 @@ bool writeItem(QDataStream &out, QGraphicsItem *item)
     if (auto *picture = dynamic_cast<diagramItemPixmap *>(item)) {
         header(Kind::Picture);
         out << picture->offset();
-        writeBytes(out, pngOf(picture->pixmap().toImage()));
+        writeBytes(out, pngOf(asPainted(picture->pixmap())));
         return true;
     }
     if (auto *highlight = dynamic_cast<HighlightItemBase *>(item)) {
@@ -218,12 +240,13 @@ std::unique_ptr<QGraphicsItem> readItem(Reader &read, QMenu *itemMenu)
             return nullptr;
         QList<QGraphicsItem *> heads;
         for (quint32 i = 0; i < runs && read.ok(); ++i) {
+            const QPen dotPen = read.pen();
             const QPolygonF dots = read.points();
             if (dots.isEmpty())
                 break;
-            auto *head = new PenDot(dots.first(), pen);
+            auto *head = new PenDot(dots.first(), dotPen);
             for (qsizetype d = 1; d < dots.size(); ++d)
-                (new PenDot(dots.at(d), pen))->setParentItem(head);
+                (new PenDot(dots.at(d), dotPen))->setParentItem(head);
             heads << head;
         }
         stroke->setDotRuns(heads);

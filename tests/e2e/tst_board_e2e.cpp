@@ -2,6 +2,9 @@
 
 #include "screenpixels.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <functional>
@@ -71,11 +74,13 @@ private slots:
     void spannedRectangleShowsWhereDrawn();
     void formaStampsASquare();
     void copyPutsTheAnnotatedDesktopOnTheClipboard();
+    void saveWritesWhatCopiarCopies();
     void cutCopiesTheMarkedRegion();
     void undoAndRedoGiveBackTheBoard();
     void highlighterAndEraserByKeys();
     void minimizeAndRestore();
     void passThroughLetsTheDesktopTakeClicks();
+    void drawingsSurviveAKill();
     void fillColourSurvivesARestart();
     void trayShowsTheBoardsIcon();
 
@@ -188,6 +193,36 @@ void TestBoardEndToEnd::copyPutsTheAnnotatedDesktopOnTheClipboard()
     QVERIFY(!near(board.pixel(900, 20), copied.pixel(900, 20), 40));
     const QImage after = session.screenshot();
     QVERIFY(near(after.pixel(900, 20), board.pixel(900, 20), 8)); // the toolbars are back
+}
+
+// Ctrl+S asks where, then writes the screen as the audience sees it: what Copiar puts on the
+// clipboard.
+void TestBoardEndToEnd::saveWritesWhatCopiarCopies()
+{
+    session.xdotool({"key", "ctrl+c"});
+    QTest::qWait(2000);
+    const QImage copied = session.clipboardImage();
+    const QString path = session.homePath() + "/guardado.png";
+    session.xdotool({"key", "ctrl+s"});
+    QTest::qWait(1500); // the file dialog
+    session.xdotool({"key", "ctrl+a"});
+    session.xdotool({"type", path});
+    session.xdotool({"key", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 10000);
+    QTest::qWait(300);
+    const QImage saved(path);
+    saved.save(QString(SCREENSHOT_DIR) + "/saved.png");
+    QCOMPARE(saved.size(), copied.size());
+    // Edge to edge, but for the status line, whose message changed in between.
+    int differing = 0;
+    for (int y = 0; y < Layout::statusTop; y += 2) {
+        for (int x = 0; x < saved.width(); x += 2)
+            differing += near(saved.pixel(x, y), copied.pixel(x, y), 8) ? 0 : 1;
+    }
+    QVERIFY2(differing < 10, qPrintable(QString::number(differing)));
+    // Only the picture is left in the folder: nothing half-written beside it.
+    QCOMPARE(QDir(session.homePath()).entryList({"guardado*"}, QDir::Files),
+             QStringList{"guardado.png"});
 }
 
 void TestBoardEndToEnd::cutCopiesTheMarkedRegion()
@@ -322,6 +357,43 @@ void TestBoardEndToEnd::passThroughLetsTheDesktopTakeClicks()
     session.xdotool({"key", "ctrl+z"});
     session.xdotool({"key", "ctrl+z"});
     QTest::qWait(300);
+}
+
+// Killed without warning, the board comes back with its drawings where they were; a recovery
+// copy that makes no sense is set aside and the board starts empty.
+void TestBoardEndToEnd::drawingsSurviveAKill()
+{
+    session.xdotool({"key", "ctrl+h"});
+    session.drag({{700, 650}, {900, 660}});
+    session.xdotool({"key", "ctrl+4"});
+    session.drag({{700, 600}, {900, 640}, {950, 700}});
+    QTest::qWait(2500); // the copy is written a moment after the last change
+    const QImage before = session.screenshot("before-kill");
+    session.killBoard();
+    QString error;
+    QVERIFY2(session.startBoard(&error), qPrintable(error));
+    const QImage after = session.screenshot("after-kill");
+    QCOMPARE(changesOutside(before, after, {}), 0);
+    const QString recovery = session.homePath()
+                             + "/.local/share/Corvane Group/CorvaneTaveloWindow2/recovery.tavelo";
+    QVERIFY(QFile::exists(recovery));
+    // Readable by its user alone, in a folder only its user may enter.
+    const auto othersMay = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                           | QFileDevice::ReadOther | QFileDevice::WriteOther
+                           | QFileDevice::ExeOther;
+    QVERIFY(!(QFileInfo(recovery).permissions() & othersMay));
+    QVERIFY(!(QFileInfo(QFileInfo(recovery).absolutePath()).permissions() & othersMay));
+
+    session.killBoard();
+    QFile garbage(recovery);
+    QVERIFY(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    garbage.write(QByteArray("TVLB") + QByteArray(3000, '\x7f'));
+    garbage.close();
+    QVERIFY2(session.startBoard(&error), qPrintable(error));
+    const QImage fresh = session.screenshot("after-garbage");
+    QVERIFY(countPixels(fresh, QRect(750, 610, 100, 30), isInk) == 0); // an empty board
+    QVERIFY(
+        !QDir(QFileInfo(recovery).absolutePath()).entryList({"recovery.tavelo.damaged-*"}).isEmpty());
 }
 
 void TestBoardEndToEnd::minimizeAndRestore()

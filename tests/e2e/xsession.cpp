@@ -162,6 +162,16 @@ bool XSession::stopBoard()
     return finished;
 }
 
+void XSession::killBoard()
+{
+    if (!board)
+        return;
+    board->kill(); // SIGKILL
+    board->waitForFinished(5000);
+    board.reset();
+    boardWindowId.clear();
+}
+
 bool XSession::boardRunning() const
 {
     return board && board->state() == QProcess::Running;

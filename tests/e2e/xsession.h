@@ -22,6 +22,9 @@ public:
     bool start(QString *error);
     bool startBoard(QString *error);
     bool stopBoard();
+    // Ends the board as a crash would: no chance to tidy up.
+    void killBoard();
+    QString homePath() const { return home.path(); }
     QString boardWindow() const { return boardWindowId; }
     bool boardRunning() const;
     int boardExitCode() const; // -1 while running
