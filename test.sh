@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite twice: as built, and
-# built with the address, undefined-behaviour and leak sanitizers.
+# built with the address, undefined-behaviour and leak sanitizers; in between it builds the Debian
+# package and checks it.
 source "$(dirname "$0")/scripts/common.sh"
 
-install_missing "${board_packages[@]}" "${test_packages[@]}"
+install_missing "${board_packages[@]}" "${test_packages[@]}" "${package_packages[@]}"
 ensure_wayland_test_user
 
 build build
 (cd "$project_root/build" && ctest --output-on-failure --timeout 600)
+
+# The Debian package builds and passes lintian, desktop-file-validate and appstreamcli.
+build build-deb -DCMAKE_BUILD_TYPE=Release -DTAVELO_BUILD_TESTS=OFF
+(cd "$project_root/build-deb" && cpack -G DEB)
+check_package "$project_root/build-deb"
 
 build build-sanitize -DTAVELO_SANITIZE=ON
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"

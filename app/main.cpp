@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -51,6 +52,16 @@ int main(int argc, char *argv[])
 #endif
 
     QApplication app(argc, argv);
+    // The desktop matches the windows to the .desktop entry of this id (on Wayland, the app id).
+    QGuiApplication::setDesktopFileName(
+        QStringLiteral("invalid.tablerotavelo.CorvaneTaveloWindow2"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QString(":/icons/%1x%1/invalid.tablerotavelo.CorvaneTaveloWindow2.png")
+                         .arg(size),
+                     QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QApplication::translate("main", "Tablero para presentar una pantalla en videollamada"));

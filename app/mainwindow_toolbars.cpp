@@ -85,6 +85,7 @@ void MainWindow::restoreFontStyles()
 {
     // Read in this order: the font first, then the three styles.
     fontCombo = new QFontComboBox;
+    fontCombo->setAccessibleName(tr("Fuente"));
     fontCombo->setCurrentFont(Preferences::font(*settings));
     italicAction->setChecked(Preferences::flag(*settings, Preferences::italicKey));
     underlineAction->setChecked(Preferences::flag(*settings, Preferences::underlineKey));
@@ -96,6 +97,7 @@ void MainWindow::createFontControls()
     connect(fontCombo, &QFontComboBox::currentFontChanged, this, &MainWindow::currentFontChanged);
 
     fontSizeCombo = new QComboBox;
+    fontSizeCombo->setAccessibleName(tr("Tamaño de letra"));
     fontSizeCombo->setEditable(true);
     for (int size = 8; size <= 28; size += 2)
         fontSizeCombo->addItem(QString::number(size));
@@ -121,6 +123,7 @@ void MainWindow::createColorButtons()
                                             textAction,
                                             &DiagramScene::setTextColor);
     fontColorToolButton->setAutoFillBackground(true);
+    fontColorToolButton->setAccessibleName(tr("Color del texto"));
     connect(fontColorToolButton, &QToolButton::clicked, this, &MainWindow::textButtonTriggered);
 
     fillColorToolButton = createColorButton(Preferences::fillColorKey,
@@ -130,6 +133,7 @@ void MainWindow::createColorButtons()
                                             fillAction,
                                             &DiagramScene::setItemColor);
     connect(fillColorToolButton, &QToolButton::clicked, this, &MainWindow::fillButtonTriggered);
+    fillColorToolButton->setAccessibleName(tr("Color de relleno"));
 
     lineColorToolButton = createColorButton(Preferences::lineColorKey,
                                             Qt::white,
@@ -138,6 +142,7 @@ void MainWindow::createColorButtons()
                                             lineAction,
                                             &DiagramScene::setLineColor);
     connect(lineColorToolButton, &QToolButton::clicked, this, &MainWindow::lineButtonTriggered);
+    lineColorToolButton->setAccessibleName(tr("Color de línea"));
 }
 
 QToolButton *MainWindow::createColorButton(const char *key,
@@ -167,7 +172,9 @@ void MainWindow::createPointerToolBar()
     pointerButton->setCheckable(true);
     pointerButton->setChecked(true);
     pointerButton->setIcon(QIcon(":/images/pointer.png"));
+    pointerButton->setAccessibleName(tr("Mover"));
     auto *linePointerButton = new QToolButton;
+    linePointerButton->setAccessibleName(tr("Línea"));
     linePointerButton->setCheckable(true);
     linePointerButton->setIcon(QIcon(":/images/linepointer.png"));
 
@@ -177,6 +184,7 @@ void MainWindow::createPointerToolBar()
     connect(pointerGroup, &QButtonGroup::buttonClicked, this, &MainWindow::pointerGroupClicked);
 
     sceneScaleCombo = new QComboBox;
+    sceneScaleCombo->setAccessibleName(tr("Escala del tablero"));
     sceneScaleCombo->addItems({tr("50%"), tr("75%"), tr("100%"), tr("125%"), tr("150%")});
     sceneScaleCombo->setCurrentIndex(2);
     connect(sceneScaleCombo, &QComboBox::currentTextChanged, this, &MainWindow::sceneScaleChanged);

@@ -19,6 +19,7 @@ const QSize toolIconSize(25, 25);
 
 QWidget *cellAround(QToolButton *button, const QString &label, int maxHeight)
 {
+    button->setAccessibleName(label);
     auto *layout = new QGridLayout;
     layout->setHorizontalSpacing(0);
     layout->setVerticalSpacing(0);

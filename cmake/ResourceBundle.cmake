@@ -1,4 +1,4 @@
-# The resource bundle: the icons of resources/images and the DejaVu fonts, compiled uncompressed
+# The resource bundle: the icons of resources/images, the application icon and the DejaVu fonts, compiled uncompressed
 # in format version 3 into one object, registered under the name "resources".
 set(TAVELO_BUNDLE_FONTS
     DejaVuMathTeXGyre.ttf DejaVuSans.ttf DejaVuSans-Bold.ttf DejaVuSans-BoldOblique.ttf
@@ -18,6 +18,12 @@ function(tavelo_add_resource_bundle target)
     set(entries "")
     foreach(image IN LISTS images)
         string(APPEND entries "    <file alias=\"${image}\">${resource_dir}/${image}</file>\n")
+    endforeach()
+    # The application icon at each size, for the window and the tray.
+    file(GLOB app_icons RELATIVE "${resource_dir}" CONFIGURE_DEPENDS "${resource_dir}/icons/*/*.png")
+    list(SORT app_icons)
+    foreach(icon IN LISTS app_icons)
+        string(APPEND entries "    <file alias=\"${icon}\">${resource_dir}/${icon}</file>\n")
     endforeach()
     foreach(font IN LISTS TAVELO_BUNDLE_FONTS)
         set(font_file "${TAVELO_FONT_DIR}/${font}")

@@ -11,6 +11,9 @@ test_packages=(xvfb x11-utils openbox xcompmgr xdotool xclip imagemagick trayer
                sway weston grim wl-clipboard dbus-daemon dbus-bin pipewire-bin
                xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk)
 
+# What building and checking the Debian package needs.
+package_packages=(dpkg-dev file lintian desktop-file-utils appstream)
+
 install_missing() {
     local missing=()
     for package in "$@"; do
@@ -39,4 +42,16 @@ build() {
     shift
     cmake -S "$project_root" -B "$project_root/$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$project_root/$folder" --parallel "$(nproc)"
+}
+
+# check_package <build folder>: the package, its desktop entry and its metadata pass Debian's and
+# freedesktop.org's checks; any error fails.
+check_package() {
+    local folder="$1"
+    local deb
+    deb="$(ls "$folder"/tablero-tavelo_*.deb | head -n1)"
+    echo "lintian $(basename "$deb"):"
+    lintian --fail-on error "$deb"
+    desktop-file-validate "$project_root"/resources/*.desktop
+    appstreamcli validate --no-net "$project_root"/resources/*.metainfo.xml
 }

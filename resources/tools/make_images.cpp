@@ -14,6 +14,7 @@
 
 namespace {
 
+const QString appId = "invalid.tablerotavelo.CorvaneTaveloWindow2";
 const QColor ink(40, 44, 52);
 const QColor accent(30, 110, 220);
 const QColor warning(210, 45, 45);
@@ -400,6 +401,12 @@ int main(int argc, char *argv[])
     ok &= gridTile(qRgb(255, 255, 255), qRgb(60, 60, 60), 21, true)
               .save(out.filePath("images/background4.png"));
     ok &= appIcon(256).save(out.filePath("tavelo.png"));
+    // The application icon for the desktop's icon theme, at each size a theme looks for.
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QString("icons/%1x%1").arg(size);
+        out.mkpath(folder);
+        ok &= appIcon(size).save(out.filePath(folder + "/" + appId + ".png"));
+    }
     ok &= writeIco(out.filePath("tavelo.ico"));
     return ok ? 0 : 1;
 }

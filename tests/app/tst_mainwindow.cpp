@@ -6,6 +6,7 @@
 #include "testsupport.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -33,6 +34,7 @@ private slots:
     void init() { clearStore(); }
 
     void constructionResult();
+    void everyVisibleControlHasAName();
     void sceneRectFitsTheScreenAfterTheTimer();
     void toolbarsInOrder();
     void actions_data();
@@ -582,6 +584,31 @@ void TestMainWindow::exitClosesTheWindow()
     MainWindow window;
     actionNamed(window, "Salir")->trigger();
     QVERIFY(!window.isVisible());
+}
+
+// Screen readers and UI automation find every control by a name.
+void TestMainWindow::everyVisibleControlHasAName()
+{
+    MainWindow window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList unnamed;
+    int controls = 0;
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        const bool control = qobject_cast<QAbstractButton *>(widget)
+                             || qobject_cast<QComboBox *>(widget);
+        // Qt's own overflow button of a narrow toolbar is not one of the board's controls.
+        if (!control || !widget->isVisible() || widget->inherits("QToolBarExtension"))
+            continue;
+        ++controls;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << widget->metaObject()->className() + QString(" ") + widget->objectName()
+                           + QString(" at %1,%2")
+                                 .arg(widget->mapTo(&window, QPoint()).x())
+                                 .arg(widget->mapTo(&window, QPoint()).y());
+    }
+    QVERIFY(controls > 15);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("; ")));
 }
 
 TAVELO_TEST_MAIN(TestMainWindow)
