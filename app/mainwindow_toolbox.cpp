@@ -90,7 +90,8 @@ QWidget *MainWindow::createToolCell(const QString &label, const QString &image, 
     auto *button = new QToolButton;
     button->setCheckable(true);
     buttonGroup->addButton(button, id);
-    button->setIcon(QIcon(QPixmap(image)));
+    // Qt takes the double-size drawing beside the image on a screen scaled to 200 %.
+    button->setIcon(QIcon(image));
     button->setIconSize(toolIconSize);
     QWidget *cell = cellAround(button, label, 100);
     cell->layout()->setContentsMargins(0, 0, 0, 0);
