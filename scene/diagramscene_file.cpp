@@ -225,8 +225,16 @@ bool writeItem(QDataStream &out, QGraphicsItem *item)
     return false;
 }
 
-std::unique_ptr<QGraphicsItem> readItem(Reader &read, QMenu *itemMenu)
+// An item read from a file, with the dots a stroke carries (which the stroke does not own).
+struct ReadItem
 {
+    std::unique_ptr<QGraphicsItem> item;
+    std::vector<std::unique_ptr<QGraphicsItem>> dotRuns;
+};
+
+ReadItem readItem(Reader &read, QMenu *itemMenu)
+{
+    ReadItem result;
     const auto kind = Kind(read.value<quint8>());
     const auto z = read.value<qreal>();
     const QPointF pos = read.point();
@@ -237,17 +245,18 @@ std::unique_ptr<QGraphicsItem> readItem(Reader &read, QMenu *itemMenu)
         auto stroke = std::make_unique<StrokeItem>(read.points(), pen);
         const auto runs = read.value<quint32>();
         if (qint64(runs) * 4 > read.remaining())
-            return nullptr;
+            return {};
         QList<QGraphicsItem *> heads;
         for (quint32 i = 0; i < runs && read.ok(); ++i) {
             const QPen dotPen = read.pen();
             const QPolygonF dots = read.points();
             if (dots.isEmpty())
                 break;
-            auto *head = new PenDot(dots.first(), dotPen);
+            auto head = std::make_unique<PenDot>(dots.first(), dotPen);
             for (qsizetype d = 1; d < dots.size(); ++d)
-                (new PenDot(dots.at(d), dotPen))->setParentItem(head);
-            heads << head;
+                (new PenDot(dots.at(d), dotPen))->setParentItem(head.get()); // owned by the head
+            heads << head.get();
+            result.dotRuns.push_back(std::move(head));
         }
         stroke->setDotRuns(heads);
         item = std::move(stroke);
@@ -270,7 +279,7 @@ std::unique_ptr<QGraphicsItem> readItem(Reader &read, QMenu *itemMenu)
         const QPolygonF ends = read.points();
         const QPen pen = read.pen();
         if (ends.size() != 2)
-            return nullptr;
+            return {};
         std::unique_ptr<QGraphicsLineItem> line;
         if (kind == Kind::Arrow)
             line = std::make_unique<ArrowItem>(QLineF(ends.at(0), ends.at(1)));
@@ -285,10 +294,10 @@ std::unique_ptr<QGraphicsItem> readItem(Reader &read, QMenu *itemMenu)
         const QString text = read.text();
         QFont font;
         if (!font.fromString(read.text()))
-            return nullptr;
+            return {};
         const auto color = read.value<QColor>();
         if (text.size() > DiagramTextItem::maximumLength)
-            return nullptr;
+            return {};
         auto label = std::make_unique<DiagramTextItem>();
         label->setFont(font);
         label->setPlainText(text);
@@ -301,7 +310,7 @@ std::unique_ptr<QGraphicsItem> readItem(Reader &read, QMenu *itemMenu)
         const QPointF offset = read.point();
         const QImage image = QImage::fromData(read.bytes(), "PNG");
         if (image.isNull())
-            return nullptr;
+            return {};
         auto picture = std::make_unique<diagramItemPixmap>();
         picture->setOffset(offset);
         picture->setPixmap(QPixmap::fromImage(image));
@@ -313,7 +322,7 @@ std::unique_ptr<QGraphicsItem> readItem(Reader &read, QMenu *itemMenu)
         const QPen pen = read.pen();
         const QPolygonF points = read.points();
         if (points.isEmpty())
-            return nullptr;
+            return {};
         auto highlight = std::make_unique<HighlightItem>(points.first(), pen);
         for (qsizetype i = 1; i < points.size(); ++i)
             highlight->extend(points.at(i));
@@ -322,13 +331,14 @@ std::unique_ptr<QGraphicsItem> readItem(Reader &read, QMenu *itemMenu)
         break;
     }
     default:
-        return nullptr;
+        return {};
     }
     if (!read.ok() || !std::isfinite(z))
-        return nullptr;
+        return {};
     item->setZValue(z);
     item->setPos(pos);
-    return item;
+    result.item = std::move(item);
+    return result;
 }
 
 } // namespace
@@ -396,10 +406,10 @@ bool DiagramScene::loadBoard(const QByteArray &data, QString *error)
     }
     const auto count = read.value<quint32>();
     // Everything is made first and only put on the board if the whole file reads well.
-    std::vector<std::unique_ptr<QGraphicsItem>> made;
+    std::vector<ReadItem> made;
     for (quint32 i = 0; i < count && read.ok(); ++i) {
-        std::unique_ptr<QGraphicsItem> item = readItem(read, itemMenu);
-        if (!item)
+        ReadItem item = readItem(read, itemMenu);
+        if (!item.item)
             read.fail();
         made.push_back(std::move(item));
     }
@@ -408,16 +418,15 @@ bool DiagramScene::loadBoard(const QByteArray &data, QString *error)
         return false;
     }
     setBackgroundBrush(background);
-    for (std::unique_ptr<QGraphicsItem> &item : made) {
+    for (ReadItem &item : made) {
         // A stroke's dots were drawn before it and stand under it.
-        if (auto *stroke = dynamic_cast<StrokeItem *>(item.get())) {
-            for (QGraphicsItem *run : stroke->dotRuns()) {
-                place(run);
-                for (QGraphicsItem *dot : run->childItems())
-                    BoardOrder::stamp(dot, ++itemsPlaced);
-            }
+        for (std::unique_ptr<QGraphicsItem> &run : item.dotRuns) {
+            QGraphicsItem *head = run.release();
+            place(head);
+            for (QGraphicsItem *dot : head->childItems())
+                BoardOrder::stamp(dot, ++itemsPlaced);
         }
-        QGraphicsItem *placed = item.release();
+        QGraphicsItem *placed = item.item.release();
         place(placed);
         if (auto *label = qgraphicsitem_cast<DiagramTextItem *>(placed))
             wireLabel(label);
