@@ -11,7 +11,7 @@
 
 namespace {
 
-// Without a display the toolkit aborts with a long message; say plainly what is missing.
+// Without a display Qt aborts with a long message; say plainly what is missing.
 bool desktopSessionAvailable()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");

@@ -212,7 +212,7 @@ private:
     QWidget *viewPanel = nullptr;
     QLabel *coordinatesLabel = nullptr;
 
-    // The effect that hides the "Edit" bar during a capture; the toolkit deletes it when a new
+    // The effect that hides the "Edit" bar during a capture; Qt deletes it when a new
     // one replaces it, hence the guard.
     QPointer<QGraphicsOpacityEffect> captureEffect;
     bool capturePending = false;

@@ -28,7 +28,7 @@ inline constexpr int maximumFontSize = 64;
 QFont font(const QSettings &settings);
 // The stored size text when it is a whole number from 2 to 64, else an empty text.
 QString fontSize(const QSettings &settings);
-// A stored flag, converted by the toolkit's rules; false when absent.
+// A stored flag, converted by Qt's rules; false when absent.
 bool flag(const QSettings &settings, const char *key);
 // A stored colour, or nothing when absent, empty or not a valid colour.
 std::optional<QColor> color(const QSettings &settings, const char *key);

@@ -257,7 +257,7 @@ double penDotFloor()
     });
 }
 
-// The toolkit's own share of every update: after any item asks for a repaint, the scene walks
+// Qt's own share of every update: after any item asks for a repaint, the scene walks
 // all of its top-level items once to gather what is dirty. Every dot is a top-level item, so
 // this pass alone grows with the board; measured here through the scene's queued slot.
 double toolkitDirtyPass(Board &board)

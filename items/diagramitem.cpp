@@ -40,7 +40,7 @@ DiagramItem::DiagramItem(DiagramType diagramType, QMenu *contextMenu, QGraphicsI
 
 DiagramItem::~DiagramItem()
 {
-    // Give up focus while the item is whole: the toolkit's own focus-out during destruction
+    // Give up focus while the item is whole: Qt's own focus-out during destruction
     // would build a fresh item cache that nothing frees any more.
     if (hasFocus())
         clearFocus();

@@ -165,7 +165,7 @@ void DiagramScene::finishPress(QGraphicsSceneMouseEvent *event)
         if (!selected.isEmpty() && !selectionHasType(DiagramTextItem::Type))
             currentShape = qgraphicsitem_cast<DiagramItem *>(selected.first());
     }
-    // The items under the pointer (or the hit handle) are selected and grabbed by the toolkit.
+    // The items under the pointer (or the hit handle) are selected and grabbed by Qt.
     QGraphicsScene::mousePressEvent(event);
     rememberDragStart();
 }

@@ -58,7 +58,7 @@ void TestLongSession::clearingReturnsToTheBaseline()
     QVERIFY(clear);
     QCOMPARE(scene->currentMode(), DiagramScene::DrawFreehand);
 
-    // One round first, so that one-time allocations of the toolkit are out of the figures.
+    // One round first, so that one-time allocations of Qt are out of the figures.
     drawStrokes(scene, strokesPerRound);
     clear->trigger();
     QCoreApplication::processEvents();

@@ -471,7 +471,7 @@ void TestRandomized::randomSession()
         [](QtMsgType type, const QMessageLogContext &, const QString &message) {
             if (type == QtFatalMsg)
                 std::abort();
-            // Steps and progress are ours; the toolkit's warnings only when tracing.
+            // Steps and progress are ours; Qt's warnings only when tracing.
             if (type == QtInfoMsg || type == QtCriticalMsg || (type == QtWarningMsg && tracing()))
                 fprintf(stderr, "%s\n", qPrintable(message));
         });

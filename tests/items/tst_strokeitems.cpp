@@ -54,7 +54,7 @@ QGraphicsPathItem *plainStroke(const QPolygonF &points)
 
 } // namespace
 
-// The board's own stroke and dot items answer and paint exactly like the toolkit's plain items.
+// The board's own stroke and dot items answer and paint exactly like Qt's plain items.
 class TestStrokeItems : public QObject
 {
     Q_OBJECT
@@ -93,7 +93,7 @@ void TestStrokeItems::strokePaintsLikeAPlainPath()
 
 void TestStrokeItems::strokeHitsItsInk()
 {
-    // The toolkit's plain path item also counts the area its open path encloses; a stroke is
+    // Qt's plain path item also counts the area its open path encloses; a stroke is
     // hit where its ink is.
     const QPolygonF points = wanderingStroke(300);
     QPainterPath path;

@@ -14,7 +14,7 @@ namespace {
 QStringList bundleEntries()
 {
     QStringList entries;
-    // The toolkit carries bundles of its own (":/qt-project.org", ":/qpdf"); only ours count.
+    // Qt carries bundles of its own (":/qt-project.org", ":/qpdf"); only ours count.
     for (const char *folder : {":/images", ":/fonts", ":/chrome"}) {
         QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext())
