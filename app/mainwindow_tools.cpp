@@ -203,10 +203,9 @@ QAction *MainWindow::createBoardTool(const QString &name,
     tool->setToolTip(QString("%1 (%2)").arg(name, key.toString(QKeySequence::NativeText)));
     tool->setStatusTip(name);
     boardTools->addAction(tool);
-    connect(tool, &QAction::triggered, this, [this, tool, mode](bool checked) {
+    connect(tool, &QAction::triggered, this, [this, tool, mode] {
         // A second press of the key keeps the tool rather than leaving no tool at all.
         tool->setChecked(true);
-        Q_UNUSED(checked);
         chooseBoardTool(mode);
     });
     return tool;
