@@ -7,6 +7,8 @@
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
 #include "items/highlightitem.h"
+#include "items/pendot.h"
+#include "items/strokeitem.h"
 
 #include <QGraphicsLineItem>
 #include <QStatusBar>
@@ -133,6 +135,11 @@ void DiagramScene::recordAddition(const QList<QGraphicsItem *> &items, const QSt
     // they were: what a gesture under way made so far comes first.
     if (!gestureItems.isEmpty() || !dragStart.isEmpty() || reshapedShape || !erasedItems.isEmpty())
         recordGestureSoFar();
+    recordArrival(items, text);
+}
+
+void DiagramScene::recordArrival(const QList<QGraphicsItem *> &items, const QString &text)
+{
     // Items a command took off meanwhile belong to that command's step.
     QList<QGraphicsItem *> onBoard = items;
     onBoard.removeIf([this](const QGraphicsItem *item) { return item->scene() != this; });
@@ -143,6 +150,11 @@ void DiagramScene::recordAddition(const QList<QGraphicsItem *> &items, const QSt
 
 void DiagramScene::place(QGraphicsItem *item)
 {
+    // A stroke's dots and its ink stand together in the stacking order, as the board file keeps
+    // them: whatever else joins the board while a stroke is drawn (a press before the last
+    // release) comes after the whole stroke so far.
+    if (strokeUnderway && !dynamic_cast<PenDot *>(item) && !dynamic_cast<StrokeItem *>(item))
+        recordGestureSoFar();
     BoardOrder::stamp(item, ++itemsPlaced);
     addItem(item);
 }
@@ -199,8 +211,9 @@ void DiagramScene::recordGestureSoFar()
         }
     }
     finishHighlight();
+    // What the gesture made joins the board before its eraser may take any of it away again.
+    recordArrival(std::exchange(gestureItems, {}), gestureStep);
     recordErasure();
-    recordAddition(std::exchange(gestureItems, {}), gestureStep);
 }
 
 void DiagramScene::removeFromBoard(const QList<QGraphicsItem *> &items, const QString &text)

@@ -190,6 +190,8 @@ private:
     void recordReshape();
     void followHistory();
     void takeOnRecord(const QList<QGraphicsItem *> &items);
+    // Records items already on the board as one step, with nothing of a gesture before them.
+    void recordArrival(const QList<QGraphicsItem *> &items, const QString &text);
     // Puts a new item on the board, noting when it joined.
     void place(QGraphicsItem *item);
     void recordGestureSoFar();

@@ -199,6 +199,8 @@ class TestHistory : public QObject
 private slots:
     void everyChangeIsOneStepBackAndForth_data();
     void everyChangeIsOneStepBackAndForth();
+    void toolChangedWithinAGesture_data();
+    void toolChangedWithinAGesture();
     void labelEditingIsOneBoardStep();
     void discardedStepsFreeWhatOnlyTheyHeld();
     void groupedDotsLookLikeDotsAtTheTop();
@@ -351,6 +353,63 @@ void TestHistory::everyChangeIsOneStepBackAndForth()
     QCOMPARE(board(*scene), after);
     history->undo();
     QCOMPARE(board(*scene), before);
+}
+
+void TestHistory::toolChangedWithinAGesture_data()
+{
+    QTest::addColumn<bool>("eraseWhatWasDrawn");
+    QTest::newRow("a highlight erased by the drag that drew it") << true;
+    QTest::newRow("a shape stamped by a press before the stroke's release") << false;
+}
+
+// Whatever a gesture made, and whatever tool took over before its release, undoing every step
+// gives back the board before it, redoing them the board after it, and its file reads back as
+// the same board.
+void TestHistory::toolChangedWithinAGesture()
+{
+    QFETCH(bool, eraseWhatWasDrawn);
+    DiagramScene scene(nullptr, nullptr);
+    scene.setSceneRect(0, 0, 400, 300);
+    SceneDriver driver(&scene);
+    scene.setMode(DiagramScene::InsertLine);
+    driver.drag({{20, 20}, {380, 280}});
+    const QStringList before = board(scene);
+    const int stepsBefore = scene.history()->index();
+
+    if (eraseWhatWasDrawn) {
+        scene.setMode(DiagramScene::DrawHighlight);
+        driver.press({100, 150});
+        driver.move({200, 150});
+        scene.setMode(DiagramScene::Erase);
+        driver.move({150, 150});
+        driver.release({150, 150});
+    } else {
+        scene.setMode(DiagramScene::DrawFreehand);
+        driver.press({50, 250});
+        for (int x = 60; x < 200; x += 10)
+            driver.move({qreal(x), 250});
+        scene.setItemType(DiagramItem::Square);
+        scene.setMode(DiagramScene::InsertItem);
+        driver.press({120, 240});
+        driver.release({120, 240});
+    }
+    scene.clearSelection();
+    scene.hideHandles();
+    const QStringList after = board(scene);
+
+    QUndoStack *history = scene.history();
+    while (history->index() > stepsBefore)
+        history->undo();
+    QCOMPARE(board(scene), before);
+    while (history->canRedo())
+        history->redo();
+    QCOMPARE(board(scene), after);
+
+    DiagramScene restored(nullptr, nullptr);
+    restored.setSceneRect(0, 0, 400, 300);
+    QString error;
+    QVERIFY2(restored.loadBoard(scene.saveBoard(), &error), qPrintable(error));
+    QCOMPARE(TwinBoards::listing(restored), TwinBoards::listing(scene));
 }
 
 // A label becomes a step once it holds text; a later edit is one step once editing ends.
