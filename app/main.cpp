@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QStatusBar>
 
 #include <cstdio>
 #include <cstdlib>
@@ -91,9 +92,15 @@ int main(int argc, char *argv[])
     }
 
     BoardInstance instance;
-    instance.listen();
+    const bool listening = instance.listen();
     MainWindow window;
     window.enableRecovery(RecoveryFile::defaultPath());
+    if (!listening) {
+        window.statusBar()->showMessage(QApplication::translate("main",
+                                                                "Sin canal para otras órdenes: %1")
+                                            .arg(instance.problem()),
+                                        0);
+    }
     QObject::connect(&instance, &BoardInstance::commandReceived, &window, &MainWindow::runCommand);
     const int status = app.exec();
     window.endCleanly();
