@@ -19,6 +19,8 @@
 namespace {
 
 constexpr int fitDelayMs = 150;
+// How long a change of the preferences waits for another program to let go of the store.
+constexpr int preferenceLockWaitMs = 3000;
 
 } // namespace
 
@@ -77,6 +79,23 @@ MainWindow::MainWindow()
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::storePreferences(std::initializer_list<std::pair<const char *, QVariant>> values)
+{
+    // Once the store was found locked, later changes only take it when it is free at once.
+    if (!Preferences::storeLockFree(settings->fileName(),
+                                    preferencesLocked ? 0 : preferenceLockWaitMs)) {
+        preferencesLocked = true;
+        statusBar()->showMessage(
+            tr("Preferencias bloqueadas por otro programa: los cambios no se guardarán"), 0);
+        return;
+    }
+    for (const auto &[key, value] : values)
+        settings->setValue(key, value);
+    // Written now, while the lock is known to be free: Qt would otherwise write them later, or
+    // when the board ends, and wait there for a lock without end.
+    settings->sync();
+}
 
 void MainWindow::registerFonts()
 {

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QPointer>
+#include <QVariant>
 
 #include <memory>
 #include <optional>
@@ -94,6 +95,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Writes the values to the preferences at once, unless another program holds the store.
+    void storePreferences(std::initializer_list<std::pair<const char *, QVariant>> values);
     void registerFonts();
     void buildLayout();
     void applyTint();
@@ -160,6 +163,7 @@ private:
     diagramview *view = nullptr;
     // The window owns the store, so pending changes are written when the board closes.
     std::unique_ptr<QSettings> settings;
+    bool preferencesLocked = false; // another program held the store at a write
     QPixmap desktopPixmap;
     DiagramScene *scene = nullptr;
 

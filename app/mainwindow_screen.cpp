@@ -253,7 +253,7 @@ void MainWindow::saveBoardImage()
         statusBar()->showMessage(tr("No se pudo guardar %1: %2").arg(path, reason), 0);
         return;
     }
-    settings->setValue(lastSaveFolderKey, QFileInfo(path).absolutePath());
+    storePreferences({{lastSaveFolderKey, QFileInfo(path).absolutePath()}});
     statusBar()->showMessage(tr("Tablero guardado en %1").arg(path), 0);
 }
 

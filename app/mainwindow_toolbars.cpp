@@ -227,11 +227,11 @@ void MainWindow::handleFontChange()
     font.setStyle(italicAction->isChecked() ? QFont::StyleItalic : QFont::StyleNormal);
     font.setUnderline(underlineAction->isChecked());
 
-    settings->setValue(Preferences::fontKey, fontCombo->currentFont());
-    settings->setValue(Preferences::fontSizeKey, fontSizeText);
-    settings->setValue(Preferences::boldKey, boldAction->isChecked());
-    settings->setValue(Preferences::italicKey, italicAction->isChecked());
-    settings->setValue(Preferences::underlineKey, underlineAction->isChecked());
+    storePreferences({{Preferences::fontKey, fontCombo->currentFont()},
+                      {Preferences::fontSizeKey, fontSizeText},
+                      {Preferences::boldKey, boldAction->isChecked()},
+                      {Preferences::italicKey, italicAction->isChecked()},
+                      {Preferences::underlineKey, underlineAction->isChecked()}});
 
     // While the toolbars take on a selected label's font, that label keeps its own.
     if (showingLabelFont)
@@ -280,7 +280,7 @@ void MainWindow::pickColor(QAction *&currentEntry, QToolButton *button, const QS
 void MainWindow::textColorChanged()
 {
     pickColor(textAction, fontColorToolButton, textColorImage);
-    settings->setValue(Preferences::fontColorKey, entryColor(textAction));
+    storePreferences({{Preferences::fontColorKey, entryColor(textAction)}});
     textButtonTriggered();
 }
 
@@ -309,7 +309,7 @@ void MainWindow::fillButtonTriggered()
     if (!fillAction)
         return;
     scene->setItemColor(entryColor(fillAction));
-    settings->setValue(Preferences::fillColorKey, entryColor(fillAction));
+    storePreferences({{Preferences::fillColorKey, entryColor(fillAction)}});
 }
 
 void MainWindow::lineButtonTriggered()
@@ -317,7 +317,7 @@ void MainWindow::lineButtonTriggered()
     if (!lineAction)
         return;
     scene->setLineColor(entryColor(lineAction));
-    settings->setValue(Preferences::lineColorKey, entryColor(lineAction));
+    storePreferences({{Preferences::lineColorKey, entryColor(lineAction)}});
 }
 
 QMenu *MainWindow::createColorMenu(const char *slot, QColor defaultColor)

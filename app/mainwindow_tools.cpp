@@ -220,7 +220,7 @@ QMenu *MainWindow::createHighlightColorMenu()
         QAction *choice = menu->addAction(highlighterIcon(entry.color), tr(entry.label));
         connect(choice, &QAction::triggered, this, [this, color = entry.color] {
             scene->setHighlightColor(color);
-            settings->setValue(highlightColorKey, color);
+            storePreferences({{highlightColorKey, color}});
             if (QAction *tool = boardTools->actions().value(0)) {
                 tool->setIcon(highlighterIcon(color));
                 tool->trigger();
@@ -257,7 +257,7 @@ void MainWindow::createWidthButton()
         penWidths->addAction(choice);
         connect(choice, &QAction::triggered, this, [this, width] {
             applyPenWidth(width);
-            settings->setValue(penWidthKey, width);
+            storePreferences({{penWidthKey, width}});
         });
     }
     menu->addSeparator();

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QSettings>
 
@@ -11,6 +12,8 @@ namespace {
 
 // The board keeps eight short values; anything near these sizes is not its store.
 constexpr qint64 maximumStoreSize = 1024 * 1024;
+// A longer line could not be part of a sound store.
+constexpr qint64 maximumLineLength = maximumStoreSize;
 // Each level of a nested value starts with a container header; a sound value has a few.
 constexpr int maximumContainerHeaders = 32;
 
@@ -90,26 +93,68 @@ bool isSoundLine(const QByteArray &line)
     return containerHeaders(unescaped(line)) <= maximumContainerHeaders;
 }
 
-// The store's lines, a line continued with a trailing backslash joined to the next as Qt's
-// reader joins them.
-QList<QByteArray> logicalLines(const QByteArray &text)
+// How many backslashes end the physical line read so far, trailing blanks aside; before is the
+// count that ended the pieces of it read earlier.
+qsizetype endingBackslashes(const QByteArray &piece, qsizetype before)
 {
-    QList<QByteArray> lines;
+    const QByteArray trimmed = piece.trimmed();
+    qsizetype count = 0;
+    while (count < trimmed.size() && trimmed.at(trimmed.size() - 1 - count) == '\\')
+        ++count;
+    return count == trimmed.size() ? before + count : count;
+}
+
+// The store's sound lines, a line continued with a trailing backslash joined to the next as Qt's
+// reader joins them. The file is read a piece at a time, so a line of any length is passed over
+// without being held whole; so is everything past what a store could hold.
+struct StoreLines
+{
+    QList<QByteArray> sound;
+    bool damaged = false;
+};
+
+StoreLines readStoreLines(QIODevice &file)
+{
+    StoreLines lines;
+    qint64 keptBytes = 0;
     QByteArray current;
-    for (const QByteArray &physical : text.split('\n')) {
-        current += physical;
-        const QByteArray trimmed = current.trimmed();
-        qsizetype backslashes = 0;
-        while (backslashes < trimmed.size() && trimmed.at(trimmed.size() - 1 - backslashes) == '\\')
-            ++backslashes;
-        if (backslashes % 2 == 1) {
-            current += '\n';
+    bool overlong = false;
+    qsizetype backslashes = 0;
+    auto finishLine = [&] {
+        if (overlong || !isSoundLine(current) || keptBytes + current.size() > maximumStoreSize) {
+            lines.damaged = true;
+        } else {
+            keptBytes += current.size() + 1;
+            lines.sound.append(current);
+        }
+        current.clear();
+        overlong = false;
+    };
+    while (!file.atEnd()) {
+        QByteArray piece = file.readLine(maximumLineLength);
+        const bool ended = piece.endsWith('\n');
+        if (ended)
+            piece.chop(1);
+        backslashes = endingBackslashes(piece, backslashes);
+        if (!overlong)
+            current += piece;
+        if (current.size() >= maximumLineLength) {
+            overlong = true;
+            current.clear();
+        }
+        if (!ended)
+            continue; // the same physical line, read on
+        const bool goesOn = backslashes % 2 == 1;
+        backslashes = 0;
+        if (goesOn) {
+            if (!overlong)
+                current += '\n';
             continue;
         }
-        lines.append(std::exchange(current, {}));
+        finishLine();
     }
-    if (!current.isEmpty())
-        lines.append(current);
+    if (!current.isEmpty() || overlong)
+        finishLine();
     return lines;
 }
 
@@ -144,32 +189,26 @@ QString setAsideIfDamaged(const QString &path)
     if (!info.exists() && !info.isSymLink())
         return QString();
 
-    QList<QByteArray> kept;
-    bool damaged = !info.isFile() || info.size() > maximumStoreSize;
+    StoreLines lines;
+    lines.damaged = !info.isFile() || info.size() > maximumStoreSize;
     if (info.isFile()) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return QString(); // Qt cannot read it either; nothing to fear from it
-        QList<QByteArray> lines = logicalLines(file.read(maximumStoreSize));
-        if (info.size() > maximumStoreSize && !lines.isEmpty())
-            lines.removeLast(); // cut short by the size limit
-        for (const QByteArray &line : std::as_const(lines)) {
-            if (isSoundLine(line))
-                kept.append(line);
-            else
-                damaged = true;
-        }
+        const StoreLines read = readStoreLines(file);
+        lines.sound = read.sound;
+        lines.damaged |= read.damaged;
     }
-    if (!damaged)
+    if (!lines.damaged)
         return QString();
 
     const QString aside = asideName(path);
     if (!QDir().rename(path, aside))
         return QString();
-    if (!kept.isEmpty()) {
+    if (!lines.sound.isEmpty()) {
         QSaveFile rewritten(path);
         if (rewritten.open(QIODevice::WriteOnly)) {
-            rewritten.write(kept.join('\n'));
+            rewritten.write(lines.sound.join('\n'));
             rewritten.commit();
         }
     }
@@ -185,6 +224,16 @@ QStringList setAsideDamagedStores(const QString &organization, const QString &ap
             moved.append(aside);
     }
     return moved;
+}
+
+bool storeLockFree(const QString &storePath, int waitMs)
+{
+    QLockFile lock(storePath + ".lock");
+    // Stale only when its owner is gone, as Qt's store judges it: never by its age, which would
+    // take the lock from a program still writing.
+    lock.setStaleLockTime(0);
+    // A lock that cannot be made at all (no folder yet) holds nobody up.
+    return lock.tryLock(waitMs) || lock.error() != QLockFile::LockFailedError;
 }
 
 } // namespace Preferences

@@ -20,4 +20,8 @@ QString setAsideIfDamaged(const QString &path);
 // Both of the above for every store file; the names files were moved to.
 QStringList setAsideDamagedStores(const QString &organization, const QString &application);
 
+// Whether the lock Qt's store takes to write the file at storePath is free, waiting up to waitMs
+// for it. Qt waits without end for a lock that another running program holds.
+bool storeLockFree(const QString &storePath, int waitMs);
+
 } // namespace Preferences

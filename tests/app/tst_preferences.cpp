@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFontComboBox>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
@@ -70,6 +71,7 @@ private slots:
     void typedSizesOutsideTheRange();
     void damagedStoreIsSetAside_data();
     void damagedStoreIsSetAside();
+    void lockedStoreNeverHoldsTheBoard();
 };
 
 void TestPreferences::initTestCase()
@@ -284,17 +286,23 @@ void TestPreferences::damagedStoreIsSetAside_data()
 {
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<bool>("fifo");
+    QTest::addColumn<QByteArray>("keptLines"); // in the live file afterwards
     const QByteArray level("\\0\\0\\0\\t\\0\\0\\0\\x1");
     const QByteArray valid("fillColor=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff\\0\\0"
                            "\\0\\0\\0\\0)\n");
     QTest::newRow("a value nested 50,000 levels under an unread key")
         << "[General]\n" + valid + "other=@Variant(" + level.repeated(50000) + ")\n"
-        << false;
+        << false << QByteArray();
     QByteArray continued = "[General]\n" + valid + "other=@Variant(";
     for (int i = 0; i < 2000; ++i)
         continued += level + "\\\n";
-    QTest::newRow("nesting spread over continued lines") << continued + ")\n" << false;
-    QTest::newRow("a named pipe") << QByteArray() << true;
+    QTest::newRow("nesting spread over continued lines") << continued + ")\n"
+                                                         << false << QByteArray();
+    QTest::newRow("a named pipe") << QByteArray() << true << QByteArray();
+    QTest::newRow("larger than a store, a user's key in another group after the nesting")
+        << "[General]\n" + valid + "other=@Variant(" + level.repeated(100000)
+               + ")\n[Other]\nsentinel=keep-me\n"
+        << false << QByteArray("[Other]\nsentinel=keep-me");
 }
 
 // Qt's reader would overflow its stack on the nesting and wait for ever on the pipe; the board
@@ -303,6 +311,7 @@ void TestPreferences::damagedStoreIsSetAside()
 {
     QFETCH(QByteArray, body);
     QFETCH(bool, fifo);
+    QFETCH(QByteArray, keptLines);
     const QString path = store().fileName();
     QFile::remove(path);
     QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
@@ -321,12 +330,33 @@ void TestPreferences::damagedStoreIsSetAside()
             QCOMPARE(window.findChild<DiagramScene *>()->currentItemColor(), QColor(Qt::red));
     }
 
+    QFile live(path);
+    QVERIFY(keptLines.isEmpty()
+            || (live.open(QIODevice::ReadOnly) && live.readAll().contains(keptLines)));
     const QFileInfo info(path);
     const QStringList aside = info.dir().entryList({info.fileName() + ".damaged-*"},
                                                    QDir::AllEntries | QDir::System);
     QCOMPARE(aside.size(), 1);
     QVERIFY(QFile::remove(info.dir().filePath(aside.first())));
     QVERIFY(!QFileInfo(path).exists() || QFileInfo(path).isFile());
+}
+
+// A running program holding the store's lock costs the board its changes for this run, never
+// its use: Qt's store would wait for the lock without end, at the change or when the board ends.
+void TestPreferences::lockedStoreNeverHoldsTheBoard()
+{
+    writeStore({{"fillColor", QColor(Qt::red)}});
+    QLockFile holder(store().fileName() + ".lock"); // this very process: running, never stale
+    holder.setStaleLockTime(0);
+    QVERIFY(holder.lock());
+    {
+        MainWindow window;
+        colourButton(window, 1)->menu()->actions().at(7)->trigger(); // Verde
+        QVERIFY(window.statusBar()->currentMessage().contains("bloqueadas"));
+        QCOMPARE(window.findChild<DiagramScene *>()->currentItemColor(), QColor(Qt::green));
+    }
+    holder.unlock();
+    QCOMPARE(store().value("fillColor").value<QColor>(), QColor(Qt::red));
 }
 
 TAVELO_TEST_MAIN(TestPreferences)
