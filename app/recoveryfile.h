@@ -27,6 +27,8 @@ public:
     QString restore();
     void scheduleSave();
     void saveNow();
+    // Returns once every copy asked for so far is on disk.
+    void flush() { writer.waitForDone(); }
     // The board ended as it should: there is nothing to recover.
     void discard();
 

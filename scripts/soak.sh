@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Plays the randomized test on seeds nobody chose, in parallel, and names every seed that fails.
+#
+#   scripts/soak.sh [seeds] [steps per seed] [build folder]
+#
+# Defaults: 40 seeds, 25,000 steps, the sanitizer build (./test.sh makes it). Seeds come from
+# the system's random source; a failing one plays again with
+#   TAVELO_RANDOM_SEED=<seed> TAVELO_RANDOM_STEPS=<steps> <build folder>/tests/tst_randomized
+# (TAVELO_RANDOM_HISTORY=1 then finds the step that broke the history).
+set -uo pipefail
+
+project_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+count="${1:-40}"
+steps="${2:-25000}"
+folder="${3:-build-sanitize}"
+binary="$project_root/$folder/tests/tst_randomized"
+logs="$project_root/$folder/soak-logs"
+
+if [ ! -x "$binary" ]; then
+    echo "soak.sh: no $binary; build it first (./test.sh builds both folders)" >&2
+    exit 2
+fi
+mkdir -p "$logs"
+
+export QT_QPA_PLATFORM=offscreen
+export QT_QPA_FONTDIR="${QT_QPA_FONTDIR:-/usr/share/fonts/truetype/dejavu}"
+export QTEST_FUNCTION_TIMEOUT=$((6 * 3600 * 1000))
+export TAVELO_RANDOM_STEPS="$steps"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$project_root/tests/lsan.supp:print_suppressions=0"
+export binary logs
+
+play() {
+    local seed="$1"
+    if TAVELO_RANDOM_SEED="$seed" "$binary" >"$logs/$seed.log" 2>&1; then
+        echo "seed $seed: passed"
+    else
+        echo "seed $seed: FAILED ($(grep -m1 -o 'step [0-9]* ([^)]*): .*' "$logs/$seed.log" \
+            || echo "see $logs/$seed.log"))"
+    fi
+}
+export -f play
+
+for _ in $(seq "$count"); do
+    echo $(( $(od -An -N4 -tu4 /dev/urandom) % 2147483647 ))
+done | xargs -P "$(nproc)" -I{} bash -c 'play {}' | tee "$logs/summary.txt"
+
+failed=$(grep -c FAILED "$logs/summary.txt")
+echo "$count seeds x $steps steps: $((count - failed)) passed, $failed failed"
+[ "$failed" -eq 0 ]
