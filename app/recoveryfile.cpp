@@ -1,5 +1,6 @@
 #include "recoveryfile.h"
 
+#include "boardfile/boardfile.h"
 #include "scene/diagramscene.h"
 
 #include <QDateTime>
@@ -66,7 +67,7 @@ QString RecoveryFile::restore()
     } else if (!file.open(QIODevice::ReadOnly)) {
         reason = file.errorString();
     } else {
-        restored = scene->loadBoard(file.readAll(), &reason);
+        restored = BoardFile::load(*scene, file.readAll(), &reason);
         file.close();
     }
     if (restored)
@@ -96,7 +97,7 @@ void RecoveryFile::saveWhenIdle()
 void RecoveryFile::saveNow()
 {
     saveTimer.stop();
-    writer.start([path = path, data = scene->saveBoard()] { writeFile(path, data); });
+    writer.start([path = path, data = BoardFile::save(*scene)] { writeFile(path, data); });
 }
 
 void RecoveryFile::discard()

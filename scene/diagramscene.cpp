@@ -159,6 +159,32 @@ void DiagramScene::place(QGraphicsItem *item)
     addItem(item);
 }
 
+QList<QGraphicsItem *> DiagramScene::boardItems() const
+{
+    QList<QGraphicsItem *> kept;
+    for (QGraphicsItem *item : items(Qt::AscendingOrder)) {
+        if (!item->parentItem() && item->isVisible() && isOnRecord(item)
+            && !dynamic_cast<PenDot *>(item))
+            kept << item;
+    }
+    return kept;
+}
+
+void DiagramScene::placeRestored(QGraphicsItem *item)
+{
+    if (auto *stroke = dynamic_cast<StrokeItem *>(item)) {
+        // A stroke's dots were drawn before it and stand under it.
+        for (QGraphicsItem *head : stroke->dotRuns()) {
+            place(head);
+            for (QGraphicsItem *dot : head->childItems())
+                BoardOrder::stamp(dot, ++itemsPlaced);
+        }
+    }
+    place(item);
+    if (auto *label = qgraphicsitem_cast<DiagramTextItem *>(item))
+        wireLabel(label);
+}
+
 // Labels the history holds are never destroyed behind its back: an emptied one leaves through
 // removeFromBoard() like everything else.
 void DiagramScene::takeOnRecord(const QList<QGraphicsItem *> &items)

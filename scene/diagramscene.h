@@ -121,10 +121,14 @@ public:
     void setPenWidth(int width);
     void setHighlightColor(const QColor &color) { highlightColor = color; }
     QColor currentHighlightColor() const { return highlightColor; }
-    // The board as a file (see docs/board-file-format.md), and back: loadBoard() puts what the
-    // file holds on the board, or nothing and the reason when the file is not sound.
-    QByteArray saveBoard() const;
-    bool loadBoard(const QByteArray &data, QString *error);
+    // What makes up the board, bottom first: the items the history holds, without the dots a
+    // stroke carries (it stands for them) or what is hidden while a gesture erases it.
+    QList<QGraphicsItem *> boardItems() const;
+    // The one way in for an item read back from a file: it joins the board with no step of
+    // the history (the board starts from it), a stroke with its dots under it.
+    void placeRestored(QGraphicsItem *item);
+    // The menu new shapes offer.
+    QMenu *shapeMenu() const { return itemMenu; }
     // What the board shows under the drawings, as one step of the history.
     void setBoardBackground(const QBrush &brush);
     // How many dots of a stroke hang under one item at the top of the scene; 1 leaves every dot

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/recoveryfile.h"
+#include "boardfile/boardfile.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
 #include "items/diagramview.h"
@@ -170,7 +171,7 @@ public:
         renderedBoard(); // settles the board as for every other look at it
         DiagramScene copy(nullptr, nullptr);
         QString error;
-        if (!copy.loadBoard(scene->saveBoard(), &error))
+        if (!BoardFile::load(copy, BoardFile::save(*scene), &error))
             return "the board's own file was refused: " + error;
         if (withoutPictures(*scene) != withoutPictures(copy))
             return "the board read back from its file looks different";

@@ -1,4 +1,6 @@
 #include "app/mainwindow.h"
+#include "boardcompare.h"
+#include "boardfile/boardfile.h"
 #include "boardlookup.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
@@ -90,9 +92,9 @@ public:
     QString difference()
     {
         QCoreApplication::processEvents(); // the scenes settle what they defer, as before a paint
-        if (listing(grouped) != listing(flat))
+        if (boardListing(grouped) != boardListing(flat))
             return "listed items";
-        if (rendered(grouped) != rendered(flat))
+        if (renderedInk(grouped) != renderedInk(flat))
             return "pixels rendered";
         if (shown(grouped) != shown(flat))
             return "pixels shown by a view";
@@ -117,32 +119,6 @@ public:
 
     DiagramScene grouped{nullptr, nullptr};
     DiagramScene flat{nullptr, nullptr};
-
-    static QStringList listing(const DiagramScene &scene)
-    {
-        QStringList lines;
-        for (const QGraphicsItem *item : scene.items(Qt::AscendingOrder)) {
-            QDebug(&lines.emplace_back())
-                << item->type() << item->sceneBoundingRect() << item->zValue() << item->flags();
-            if (const auto *line = qgraphicsitem_cast<const QGraphicsLineItem *>(item))
-                QDebug(&lines.last()) << item->mapToScene(line->line().p1()) << line->pen();
-        }
-        return lines;
-    }
-
-    // All the ink, wherever strokes wandered: a dot's bounds are those of a line of no length,
-    // smaller than the square it paints, so an area cutting through a dot's ink could differ.
-    static QImage rendered(DiagramScene &scene)
-    {
-        const QRectF area = scene.itemsBoundingRect()
-                                .united(scene.sceneRect())
-                                .adjusted(-9, -9, 9, 9);
-        QImage image(area.size().toSize(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        scene.render(&painter, QRectF(image.rect()), area);
-        return image;
-    }
 
     // What a view of the board paints: only the items reaching what it shows.
     static QImage shown(DiagramScene &scene)
@@ -204,8 +180,6 @@ private slots:
     void labelEditingIsOneBoardStep();
     void discardedStepsFreeWhatOnlyTheyHeld();
     void groupedDotsLookLikeDotsAtTheTop();
-    void boardFileGivesBackTheBoard();
-    void damagedBoardFileIsRefused();
 };
 
 void TestHistory::everyChangeIsOneStepBackAndForth_data()
@@ -408,8 +382,8 @@ void TestHistory::toolChangedWithinAGesture()
     DiagramScene restored(nullptr, nullptr);
     restored.setSceneRect(0, 0, 400, 300);
     QString error;
-    QVERIFY2(restored.loadBoard(scene.saveBoard(), &error), qPrintable(error));
-    QCOMPARE(TwinBoards::listing(restored), TwinBoards::listing(scene));
+    QVERIFY2(BoardFile::load(restored, BoardFile::save(scene), &error), qPrintable(error));
+    QCOMPARE(boardListing(restored), boardListing(scene));
 }
 
 // A label becomes a step once it holds text; a later edit is one step once editing ends.
@@ -526,114 +500,6 @@ void TestHistory::groupedDotsLookLikeDotsAtTheTop()
         mostItems = qMax(mostItems, boards.grouped.items().size());
     }
     QVERIFY(mostItems > 200); // the boards compared were not all but empty
-}
-
-namespace {
-
-// A board with every kind of item, moved, restacked and restyled.
-void fillWithEveryKind(DiagramScene &scene)
-{
-    SceneDriver driver(&scene);
-    scene.setMode(DiagramScene::DrawFreehand);
-    QList<QPointF> path;
-    for (int i = 0; i < 40; ++i)
-        path << QPointF(20 + i * 7, 60 + 30 * std::sin(i * 0.4));
-    driver.drag(path);
-    scene.setPenWidth(15);
-    driver.drag({{30, 250}, {60, 200}, {90, 260}});
-    scene.setMode(DiagramScene::DrawHighlight);
-    driver.drag({{20, 150}, {200, 170}, {100, 190}});
-    scene.setItemType(DiagramItem::Diamond);
-    scene.setMode(DiagramScene::InsertItem);
-    scene.setItemColor(QColor(200, 40, 40, 180));
-    driver.drag({{250, 120}, {250, 120}});
-    scene.setMode(DiagramScene::InsertLine);
-    driver.drag({{300, 20}, {380, 90}});
-    scene.setMode(DiagramScene::InsertArrow);
-    driver.drag({{380, 280}, {320, 200}});
-    scene.setMode(DiagramScene::MoveItem);
-    driver.drag({{250, 120}, {270, 140}}); // the diamond moves
-    auto *label = new DiagramTextItem;
-    label->setPlainText("HOLA\nmundo");
-    label->setFont(QFont("DejaVu Serif", 18, QFont::Bold));
-    label->setDefaultTextColor(Qt::darkGreen);
-    label->setPos(120, 220);
-    label->setZValue(1000);
-    auto *picture = new diagramItemPixmap;
-    QImage image(40, 30, QImage::Format_ARGB32);
-    image.fill(QColor(20, 90, 200));
-    picture->setPixmap(QPixmap::fromImage(image));
-    picture->setOffset(300, 100);
-    picture->setFlag(QGraphicsItem::ItemIsMovable); // as a finished cut
-    picture->setZValue(-0.1);
-    for (QGraphicsItem *item : std::initializer_list<QGraphicsItem *>{label, picture})
-        scene.addItem(item);
-    scene.recordAddition({label, picture}, "setup");
-    scene.setBackgroundBrush(QBrush(QPixmap(":/images/background1.png")));
-    scene.clearSelection();
-    scene.hideHandles();
-}
-
-} // namespace
-
-// Written to a file and read back, the board lists the same items and looks the same.
-void TestHistory::boardFileGivesBackTheBoard()
-{
-    DiagramScene original(nullptr, nullptr);
-    original.setSceneRect(0, 0, 400, 300);
-    fillWithEveryKind(original);
-    const QByteArray file = original.saveBoard();
-
-    DiagramScene restored(nullptr, nullptr);
-    restored.setSceneRect(0, 0, 400, 300);
-    QString error;
-    QVERIFY2(restored.loadBoard(file, &error), qPrintable(error));
-    QCOMPARE(TwinBoards::listing(restored), TwinBoards::listing(original));
-    QCOMPARE(TwinBoards::rendered(restored), TwinBoards::rendered(original));
-    QCOMPARE(restored.backgroundBrush().textureImage(), original.backgroundBrush().textureImage());
-    QCOMPARE(restored.saveBoard(), file);
-    // What came back behaves as before: an undo step takes the restored stroke away whole.
-    restored.setMode(DiagramScene::Erase);
-    SceneDriver(&restored).drag({{90, 20}, {90, 100}});
-    QVERIFY(TwinBoards::listing(restored).size() < TwinBoards::listing(original).size() - 30);
-    restored.history()->undo();
-    QCOMPARE(TwinBoards::listing(restored), TwinBoards::listing(original));
-}
-
-// Any part of a file, or noise, is refused as a whole and leaves the board as it was.
-void TestHistory::damagedBoardFileIsRefused()
-{
-    DiagramScene original(nullptr, nullptr);
-    fillWithEveryKind(original);
-    const QByteArray file = original.saveBoard();
-    QList<QByteArray> damaged;
-    for (qsizetype cut = 0; cut < file.size(); cut += 1 + file.size() / 97)
-        damaged << file.left(cut);
-    QRandomGenerator rng(17);
-    for (int i = 0; i < 40; ++i) {
-        QByteArray noisy = file;
-        for (int flips = 0; flips < 1 + i % 5; ++flips)
-            noisy[rng.bounded(int(noisy.size()))] = char(rng.bounded(256));
-        damaged << noisy;
-    }
-    QByteArray huge = file.left(9); // a count the file cannot hold
-    huge.append(QByteArray::fromHex("ffffffff01"));
-    damaged << huge << QByteArray(5000, '\xff') << QByteArray();
-    for (const QByteArray &bad : std::as_const(damaged)) {
-        DiagramScene scene(nullptr, nullptr);
-        QString error;
-        if (!scene.loadBoard(bad, &error)) {
-            QVERIFY(!error.isEmpty());
-            QVERIFY(scene.items().isEmpty());
-        }
-    }
-    // The future is refused by name.
-    QByteArray future = file;
-    future[7] = char(2);
-    DiagramScene scene(nullptr, nullptr);
-    QString error;
-    QVERIFY(!scene.loadBoard(future, &error));
-    QVERIFY2(error.contains("2"), qPrintable(error));
 }
 
 TAVELO_TEST_MAIN(TestHistory)

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class DiagramScene;
+
+// The board as a file (see docs/board-file-format.md) and back: the recovery copy today, an
+// editable board file later. Items leave the board for the file through the scene's list of
+// what is on the board, and come back through its one way in for restored items.
+namespace BoardFile {
+
+QByteArray save(const DiagramScene &scene);
+// Puts what the file holds on the board, or nothing and the reason when the file is not sound:
+// every item is made before any joins the board.
+bool load(DiagramScene &scene, const QByteArray &data, QString *error);
+
+} // namespace BoardFile

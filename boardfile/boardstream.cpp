@@ -1,0 +1,115 @@
+#include "boardstream.h"
+
+#include <QBuffer>
+#include <QImage>
+
+#include <cmath>
+
+namespace {
+
+constexpr qreal largestCoordinate = 1e6;
+constexpr qreal largestPenWidth = 1000;
+
+} // namespace
+
+void BoardWriter::pen(const QPen &pen)
+{
+    out << pen.color() << pen.widthF() << qint32(pen.style()) << qint32(pen.capStyle())
+        << qint32(pen.joinStyle());
+}
+
+void BoardWriter::points(const QPolygonF &points)
+{
+    out << quint32(points.size());
+    for (const QPointF &point : points)
+        out << point.x() << point.y();
+}
+
+void BoardWriter::bytes(const QByteArray &bytes)
+{
+    out << quint32(bytes.size());
+    out.writeRawData(bytes.constData(), int(bytes.size()));
+}
+
+void BoardWriter::picture(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    bytes(png);
+}
+
+QPen BoardReader::pen()
+{
+    const auto color = value<QColor>();
+    const qreal width = number();
+    const auto style = value<qint32>();
+    const auto cap = value<qint32>();
+    const auto join = value<qint32>();
+    if (width < 0 || width > largestPenWidth || style < 0 || style > Qt::DashDotDotLine)
+        failed = true;
+    QPen pen(QBrush(color, Qt::SolidPattern), width, Qt::PenStyle(style));
+    pen.setCapStyle(cap == Qt::RoundCap  ? Qt::RoundCap
+                    : cap == Qt::FlatCap ? Qt::FlatCap
+                                         : Qt::SquareCap);
+    pen.setJoinStyle(join == Qt::RoundJoin   ? Qt::RoundJoin
+                     : join == Qt::MiterJoin ? Qt::MiterJoin
+                                             : Qt::BevelJoin);
+    return pen;
+}
+
+bool BoardReader::canHold(quint32 count, qint64 partSize)
+{
+    if (qint64(count) * partSize > remaining())
+        failed = true;
+    return ok();
+}
+
+QPolygonF BoardReader::points()
+{
+    const auto count = value<quint32>();
+    if (!canHold(count, 2 * sizeof(qreal)))
+        return {};
+    QPolygonF points;
+    points.reserve(count);
+    for (quint32 i = 0; i < count && ok(); ++i)
+        points << point();
+    return points;
+}
+
+QPointF BoardReader::point()
+{
+    const qreal x = number();
+    const qreal y = number();
+    if (std::abs(x) > largestCoordinate || std::abs(y) > largestCoordinate)
+        failed = true;
+    return QPointF(x, y);
+}
+
+qreal BoardReader::number()
+{
+    const auto number = value<qreal>();
+    if (!std::isfinite(number))
+        failed = true;
+    return number;
+}
+
+QByteArray BoardReader::bytes()
+{
+    const auto size = value<quint32>();
+    if (!canHold(size, 1))
+        return {};
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+    if (in.readRawData(bytes.data(), int(size)) != int(size))
+        failed = true;
+    return bytes;
+}
+
+QImage BoardReader::picture()
+{
+    const QImage image = QImage::fromData(bytes(), "PNG");
+    if (image.isNull())
+        failed = true;
+    return image;
+}

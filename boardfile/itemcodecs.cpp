@@ -1,0 +1,254 @@
+#include "itemcodecs.h"
+
+#include "boardstream.h"
+#include "items/arrowitem.h"
+#include "items/diagramitem.h"
+#include "items/diagramitempixmap.h"
+#include "items/diagramtextitem.h"
+#include "items/highlightitem.h"
+#include "items/pendot.h"
+#include "items/strokeitem.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+enum class Kind : quint8 { Stroke = 1, Shape, Line, Arrow, Label, Picture, Highlight };
+
+template<typename Item>
+bool isA(const QGraphicsItem &item)
+{
+    return dynamic_cast<const Item *>(&item) != nullptr;
+}
+
+// Straight lines are plain line items; dots and arrows are line items of their own kinds.
+bool isStraightLine(const QGraphicsItem &item)
+{
+    return item.type() == QGraphicsLineItem::Type && !isA<PenDot>(item);
+}
+
+ReadItem made(std::unique_ptr<QGraphicsItem> item)
+{
+    ReadItem result;
+    result.item = std::move(item);
+    return result;
+}
+
+// A stroke: its polyline, then the dots drawn along it where the pointer was, run by run; a
+// run splits where the pen changed while the stroke was drawn.
+void writeStroke(BoardWriter &out, const QGraphicsItem &item)
+{
+    const auto &stroke = static_cast<const StrokeItem &>(item);
+    out.pen(stroke.pen());
+    QPolygonF points;
+    for (int i = 0; i < stroke.path().elementCount(); ++i)
+        points << QPointF(stroke.path().elementAt(i));
+    out.points(points);
+    QList<std::pair<QPen, QPolygonF>> runs;
+    for (const QGraphicsItem *head : stroke.dotRuns()) {
+        QList<const QGraphicsItem *> dots{head};
+        for (const QGraphicsItem *child : head->childItems())
+            dots << child;
+        for (const QGraphicsItem *part : std::as_const(dots)) {
+            const auto *dot = static_cast<const QGraphicsLineItem *>(part);
+            if (dot == head || runs.isEmpty() || runs.last().first != dot->pen())
+                runs.append({dot->pen(), {}});
+            runs.last().second << dot->line().p1();
+        }
+    }
+    out << quint32(runs.size());
+    for (const auto &[pen, dots] : std::as_const(runs)) {
+        out.pen(pen);
+        out.points(dots);
+    }
+}
+
+ReadItem readStroke(BoardReader &in, QMenu *)
+{
+    const QPen pen = in.pen();
+    ReadItem result = made(std::make_unique<StrokeItem>(in.points(), pen));
+    const auto runs = in.value<quint32>();
+    if (!in.canHold(runs, sizeof(quint32)))
+        return {};
+    QList<QGraphicsItem *> heads;
+    for (quint32 i = 0; i < runs && in.ok(); ++i) {
+        const QPen dotPen = in.pen();
+        const QPolygonF dots = in.points();
+        if (dots.isEmpty())
+            break;
+        auto head = std::make_unique<PenDot>(dots.first(), dotPen);
+        for (qsizetype d = 1; d < dots.size(); ++d)
+            (new PenDot(dots.at(d), dotPen))->setParentItem(head.get()); // owned by the head
+        heads << head.get();
+        result.dotRuns.push_back(std::move(head));
+    }
+    static_cast<StrokeItem *>(result.item.get())->setDotRuns(heads);
+    return result;
+}
+
+void writeShape(BoardWriter &out, const QGraphicsItem &item)
+{
+    const auto &shape = static_cast<const DiagramItem &>(item);
+    out << qint32(shape.diagramType());
+    out.points(shape.polygon());
+    out << shape.brush().color();
+    out.pen(shape.pen());
+}
+
+ReadItem readShape(BoardReader &in, QMenu *itemMenu)
+{
+    const auto type = in.value<qint32>();
+    const QPolygonF outline = in.points();
+    const auto fill = in.value<QColor>();
+    const QPen pen = in.pen();
+    auto shape = std::make_unique<DiagramItem>(DiagramItem::DiagramType(type), itemMenu);
+    shape->setOutline(outline);
+    shape->setBrush(QBrush(fill, Qt::SolidPattern));
+    shape->setPen(pen);
+    return made(std::move(shape));
+}
+
+// Lines and arrows: their two ends (an arrow's head at the second), then the pen.
+void writeLine(BoardWriter &out, const QGraphicsItem &item)
+{
+    const auto &line = static_cast<const QGraphicsLineItem &>(item);
+    out.points({line.line().p1(), line.line().p2()});
+    out.pen(line.pen());
+}
+
+template<typename Line>
+ReadItem readLine(BoardReader &in, QMenu *)
+{
+    const QPolygonF ends = in.points();
+    const QPen pen = in.pen();
+    if (ends.size() != 2)
+        return {};
+    auto line = std::make_unique<Line>(QLineF(ends.at(0), ends.at(1)));
+    line->setPen(pen);
+    return made(std::move(line));
+}
+
+void writeLabel(BoardWriter &out, const QGraphicsItem &item)
+{
+    const auto &label = static_cast<const DiagramTextItem &>(item);
+    out.text(label.toPlainText());
+    out.text(label.font().toString());
+    out << label.defaultTextColor();
+}
+
+ReadItem readLabel(BoardReader &in, QMenu *)
+{
+    const QString text = in.text();
+    QFont font;
+    if (!font.fromString(in.text()) || text.size() > DiagramTextItem::maximumLength)
+        return {};
+    const auto color = in.value<QColor>();
+    auto label = std::make_unique<DiagramTextItem>();
+    label->setFont(font);
+    label->setPlainText(text);
+    label->setDefaultTextColor(color);
+    label->setOnRecord();
+    return made(std::move(label));
+}
+
+// The picture as it paints: drawn onto transparency, whatever its pixels claim about alpha.
+void writePicture(BoardWriter &out, const QGraphicsItem &item)
+{
+    const auto &picture = static_cast<const diagramItemPixmap &>(item);
+    out << picture.offset();
+    QImage image(picture.pixmap().size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.drawPixmap(0, 0, picture.pixmap());
+    painter.end();
+    out.picture(image);
+}
+
+ReadItem readPicture(BoardReader &in, QMenu *)
+{
+    const QPointF offset = in.point();
+    const QImage image = in.picture();
+    if (image.isNull())
+        return {};
+    auto picture = std::make_unique<diagramItemPixmap>();
+    picture->setOffset(offset);
+    picture->setPixmap(QPixmap::fromImage(image));
+    picture->setFlag(QGraphicsItem::ItemIsMovable, true);
+    return made(std::move(picture));
+}
+
+void writeHighlight(BoardWriter &out, const QGraphicsItem &item)
+{
+    const auto &highlight = static_cast<const HighlightItemBase &>(item);
+    out.pen(highlight.pen());
+    out.points(highlight.points());
+}
+
+ReadItem readHighlight(BoardReader &in, QMenu *)
+{
+    const QPen pen = in.pen();
+    const QPolygonF points = in.points();
+    if (points.isEmpty())
+        return {};
+    auto highlight = std::make_unique<HighlightItem>(points.first(), pen);
+    for (qsizetype i = 1; i < points.size(); ++i)
+        highlight->extend(points.at(i));
+    highlight->finish();
+    return made(std::move(highlight));
+}
+
+struct Codec
+{
+    Kind kind;
+    bool (*takes)(const QGraphicsItem &item);
+    void (*write)(BoardWriter &out, const QGraphicsItem &item);
+    ReadItem (*read)(BoardReader &in, QMenu *itemMenu);
+};
+
+// Arrows before lines: an arrow is a line item too.
+const Codec codecs[] = {
+    {Kind::Stroke, isA<StrokeItem>, writeStroke, readStroke},
+    {Kind::Shape, isA<DiagramItem>, writeShape, readShape},
+    {Kind::Arrow, isA<ArrowItemBase>, writeLine, readLine<ArrowItem>},
+    {Kind::Line, isStraightLine, writeLine, readLine<ReportsRemoval<QGraphicsLineItem>>},
+    {Kind::Label, isA<DiagramTextItem>, writeLabel, readLabel},
+    {Kind::Picture, isA<diagramItemPixmap>, writePicture, readPicture},
+    {Kind::Highlight, isA<HighlightItemBase>, writeHighlight, readHighlight},
+};
+
+} // namespace
+
+namespace ItemCodecs {
+
+bool write(BoardWriter &out, const QGraphicsItem &item)
+{
+    for (const Codec &codec : codecs) {
+        if (codec.takes(item)) {
+            out << quint8(codec.kind) << item.zValue() << item.pos();
+            codec.write(out, item);
+            return true;
+        }
+    }
+    return false;
+}
+
+ReadItem read(BoardReader &in, QMenu *itemMenu)
+{
+    const auto kind = Kind(in.value<quint8>());
+    const qreal z = in.number();
+    const QPointF pos = in.point();
+    const auto codec = std::find_if(std::begin(codecs), std::end(codecs), [kind](const Codec &c) {
+        return c.kind == kind;
+    });
+    if (codec == std::end(codecs) || !in.ok())
+        return {};
+    ReadItem result = codec->read(in, itemMenu);
+    if (!in.ok() || !result.item)
+        return {};
+    result.item->setZValue(z);
+    result.item->setPos(pos);
+    return result;
+}
+
+} // namespace ItemCodecs

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QGraphicsItem>
+
+#include <memory>
+#include <vector>
+
+class BoardReader;
+class BoardWriter;
+class QMenu;
+
+// An item read from a board file, with the dots a stroke carries (which the stroke does not
+// own): owned here until the board takes them.
+struct ReadItem
+{
+    std::unique_ptr<QGraphicsItem> item;
+    std::vector<std::unique_ptr<QGraphicsItem>> dotRuns;
+};
+
+// How each kind of item is written to the board file and read back: one codec per kind, each
+// with its own writer and reader, and a dispatch over them.
+namespace ItemCodecs {
+
+// Writes the item, header first; false, with nothing written, for an item no codec takes.
+bool write(BoardWriter &out, const QGraphicsItem &item);
+// Reads one item, header first; result.item is empty where the file is not sound. Shapes get
+// itemMenu as their context menu.
+ReadItem read(BoardReader &in, QMenu *itemMenu);
+
+} // namespace ItemCodecs

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDebug>
+#include <QGraphicsLineItem>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
+#include <QStringList>
+
+// Every item of a board in stacking order, with what tells it apart from another.
+inline QStringList boardListing(const QGraphicsScene &scene)
+{
+    QStringList lines;
+    for (const QGraphicsItem *item : scene.items(Qt::AscendingOrder)) {
+        QDebug(&lines.emplace_back())
+            << item->type() << item->sceneBoundingRect() << item->zValue() << item->flags();
+        if (const auto *line = qgraphicsitem_cast<const QGraphicsLineItem *>(item))
+            QDebug(&lines.last()) << item->mapToScene(line->line().p1()) << line->pen();
+    }
+    return lines;
+}
+
+// All the ink, wherever strokes wandered: a dot's bounds are those of a line of no length,
+// smaller than the square it paints, so an area cutting through a dot's ink could differ.
+inline QImage renderedInk(QGraphicsScene &scene)
+{
+    const QRectF area = scene.itemsBoundingRect().united(scene.sceneRect()).adjusted(-9, -9, 9, 9);
+    QImage image(area.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    scene.render(&painter, QRectF(image.rect()), area);
+    return image;
+}

@@ -1,0 +1,152 @@
+#include "boardcompare.h"
+#include "boardfile/boardfile.h"
+#include "items/diagramitempixmap.h"
+#include "items/diagramtextitem.h"
+#include "scene/diagramscene.h"
+#include "scenedriver.h"
+#include "testsupport.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QUndoStack>
+
+#include <cmath>
+
+namespace {
+
+// A board with every kind of item, moved, restacked and restyled.
+void fillWithEveryKind(DiagramScene &scene)
+{
+    SceneDriver driver(&scene);
+    scene.setMode(DiagramScene::DrawFreehand);
+    QList<QPointF> path;
+    for (int i = 0; i < 40; ++i)
+        path << QPointF(20 + i * 7, 60 + 30 * std::sin(i * 0.4));
+    driver.drag(path);
+    scene.setPenWidth(15);
+    driver.drag({{30, 250}, {60, 200}, {90, 260}});
+    scene.setMode(DiagramScene::DrawHighlight);
+    driver.drag({{20, 150}, {200, 170}, {100, 190}});
+    scene.setItemType(DiagramItem::Diamond);
+    scene.setMode(DiagramScene::InsertItem);
+    scene.setItemColor(QColor(200, 40, 40, 180));
+    driver.drag({{250, 120}, {250, 120}});
+    scene.setMode(DiagramScene::InsertLine);
+    driver.drag({{300, 20}, {380, 90}});
+    scene.setMode(DiagramScene::InsertArrow);
+    driver.drag({{380, 280}, {320, 200}});
+    scene.setMode(DiagramScene::MoveItem);
+    driver.drag({{250, 120}, {270, 140}}); // the diamond moves
+    auto *label = new DiagramTextItem;
+    label->setPlainText("HOLA\nmundo");
+    label->setFont(QFont("DejaVu Serif", 18, QFont::Bold));
+    label->setDefaultTextColor(Qt::darkGreen);
+    label->setPos(120, 220);
+    label->setZValue(1000);
+    auto *picture = new diagramItemPixmap;
+    QImage image(40, 30, QImage::Format_ARGB32);
+    image.fill(QColor(20, 90, 200));
+    picture->setPixmap(QPixmap::fromImage(image));
+    picture->setOffset(300, 100);
+    picture->setFlag(QGraphicsItem::ItemIsMovable); // as a finished cut
+    picture->setZValue(-0.1);
+    for (QGraphicsItem *item : std::initializer_list<QGraphicsItem *>{label, picture})
+        scene.addItem(item);
+    scene.recordAddition({label, picture}, "setup");
+    scene.setBackgroundBrush(QBrush(QPixmap(":/images/background1.png")));
+    scene.clearSelection();
+    scene.hideHandles();
+}
+
+} // namespace
+
+class TestBoardFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void boardFileGivesBackTheBoard();
+    void fileOfTheFirstVersionReads();
+    void damagedBoardFileIsRefused();
+};
+
+// Written to a file and read back, the board lists the same items and looks the same.
+void TestBoardFile::boardFileGivesBackTheBoard()
+{
+    DiagramScene original(nullptr, nullptr);
+    original.setSceneRect(0, 0, 400, 300);
+    fillWithEveryKind(original);
+    const QByteArray file = BoardFile::save(original);
+
+    DiagramScene restored(nullptr, nullptr);
+    restored.setSceneRect(0, 0, 400, 300);
+    QString error;
+    QVERIFY2(BoardFile::load(restored, file, &error), qPrintable(error));
+    QCOMPARE(boardListing(restored), boardListing(original));
+    QCOMPARE(renderedInk(restored), renderedInk(original));
+    QCOMPARE(restored.backgroundBrush().textureImage(), original.backgroundBrush().textureImage());
+    QCOMPARE(BoardFile::save(restored), file);
+    // What came back behaves as before: an undo step takes the restored stroke away whole.
+    restored.setMode(DiagramScene::Erase);
+    SceneDriver(&restored).drag({{90, 20}, {90, 100}});
+    QVERIFY(boardListing(restored).size() < boardListing(original).size() - 30);
+    restored.history()->undo();
+    QCOMPARE(boardListing(restored), boardListing(original));
+}
+
+// A file written before the board file had a module of its own reads as the same board, and is
+// written again byte for byte.
+void TestBoardFile::fileOfTheFirstVersionReads()
+{
+    QFile written(QStringLiteral(BOARD_FILE_FIXTURE));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray file = written.readAll();
+    DiagramScene restored(nullptr, nullptr);
+    restored.setSceneRect(0, 0, 400, 300);
+    QString error;
+    QVERIFY2(BoardFile::load(restored, file, &error), qPrintable(error));
+    DiagramScene drawn(nullptr, nullptr);
+    drawn.setSceneRect(0, 0, 400, 300);
+    fillWithEveryKind(drawn);
+    QCOMPARE(boardListing(restored), boardListing(drawn));
+    QCOMPARE(BoardFile::save(restored), file);
+}
+
+// Any part of a file, or noise, is refused as a whole and leaves the board as it was.
+void TestBoardFile::damagedBoardFileIsRefused()
+{
+    DiagramScene original(nullptr, nullptr);
+    fillWithEveryKind(original);
+    const QByteArray file = BoardFile::save(original);
+    QList<QByteArray> damaged;
+    for (qsizetype cut = 0; cut < file.size(); cut += 1 + file.size() / 97)
+        damaged << file.left(cut);
+    QRandomGenerator rng(17);
+    for (int i = 0; i < 40; ++i) {
+        QByteArray noisy = file;
+        for (int flips = 0; flips < 1 + i % 5; ++flips)
+            noisy[rng.bounded(int(noisy.size()))] = char(rng.bounded(256));
+        damaged << noisy;
+    }
+    QByteArray huge = file.left(9); // a count the file cannot hold
+    huge.append(QByteArray::fromHex("ffffffff01"));
+    damaged << huge << QByteArray(5000, '\xff') << QByteArray();
+    for (const QByteArray &bad : std::as_const(damaged)) {
+        DiagramScene scene(nullptr, nullptr);
+        QString error;
+        if (!BoardFile::load(scene, bad, &error)) {
+            QVERIFY(!error.isEmpty());
+            QVERIFY(scene.items().isEmpty());
+        }
+    }
+    // The future is refused by name.
+    QByteArray future = file;
+    future[7] = char(2);
+    DiagramScene scene(nullptr, nullptr);
+    QString error;
+    QVERIFY(!BoardFile::load(scene, future, &error));
+    QVERIFY2(error.contains("2"), qPrintable(error));
+}
+
+TAVELO_TEST_MAIN(TestBoardFile)
+#include "tst_boardfile.moc"
