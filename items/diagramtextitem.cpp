@@ -46,16 +46,53 @@ QVariant DiagramTextItem::itemChange(GraphicsItemChange change, const QVariant &
     return ReportsRemoval<QGraphicsTextItem>::itemChange(change, value);
 }
 
+namespace {
+
+// The characters a key press would put into the text.
+qsizetype typedLength(const QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return 1;
+    const QString text = event->text();
+    return text.isEmpty() || !text.at(0).isPrint() ? 0 : text.size();
+}
+
+} // namespace
+
 // Qt's text editing would paste rich text; the label pastes the clipboard's plain text itself.
+// Typing, like pasting, stops where the label is full.
 void DiagramTextItem::keyPressEvent(QKeyEvent *event)
 {
-    if (event->matches(QKeySequence::Paste) && (textInteractionFlags() & Qt::TextEditable)) {
+    const bool editable = textInteractionFlags() & Qt::TextEditable;
+    if (editable && event->matches(QKeySequence::Paste)) {
         if (const QMimeData *data = QGuiApplication::clipboard()->mimeData())
             insertPlainText(textCursor(), *data);
         event->accept();
         return;
     }
+    if (editable && typedLength(event) > roomFor(textCursor())) {
+        emit insertionCut();
+        event->accept();
+        return;
+    }
     QGraphicsTextItem::keyPressEvent(event);
+}
+
+void DiagramTextItem::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (event->commitString().size() > roomFor(textCursor())) {
+        emit insertionCut();
+        event->accept();
+        return;
+    }
+    QGraphicsTextItem::inputMethodEvent(event);
+}
+
+// How many characters the label still takes where the cursor replaces its selection.
+int DiagramTextItem::roomFor(const QTextCursor &cursor) const
+{
+    const int kept = document()->characterCount() - 1 - int(cursor.selectedText().size());
+    return qMax(0, maximumLength - kept);
 }
 
 void DiagramTextItem::dropEvent(QGraphicsSceneDragDropEvent *event)
@@ -81,9 +118,8 @@ void DiagramTextItem::contextMenuEvent(QGraphicsSceneContextMenuEvent *event)
 
 void DiagramTextItem::insertPlainText(QTextCursor cursor, const QMimeData &data)
 {
-    const int kept = document()->characterCount() - 1 - int(cursor.selectedText().size());
     bool truncated = false;
-    const QString text = LabelText::fromMimeData(data, qMax(0, maximumLength - kept), &truncated);
+    const QString text = LabelText::fromMimeData(data, roomFor(cursor), &truncated);
     if (!text.isEmpty()) {
         cursor.insertText(text);
         setTextCursor(cursor);

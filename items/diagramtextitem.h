@@ -8,7 +8,8 @@ class QMimeData;
 class QTextCursor;
 
 // A free text label. Editing is switched off when it loses focus and back on by a double-click.
-// Pasted and dropped text is taken as plain text and capped at maximumLength characters.
+// Pasted and dropped text is taken as plain text; typed, pasted and dropped text stop at
+// maximumLength characters.
 class DiagramTextItem : public ReportsRemoval<QGraphicsTextItem>
 {
     Q_OBJECT
@@ -43,6 +44,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void dropEvent(QGraphicsSceneDragDropEvent *event) override;
     void contextMenuEvent(QGraphicsSceneContextMenuEvent *event) override;
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
@@ -51,6 +53,7 @@ protected:
 
 private:
     void insertPlainText(QTextCursor cursor, const QMimeData &data);
+    int roomFor(const QTextCursor &cursor) const;
 
     bool onRecord = false;
     QString textBeforeEdit;
