@@ -248,7 +248,10 @@ void DiagramScene::removeFromBoard(const QList<QGraphicsItem *> &items, const QS
     recordGestureSoFar();
     QList<QGraphicsItem *> onBoard;
     for (QGraphicsItem *item : items) {
-        if (item->scene() == this && item != cutMarker && !handles.contains(item))
+        // A cut under way keeps its frame and its picture, still without the region, until it
+        // ends; handles are no drawing.
+        const bool partOfCut = item == cutMarker || (item == cutPixmapItem && !isOnRecord(item));
+        if (item->scene() == this && !partOfCut && !handles.contains(item))
             onBoard.append(item);
     }
     takeOnRecord(onBoard);

@@ -331,9 +331,10 @@ void TestHistory::everyChangeIsOneStepBackAndForth()
 
 void TestHistory::toolChangedWithinAGesture_data()
 {
-    QTest::addColumn<bool>("eraseWhatWasDrawn");
-    QTest::newRow("a highlight erased by the drag that drew it") << true;
-    QTest::newRow("a shape stamped by a press before the stroke's release") << false;
+    QTest::addColumn<int>("meanwhile");
+    QTest::newRow("a highlight erased by the drag that drew it") << 0;
+    QTest::newRow("a shape stamped by a press before the stroke's release") << 1;
+    QTest::newRow("Limpiar while a cut is dragged") << 2;
 }
 
 // Whatever a gesture made, and whatever tool took over before its release, undoing every step
@@ -341,7 +342,7 @@ void TestHistory::toolChangedWithinAGesture_data()
 // the same board.
 void TestHistory::toolChangedWithinAGesture()
 {
-    QFETCH(bool, eraseWhatWasDrawn);
+    QFETCH(int, meanwhile);
     DiagramScene scene(nullptr, nullptr);
     scene.setSceneRect(0, 0, 400, 300);
     SceneDriver driver(&scene);
@@ -350,14 +351,14 @@ void TestHistory::toolChangedWithinAGesture()
     const QStringList before = board(scene);
     const int stepsBefore = scene.history()->index();
 
-    if (eraseWhatWasDrawn) {
+    if (meanwhile == 0) {
         scene.setMode(DiagramScene::DrawHighlight);
         driver.press({100, 150});
         driver.move({200, 150});
         scene.setMode(DiagramScene::Erase);
         driver.move({150, 150});
         driver.release({150, 150});
-    } else {
+    } else if (meanwhile == 1) {
         scene.setMode(DiagramScene::DrawFreehand);
         driver.press({50, 250});
         for (int x = 60; x < 200; x += 10)
@@ -366,6 +367,16 @@ void TestHistory::toolChangedWithinAGesture()
         scene.setMode(DiagramScene::InsertItem);
         driver.press({120, 240});
         driver.release({120, 240});
+    } else {
+        expectCutMessage(DiagramItem::CutRect);
+        scene.setItemType(DiagramItem::CutRect);
+        scene.setMode(DiagramScene::CutRegion);
+        driver.press({100, 100});
+        driver.move({200, 150});
+        scene.clearBoard();
+        driver.release({200, 150});
+        // Without a window there is no screen to read: the cut leaves nothing.
+        QTRY_VERIFY(!scene.cutAwaitsItsGrab());
     }
     scene.clearSelection();
     scene.hideHandles();
