@@ -133,7 +133,8 @@ void DiagramScene::recordAddition(const QList<QGraphicsItem *> &items, const QSt
 {
     // Steps follow the order in which items joined the board, so that redo stacks them again as
     // they were: what a gesture under way made so far comes first.
-    if (!gestureItems.isEmpty() || !dragStart.isEmpty() || reshapedShape || !erasedItems.isEmpty())
+    if (!gestureItems.isEmpty() || !dragStart.isEmpty() || !outlinesBeforeReshape.isEmpty()
+        || !erasedItems.isEmpty())
         recordGestureSoFar();
     recordArrival(items, text);
 }
@@ -380,8 +381,8 @@ void DiagramScene::itemLeavingScene(QGraphicsItem *item)
         cutMarker = nullptr;
     if (item == pinnedShape)
         pinnedShape = nullptr;
-    if (item == reshapedShape)
-        reshapedShape = nullptr;
+    if (auto *shape = qgraphicsitem_cast<DiagramItem *>(item))
+        outlinesBeforeReshape.remove(shape);
     if (highlightInProgress && item == static_cast<QGraphicsItem *>(highlightInProgress))
         highlightInProgress = nullptr;
     dragStart.remove(item);

@@ -170,6 +170,7 @@ private:
     void startSpannedRect(const QPointF &pos);
     void finishPress(QGraphicsSceneMouseEvent *event);
     bool grabHandleAt(const QPointF &pos);
+    void releasePinnedShape();
 
     void extendStroke(const QPointF &pos);
     void startHighlight(const QPointF &pos);
@@ -245,9 +246,9 @@ private:
     QList<QGraphicsItem *> gestureItems;       // made by the gesture under way, recorded at its end
     QString gestureStep;                       // what the history calls them
     QHash<QGraphicsItem *, QPointF> dragStart; // where the items a drag may move started
-    DiagramItem *reshapedShape = nullptr;      // an existing shape the gesture under way reshapes
-    QPolygonF outlineBeforeReshape;            // its outline before
-    QGraphicsItem *dotRunHead = nullptr;       // the first dot of the stroke's current run
+    // The existing shapes the gesture under way reshapes, with their outlines before.
+    QHash<DiagramItem *, QPolygonF> outlinesBeforeReshape;
+    QGraphicsItem *dotRunHead = nullptr; // the first dot of the stroke's current run
     int dotsInRun = 0;
     int dotRunLength = 16;
     QList<QGraphicsItem *> strokeRuns; // the first dots of the runs of the stroke under way

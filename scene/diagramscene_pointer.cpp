@@ -212,25 +212,28 @@ void DiagramScene::recordDrag()
 }
 
 // The first time a gesture reshapes a shape, its outline before; a shape the gesture itself
-// made is recorded whole instead.
+// made is recorded whole instead. One gesture may reshape several shapes when the tool changes
+// while it goes on.
 void DiagramScene::noteReshape(DiagramItem *shape)
 {
-    if (reshapedShape || gestureItems.contains(shape) || !isOnRecord(shape))
+    if (outlinesBeforeReshape.contains(shape) || gestureItems.contains(shape) || !isOnRecord(shape))
         return;
-    reshapedShape = shape;
-    outlineBeforeReshape = shape->polygon();
+    outlinesBeforeReshape.insert(shape, shape->polygon());
 }
 
 void DiagramScene::recordReshape()
 {
-    DiagramItem *shape = std::exchange(reshapedShape, nullptr);
-    if (!shape || shape->scene() != this)
-        return;
-    recordChange<QPolygonF>(
-        tr("vértice"),
-        [shape](const QPolygonF &outline) { shape->setOutline(outline); },
-        outlineBeforeReshape,
-        shape->polygon());
+    const QHash<DiagramItem *, QPolygonF> reshaped = std::exchange(outlinesBeforeReshape, {});
+    for (auto it = reshaped.cbegin(); it != reshaped.cend(); ++it) {
+        DiagramItem *shape = it.key();
+        if (shape->scene() != this)
+            continue;
+        recordChange<QPolygonF>(
+            tr("vértice"),
+            [shape](const QPolygonF &outline) { shape->setOutline(outline); },
+            it.value(),
+            shape->polygon());
+    }
 }
 
 bool DiagramScene::grabHandleAt(const QPointF &pos)
@@ -240,6 +243,7 @@ bool DiagramScene::grabHandleAt(const QPointF &pos)
             continue;
         // A movable selected shape would follow the handle; pin it while its vertex moves.
         if (DiagramItem *shape = firstSelectedShape()) {
+            releasePinnedShape(); // one pinned at a time, whatever pressed before the release
             shape->setFlag(QGraphicsItem::ItemIsMovable, false);
             currentShape = shape;
             pinnedShape = shape;
@@ -379,6 +383,12 @@ void DiagramScene::spanDraggedShape(const QPointF &pos)
     }
 }
 
+void DiagramScene::releasePinnedShape()
+{
+    if (DiagramItem *shape = std::exchange(pinnedShape, nullptr))
+        shape->setFlag(QGraphicsItem::ItemIsMovable, true);
+}
+
 void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 {
     {
@@ -388,8 +398,7 @@ void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
     if (!(event->buttons() & Qt::LeftButton))
         leftButtonHeld = false;
     // Whatever the gesture became, a shape pinned for a vertex drag moves again on the next one.
-    if (DiagramItem *shape = std::exchange(pinnedShape, nullptr))
-        shape->setFlag(QGraphicsItem::ItemIsMovable, true);
+    releasePinnedShape();
     finishGesture(event);
     // What the gesture made, moved or reshaped are its steps, even when the mode changed while it
     // went on.

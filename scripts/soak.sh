@@ -13,8 +13,9 @@ project_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 count="${1:-40}"
 steps="${2:-25000}"
 folder="${3:-build-sanitize}"
-binary="$project_root/$folder/tests/tst_randomized"
-logs="$project_root/$folder/soak-logs"
+case "$folder" in /*) ;; *) folder="$project_root/$folder" ;; esac
+binary="$folder/tests/tst_randomized"
+logs="$folder/soak-logs"
 
 if [ ! -x "$binary" ]; then
     echo "soak.sh: no $binary; build it first (./test.sh builds both folders)" >&2

@@ -335,6 +335,7 @@ void TestHistory::toolChangedWithinAGesture_data()
     QTest::newRow("a highlight erased by the drag that drew it") << 0;
     QTest::newRow("a shape stamped by a press before the stroke's release") << 1;
     QTest::newRow("Limpiar while a cut is dragged") << 2;
+    QTest::newRow("vertices of two shapes dragged before one release") << 3;
 }
 
 // Whatever a gesture made, and whatever tool took over before its release, undoing every step
@@ -348,6 +349,15 @@ void TestHistory::toolChangedWithinAGesture()
     SceneDriver driver(&scene);
     scene.setMode(DiagramScene::InsertLine);
     driver.drag({{20, 20}, {380, 280}});
+    auto *first = new DiagramItem(DiagramItem::Square, nullptr);
+    auto *second = new DiagramItem(DiagramItem::Square, nullptr);
+    if (meanwhile == 3) {
+        first->setPos(100, 100);
+        second->setPos(320, 200);
+        scene.addItem(first);
+        scene.addItem(second);
+        scene.recordAddition({first, second}, "setup");
+    }
     const QStringList before = board(scene);
     const int stepsBefore = scene.history()->index();
 
@@ -367,6 +377,23 @@ void TestHistory::toolChangedWithinAGesture()
         scene.setMode(DiagramScene::InsertItem);
         driver.press({120, 240});
         driver.release({120, 240});
+    } else if (meanwhile == 3) {
+        // A vertex of each, the second shape chosen by a press before the first drag's release
+        // (a change of colour meanwhile rebuilt the handles, so the press reaches the shape).
+        scene.setMode(DiagramScene::MoveItem);
+        first->setSelected(true);
+        scene.showHandles(first);
+        driver.press({199, -1});
+        driver.move({180, 20});
+        scene.setItemColor(Qt::red);
+        driver.press({320, 200});
+        driver.move({321, 200});
+        const QPointF vertex = scene.vertexHandles().at(0)->sceneBoundingRect().center();
+        driver.press(vertex);
+        driver.move(vertex + QPointF(-40, 40));
+        driver.release(vertex + QPointF(-40, 40));
+        qInfo() << first->polygon() << second->polygon() << second->pos()
+                << scene.history()->count();
     } else {
         expectCutMessage(DiagramItem::CutRect);
         scene.setItemType(DiagramItem::CutRect);
