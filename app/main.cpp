@@ -1,11 +1,9 @@
-#include "app/boardinstance.h"
 #include "app/mainwindow.h"
+#include "app/presentersession.h"
 #include "app/recoveryfile.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QIcon>
-#include <QStatusBar>
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,24 +34,9 @@ void preferXwaylandWhereItStaysOnTop()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// The desktop matches the windows to the .desktop entry of this id (on Wayland, the app id).
+void setApplicationIdentity()
 {
-    Q_INIT_RESOURCE(resources);
-
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    if (!desktopSessionAvailable()) {
-        std::fputs("CorvaneTaveloWindow2: no desktop session (neither DISPLAY nor WAYLAND_DISPLAY "
-                   "is set); start the board from a graphical session.\n",
-                   stderr);
-        return EXIT_FAILURE;
-    }
-    preferXwaylandWhereItStaysOnTop();
-#endif
-
-    QApplication app(argc, argv);
-    // The desktop matches the windows to the .desktop entry of this id (on Wayland, the app id).
     QGuiApplication::setDesktopFileName(
         QStringLiteral("invalid.tablerotavelo.CorvaneTaveloWindow2"));
     QIcon icon;
@@ -63,46 +46,33 @@ int main(int argc, char *argv[])
                      QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QApplication::translate("main", "Tablero para presentar una pantalla en videollamada"));
-    parser.addHelpOption();
-    const QCommandLineOption toggle(
-        "toggle",
-        QApplication::translate("main",
-                                "Turns pass-through on or off in the running board (starts one "
-                                "when none is running)."));
-    const QCommandLineOption show(
-        "show", QApplication::translate("main", "Brings the running board to the front."));
-    const QCommandLineOption clear("clear",
-                                   QApplication::translate("main",
-                                                           "Clears the running board (Limpiar)."));
-    parser.addOptions({toggle, show, clear});
-    parser.process(app);
+}
 
-    // A board is already running: it acts, and this start ends here.
-    const QString command = parser.isSet(toggle)  ? "toggle"
-                            : parser.isSet(clear) ? "clear"
-                                                  : "show";
-    if (BoardInstance::sendToRunningBoard(command))
-        return EXIT_SUCCESS;
-    if (command == "clear") {
-        std::fputs("CorvaneTaveloWindow2: no board is running.\n", stderr);
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    Q_INIT_RESOURCE(resources);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (!desktopSessionAvailable()) {
+        std::fputs("CorvaneTaveloWindow2: no desktop session (neither DISPLAY nor WAYLAND_DISPLAY "
+                   "is set); start the board from a graphical session.\n",
+                   stderr);
         return EXIT_FAILURE;
     }
+    preferXwaylandWhereItStaysOnTop();
+#endif
+    QApplication app(argc, argv);
+    setApplicationIdentity();
+    // A board is already running: it acts, and this start ends here.
+    if (const auto handed = PresenterSession::handToRunningBoard(
+            PresenterSession::commandFromArguments(app)))
+        return *handed;
 
-    BoardInstance instance;
-    const bool listening = instance.listen();
     MainWindow window;
-    window.enableRecovery(RecoveryFile::defaultPath());
-    if (!listening) {
-        window.statusBar()->showMessage(QApplication::translate("main",
-                                                                "Sin canal para otras órdenes: %1")
-                                            .arg(instance.problem()),
-                                        0);
-    }
-    QObject::connect(&instance, &BoardInstance::commandReceived, &window, &MainWindow::runCommand);
+    PresenterSession session(window);
+    session.start(RecoveryFile::defaultPath());
     const int status = app.exec();
-    window.endCleanly();
+    session.endCleanly();
     return status;
 }

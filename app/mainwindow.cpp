@@ -72,7 +72,6 @@ MainWindow::MainWindow()
         bar->setAutoFillBackground(true);
 
     connectActions();
-    createDesktopControls();
     setCentralWidget(central);
     showMaximized();
     QTimer::singleShot(fitDelayMs, this, &MainWindow::fitSceneToScreen);

@@ -21,15 +21,12 @@ class QFontComboBox;
 class QGraphicsItem;
 class QGraphicsOpacityEffect;
 class QGraphicsTextItem;
-class GlobalKey;
 class QGridLayout;
-class RecoveryFile;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QScreen;
 class QSettings;
-class QSystemTrayIcon;
 class QToolBar;
 class QToolButton;
 class QVBoxLayout;
@@ -47,20 +44,19 @@ public:
     ~MainWindow() override;
 
     QPixmap grabScreenArea(int x, int y, int width, int height);
-    // Keeps a copy of the board at path for a start after a crash, and puts back what one left.
-    void enableRecovery(const QString &path);
-    // The board ends through Salir: the copy is not needed.
-    void endCleanly();
     bool isCapturePending() const { return capturePending; }
+    DiagramScene *boardScene() const { return scene; }
+    // Shrunk to the "Maximizar" strip.
+    bool isInStrip() const;
+    // The bars and panels around the drawings, which step aside while the pointer passes
+    // through the board.
+    QList<QWidget *> toolPanels() const;
 
 public slots:
     void setCoordinates(const QString &pos);
-    // Lets the pointer through to the windows under the board, or takes it back.
-    void togglePassThrough();
-    void setPassThrough(bool on);
+    // Brings the board to the front, out of the strip or back from hiding.
     void showBoard();
-    // What a second start of the program asks: "show", "toggle" or "clear".
-    void runCommand(const QString &command);
+    void clearBoard();
 
 private slots:
     void backgroundButtonGroupClicked(QAbstractButton *button);
@@ -121,15 +117,9 @@ private:
     QIcon createColorIcon(QColor color);
     QIcon createColorToolButtonIcon(const QString &imageFile, QColor color);
     void pickColor(QAction *&currentEntry, QToolButton *button, const QString &image);
-    void clearBoard();
     void restack(const QString &step, qreal (*level)(const QList<QGraphicsItem *> &));
     void createHistoryActions();
     void createBoardToolBar();
-    void createDesktopControls();
-    void grabGlobalKey();
-    void createTrayIcon();
-    QList<QWidget *> passThroughPanels() const;
-    void placePassThroughIndicator();
     void createToolKeys();
     QAction *createBoardTool(const QString &name,
                              const QIcon &icon,
@@ -231,13 +221,4 @@ private:
     };
     std::optional<StripReturn> stripReturn;
     bool shrinkAwaitsUnmaximize = false; // Wayland: the compositor has not yet confirmed
-
-    bool passingThrough = false;
-    QAction *passThroughAction = nullptr;
-    QAction *showHideAction = nullptr;
-    QLabel *passThroughIndicator = nullptr;
-    QString passThroughKeyText; // the global key, when the board holds one
-    GlobalKey *globalKey = nullptr;
-    QSystemTrayIcon *tray = nullptr;
-    RecoveryFile *recovery = nullptr;
 };

@@ -62,6 +62,33 @@ QList<QWidget *> MainWindow::boardPanels() const
             viewPanel};
 }
 
+bool MainWindow::isInStrip() const
+{
+    return maximizeButton->isVisible();
+}
+
+QList<QWidget *> MainWindow::toolPanels() const
+{
+    return {editToolBar,
+            textToolBar,
+            colorToolBar,
+            historyToolBar,
+            boardToolBar,
+            pointerToolBar,
+            leftPanel,
+            statusBar()};
+}
+
+void MainWindow::showBoard()
+{
+    if (maximizeButton->isVisible())
+        maximizePart();
+    else if (!isVisible())
+        showMaximized();
+    raise();
+    activateWindow();
+}
+
 void MainWindow::minimizePart()
 {
     // Where the drawings stand on the screen, to put them back there when the board returns.
@@ -133,8 +160,6 @@ void MainWindow::maximizePart()
 
 void MainWindow::resizeEvent(QResizeEvent *)
 {
-    if (passThroughIndicator && passThroughIndicator->isVisible())
-        placePassThroughIndicator();
     if (const QScreen *screen = windowScreen(this))
         scene->setSceneRect(QRectF(QPointF(0, 0), screen->size()));
     // Back from the strip at the board's former size: the view takes its former scene rect and

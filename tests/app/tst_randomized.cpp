@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/presentersession.h"
 #include "app/recoveryfile.h"
 #include "boardfile/boardfile.h"
 #include "items/diagramitempixmap.h"
@@ -49,13 +50,15 @@ bool tracing()
 class Monkey
 {
 public:
-    Monkey(MainWindow &window, quint32 seed)
+    Monkey(MainWindow &window, PresenterSession &session, quint32 seed)
         : window(window)
         , scene(window.findChild<DiagramScene *>())
         , view(window.findChild<diagramview *>())
         , rng(seed)
     {
-        for (QAction *action : window.findChildren<QAction *>()) {
+        // The board's own actions and the session's (pass-through, hiding the board).
+        for (QAction *action :
+             window.findChildren<QAction *>() + session.findChildren<QAction *>()) {
             if (!action->text().isEmpty() && !action->isSeparator() && action->text() != "Salir"
                 && action->text() != "A&bout")
                 actions << action;
@@ -521,7 +524,8 @@ void TestRandomized::randomSession()
     // Context menus and message boxes run loops of their own; close them as soon as they open.
     // Every other save dialog is answered with a file in a folder of the test's.
     MainWindow window;
-    Monkey monkey(window, seed);
+    PresenterSession session(window);
+    Monkey monkey(window, session, seed);
     QTimer closer;
     closer.setInterval(1);
     int dialogs = 0;

@@ -1,0 +1,245 @@
+#include "presentersession.h"
+
+#include "app/boardinstance.h"
+#include "app/globalkey.h"
+#include "app/mainwindow.h"
+#include "app/recoveryfile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QEvent>
+#include <QGraphicsOpacityEffect>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+#include <QWindow>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr char globalKeyKey[] = "globalKey";
+constexpr char defaultGlobalKey[] = "Ctrl+Alt+D";
+constexpr int badgeMargin = 12;
+constexpr qreal dimmedPanelOpacity = 0.2;
+
+} // namespace
+
+PresenterSession::PresenterSession(MainWindow &board, QObject *parent)
+    : QObject(parent)
+    , board(board)
+{
+    createActions();
+    badge = new QLabel(&board);
+    badge->setObjectName("passThroughIndicator");
+    badge->setStyleSheet("background-color: rgba(160, 20, 20, 200); color: white;"
+                         " border-radius: 6px; padding: 4px 8px;");
+    badge->hide();
+    board.installEventFilter(this);
+}
+
+PresenterSession::~PresenterSession() = default;
+
+QString PresenterSession::commandFromArguments(const QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(tr("Tablero para presentar una pantalla en videollamada"));
+    parser.addHelpOption();
+    const QCommandLineOption toggle(
+        "toggle",
+        tr("Turns pass-through on or off in the running board (starts one when none is running)."));
+    const QCommandLineOption show("show", tr("Brings the running board to the front."));
+    const QCommandLineOption clear("clear", tr("Clears the running board (Limpiar)."));
+    parser.addOptions({toggle, show, clear});
+    parser.process(app);
+    return parser.isSet(toggle) ? "toggle" : parser.isSet(clear) ? "clear" : "show";
+}
+
+std::optional<int> PresenterSession::handToRunningBoard(const QString &command)
+{
+    if (BoardInstance::sendToRunningBoard(command))
+        return EXIT_SUCCESS;
+    if (command == "clear") {
+        std::fputs("CorvaneTaveloWindow2: no board is running.\n", stderr);
+        return EXIT_FAILURE;
+    }
+    return std::nullopt;
+}
+
+void PresenterSession::createActions()
+{
+    passThroughAction = new QAction(tr("Paso del puntero"), this);
+    passThroughAction->setCheckable(true);
+    connect(passThroughAction, &QAction::toggled, this, &PresenterSession::setPassThrough);
+    showHideAction = new QAction(tr("Ocultar el tablero"), this);
+    connect(showHideAction, &QAction::triggered, this, [this] {
+        if (board.isVisible())
+            board.hide();
+        else
+            board.showBoard();
+    });
+    clearAction = new QAction(QIcon(":/images/clear.png"), tr("Limpiar"), this);
+    connect(clearAction, &QAction::triggered, &board, &MainWindow::clearBoard);
+    exitAction = new QAction(QIcon(":/images/dialog-close.png"), tr("Salir"), this);
+    connect(exitAction, &QAction::triggered, &board, &QWidget::close);
+}
+
+void PresenterSession::start(const QString &recoveryPath)
+{
+    enableRecovery(recoveryPath);
+    listenForLaterStarts();
+    grabGlobalKey();
+    createTrayIcon();
+}
+
+void PresenterSession::listenForLaterStarts()
+{
+    channel = new BoardInstance(this);
+    connect(channel, &BoardInstance::commandReceived, this, &PresenterSession::runCommand);
+    if (!channel->listen())
+        say(tr("Sin canal para otras órdenes: %1").arg(channel->problem()));
+}
+
+void PresenterSession::grabGlobalKey()
+{
+    // Wayland gives a program no key of its own outside its windows: there the desktop's key
+    // settings run "CorvaneTaveloWindow2 --toggle" instead.
+    if (QGuiApplication::platformName() != "xcb")
+        return;
+    const QString text = QSettings().value(globalKeyKey, defaultGlobalKey).toString();
+    const QKeySequence key(text, QKeySequence::PortableText);
+    globalKey = new GlobalKey(this);
+    connect(globalKey, &GlobalKey::activated, this, &PresenterSession::togglePassThrough);
+    QString reason;
+    if (globalKey->grab(key, &reason))
+        globalKeyText = key.toString(QKeySequence::NativeText);
+    else
+        say(tr("Sin tecla global para el paso del puntero: %1").arg(reason));
+}
+
+void PresenterSession::createTrayIcon()
+{
+    // Without a tray the board works as ever; there is nothing to say about it.
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    auto *menu = new QMenu(&board);
+    menu->addAction(showHideAction);
+    menu->addAction(passThroughAction);
+    menu->addAction(clearAction);
+    menu->addSeparator();
+    menu->addAction(exitAction);
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        showHideAction->setText(board.isVisible() ? tr("Ocultar el tablero")
+                                                  : tr("Mostrar el tablero"));
+    });
+    const QIcon icon = board.windowIcon();
+    tray = new QSystemTrayIcon(icon.isNull() ? QIcon(":/images/pen.png") : icon, this);
+    tray->setToolTip(tr("Tablero Tavelo"));
+    tray->setContextMenu(menu);
+    connect(tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {
+        if (why == QSystemTrayIcon::Trigger)
+            togglePassThrough();
+    });
+    tray->show();
+}
+
+void PresenterSession::enableRecovery(const QString &path)
+{
+    recovery = new RecoveryFile(board.boardScene(), path, this);
+    const QString restored = recovery->restore();
+    if (!restored.isEmpty())
+        say(restored);
+    recovery->saveNow(); // what was put back, or an empty board: the copy reflects this start
+}
+
+void PresenterSession::endCleanly()
+{
+    if (recovery)
+        recovery->discard();
+}
+
+void PresenterSession::togglePassThrough()
+{
+    // From the strip, or hidden from the tray, the key brings the board back first.
+    if (board.isInStrip() || !board.isVisible()) {
+        board.showBoard();
+        return;
+    }
+    passThroughAction->setChecked(!passingThrough);
+}
+
+// The pointer reaches the windows under the board while the drawings stay where they are; the
+// panels step aside and a badge says what is going on. The tool in use stays chosen.
+void PresenterSession::setPassThrough(bool on)
+{
+    if (on == passingThrough)
+        return;
+    if (on && !board.isVisible())
+        board.showBoard();
+    passingThrough = on;
+    passThroughAction->setChecked(on);
+    if (QWindow *window = board.windowHandle())
+        window->setFlag(Qt::WindowTransparentForInput, on);
+    dimPanels(on);
+    showBadge(on);
+}
+
+// The panels fade but keep their room, so the drawings stay exactly where they are.
+void PresenterSession::dimPanels(bool dim)
+{
+    for (QWidget *panel : board.toolPanels()) {
+        if (!dim) {
+            panel->setGraphicsEffect(nullptr);
+            continue;
+        }
+        auto *effect = new QGraphicsOpacityEffect(panel);
+        effect->setOpacity(dimmedPanelOpacity);
+        panel->setGraphicsEffect(effect);
+    }
+}
+
+void PresenterSession::showBadge(bool show)
+{
+    if (!show) {
+        badge->hide();
+        return;
+    }
+    badge->setText(globalKeyText.isEmpty()
+                       ? tr("Paso del puntero")
+                       : tr("Paso del puntero: %1 vuelve al tablero").arg(globalKeyText));
+    badge->adjustSize();
+    placeBadge();
+    badge->show();
+    badge->raise();
+}
+
+void PresenterSession::placeBadge()
+{
+    badge->move(board.width() - badge->width() - badgeMargin, badgeMargin);
+}
+
+bool PresenterSession::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &board && event->type() == QEvent::Resize && badge && badge->isVisible())
+        placeBadge();
+    return QObject::eventFilter(watched, event);
+}
+
+void PresenterSession::runCommand(const QString &command)
+{
+    if (command == "toggle")
+        togglePassThrough();
+    else if (command == "show")
+        board.showBoard();
+    else if (command == "clear")
+        board.clearBoard();
+}
+
+void PresenterSession::say(const QString &message)
+{
+    board.statusBar()->showMessage(message, 0);
+}

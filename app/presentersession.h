@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <optional>
+
+class BoardInstance;
+class GlobalKey;
+class MainWindow;
+class QAction;
+class QCoreApplication;
+class QLabel;
+class QSystemTrayIcon;
+class RecoveryFile;
+
+// What belongs to the presenter's session rather than to the drawing: pass-through with its
+// badge, the global key, the tray icon, the channel that later starts of the program talk to,
+// and the recovery copy. It drives the board window through the window's public slots; the
+// window knows nothing of it.
+class PresenterSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PresenterSession(MainWindow &board, QObject *parent = nullptr);
+    ~PresenterSession() override;
+
+    // The command a start of the program was given on its command line ("show" when none).
+    static QString commandFromArguments(const QCoreApplication &app);
+    // Hands the command to the board already running: the exit code of this start, or nothing
+    // when no board runs and this start is to open one.
+    static std::optional<int> handToRunningBoard(const QString &command);
+
+    // Starts the services beside the board: the channel for later starts, the global key, the
+    // tray icon, and the recovery copy at recoveryPath (put back first, when one was left).
+    void start(const QString &recoveryPath);
+    // The board ended through Salir: the recovery copy is not needed.
+    void endCleanly();
+    bool isPassingThrough() const { return passingThrough; }
+
+public slots:
+    // Lets the pointer through to the windows under the board, or takes it back.
+    void togglePassThrough();
+    void setPassThrough(bool on);
+    // What a later start of the program asks: "show", "toggle" or "clear".
+    void runCommand(const QString &command);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createActions();
+    void listenForLaterStarts();
+    void grabGlobalKey();
+    void createTrayIcon();
+    void enableRecovery(const QString &path);
+    void dimPanels(bool dim);
+    void showBadge(bool show);
+    void placeBadge();
+    void say(const QString &message);
+
+    MainWindow &board;
+    bool passingThrough = false;
+    QAction *passThroughAction = nullptr;
+    QAction *showHideAction = nullptr;
+    QAction *clearAction = nullptr;
+    QAction *exitAction = nullptr;
+    QPointer<QLabel> badge; // on the board window, which owns it
+    QString globalKeyText;  // the global key, when the board holds one
+    GlobalKey *globalKey = nullptr;
+    QSystemTrayIcon *tray = nullptr;
+    RecoveryFile *recovery = nullptr;
+    BoardInstance *channel = nullptr;
+};
