@@ -12,6 +12,10 @@
 #include <memory>
 #include <optional>
 
+namespace BoardTools {
+struct Tool;
+}
+
 class QAbstractButton;
 class QAction;
 class QActionGroup;
@@ -121,13 +125,19 @@ private:
     void createHistoryActions();
     void createBoardToolBar();
     void createToolKeys();
-    QAction *createBoardTool(const QString &name,
-                             const QIcon &icon,
-                             const QKeySequence &key,
-                             DiagramScene::Mode mode);
-    void createWidthButton();
-    void createBackgroundButton();
-    QMenu *createHighlightColorMenu();
+    void addToolsBarEntry(const BoardTools::Tool &tool);
+    QAction *createBoardTool(const BoardTools::Tool &tool);
+    QToolButton *createHighlighterButton(QAction *tool);
+    QMenu *createHighlightColorMenu(QAction *tool);
+    QAction *createSaveAction(const BoardTools::Tool &tool);
+    QToolButton *createWidthButton(const BoardTools::Tool &tool);
+    void addWidthSteps(QMenu *menu);
+    QToolButton *createBackgroundButton(const BoardTools::Tool &tool);
+    QGridLayout *createBackgroundCell(const QString &name, const QBrush &brush);
+    // The brush of a background by the name its button shows.
+    static QBrush boardBrush(const QString &name);
+    // What a tool's button says: its label or tooltip, with its key.
+    static QString toolTip(const BoardTools::Tool &tool);
     void chooseBoardTool(DiagramScene::Mode mode);
     void uncheckBoardTools();
     void applyPenWidth(int width);
@@ -136,6 +146,8 @@ private:
     void undo();
     void redo();
     void fitSceneToScreen();
+    // The board's keys with what each does, for the about box.
+    static QList<std::pair<QString, QString>> keyList();
     QList<QWidget *> boardPanels() const;
     void setScreenPanelsVisible(bool visible);
     void waitOneSecond();

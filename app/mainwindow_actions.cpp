@@ -216,6 +216,6 @@ void MainWindow::createHistoryActions()
     historyToolBar->addAction(undoAction);
     historyToolBar->addAction(redoAction);
     historyToolBar->setAutoFillBackground(true);
-    // Beside the four bars, not among them: their content and order stay as they are.
-    insertToolBar(pointerToolBar, historyToolBar);
+    // After the four bars: their content, order and places stay as they are.
+    addToolBar(historyToolBar);
 }

@@ -4,6 +4,7 @@
 #include "app/portalscreenshot.h"
 #include "app/screengeometry.h"
 #include "items/diagramview.h"
+#include "scene/boardtools.h"
 #include "scene/diagramscene.h"
 
 #include <QClipboard>
@@ -333,24 +334,18 @@ bool MainWindow::writePicture(const QImage &image, const QString &path, QString 
     return true;
 }
 
-void MainWindow::about()
+// The keys, as the README lists them: every tool's from the tool table, then the commands'.
+QList<std::pair<QString, QString>> MainWindow::keyList()
 {
-    // The keys, as the README lists them.
-    const QList<std::pair<QString, QString>> keys = {
-        {tr("Ctrl+1, Ctrl+2, Ctrl+3"), tr("Forma, Proc, I/O")},
-        {tr("Ctrl+4"), tr("Lápiz")},
-        {tr("Ctrl+5"), tr("Texto")},
-        {tr("Ctrl+6"), tr("Cortar")},
-        {tr("Ctrl+7"), tr("Libre")},
-        {tr("Ctrl+8, Ctrl+9"), tr("Mover, Línea")},
-        {tr("Ctrl+H"), tr("Resaltador")},
-        {tr("Ctrl+E"), tr("Borrador")},
-        {tr("Ctrl+Shift+F"), tr("Flecha")},
-        {tr("Ctrl++, Ctrl+-"), tr("Más grueso, más fino")},
+    QList<std::pair<QString, QString>> keys;
+    for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool) {
+        if (*tool->keys)
+            keys.append({QString(tool->keys).replace(';', ','), tr(tool->label)});
+    }
+    keys += {
         {tr("Ctrl+Z; Ctrl+Shift+Z, Ctrl+Y"), tr("Deshacer; Rehacer")},
         {tr("Supr"), tr("Borrar")},
         {tr("Ctrl+L"), tr("Limpiar")},
-        {tr("Ctrl+S"), tr("Guardar imagen")},
         {tr("Ctrl+Alt+D"), tr("Paso del puntero (desde cualquier programa)")},
         {tr("Ctrl+C"), tr("Copiar")},
         {tr("Ctrl+F, Ctrl+T"), tr("Enviar al frente, Enviar al fondo")},
@@ -359,8 +354,13 @@ void MainWindow::about()
         {tr("Ctrl+Q"), tr("Salir")},
         {tr("F1"), tr("A&bout").remove('&')},
     };
+    return keys;
+}
+
+void MainWindow::about()
+{
     QString rows;
-    for (const auto &[key, what] : keys)
+    for (const auto &[key, what] : keyList())
         rows += QString("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(key.toHtmlEscaped(), what);
     // The box of QMessageBox::about(), with the keys under its one line.
     QMessageBox box(QMessageBox::NoIcon,

@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "items/diagramview.h"
+#include "scene/boardtools.h"
 #include "scene/diagramscene.h"
 
 #include <QBrush>
@@ -43,19 +44,16 @@ void MainWindow::createToolBox()
 
     toolLayout = new QGridLayout;
     toolLayout->setContentsMargins(0, 0, 0, 0);
-    toolLayout->addWidget(createCellWidget(tr("Forma"), DiagramItem::Square), 0, 0);
-    toolLayout->addWidget(createCellWidget(tr("Proc"), DiagramItem::Diamond), 1, 0);
-    toolLayout->addWidget(createCellWidget(tr("I/O"), DiagramItem::Parallelogram), 2, 0);
-    toolLayout->addWidget(createToolCell(tr("Lápiz"), ":/images/pen.png", DiagramItem::Freehand),
-                          3,
-                          0);
-    toolLayout->addWidget(createToolCell(tr("Texto"), ":/images/textpointer.png", textToolId), 4, 0);
-    toolLayout->addWidget(createToolCell(tr("Cortar"), ":/images/cut.png", DiagramItem::CutRect),
-                          5,
-                          0);
-    toolLayout->addWidget(createToolCell(tr("Libre"), ":/images/about.png", DiagramItem::FreeRect),
-                          6,
-                          0);
+    int row = 0;
+    for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool) {
+        if (tool->place != BoardTools::Place::ToolBox)
+            continue;
+        // The shapes show their own outline; the other tools an image of the bundle.
+        QWidget *cell = *tool->icon ? createToolCell(tr(tool->label), tool->icon, tool->button)
+                                    : createCellWidget(tr(tool->label),
+                                                       DiagramItem::DiagramType(tool->button));
+        toolLayout->addWidget(cell, row++, 0);
+    }
 
     auto *inner = new QWidget;
     inner->setContentsMargins(0, 0, 0, 0);
@@ -147,25 +145,7 @@ void MainWindow::backgroundButtonGroupClicked(QAbstractButton *button)
             other->setChecked(false);
     }
     button->setChecked(true);
-    const QString text = button->text();
-    // The plain boards first; every other name is one of the bundle's grids.
-    QBrush brush;
-    if (text == tr("Transparente")) {
-        brush = QBrush(Qt::transparent, Qt::SolidPattern); // as Limpiar leaves it
-    } else if (text == tr("Pizarra blanca")) {
-        brush = QBrush(Qt::white, Qt::SolidPattern);
-    } else if (text == tr("Pizarra negra")) {
-        brush = QBrush(Qt::black, Qt::SolidPattern);
-    } else {
-        QString image = ":/images/background4.png";
-        if (text == tr("Blue Grid"))
-            image = ":/images/background1.png";
-        else if (text == tr("White Grid"))
-            image = ":/images/background2.png";
-        else if (text == tr("Gray Grid"))
-            image = ":/images/background3.png";
-        brush = QBrush(QPixmap(image));
-    }
+    const QBrush brush = boardBrush(button->text());
     scene->setBoardBackground(brush);
     scene->update();
     view->update();

@@ -1,8 +1,10 @@
-// The tools beside the tool box (highlighter, eraser, arrow), the pen widths, the board's
-// background, and a key for every tool.
+// The "Herramientas" bar beside the tool box (highlighter, eraser, arrow, widths, backgrounds,
+// saving) and a key for every tool, all built from the tool table.
 #include "mainwindow.h"
 
+#include "app/toolicons.h"
 #include "items/diagramview.h"
+#include "scene/boardtools.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -10,13 +12,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
 #include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidgetAction>
-
-#include <functional>
 
 namespace {
 
@@ -24,7 +23,6 @@ constexpr char penWidthKey[] = "penWidth";
 constexpr char highlightColorKey[] = "highlightColor";
 constexpr int defaultPenWidth = 5;
 const int offeredWidths[] = {2, 5, 9, 15, 24};
-constexpr int textToolId = 10;
 
 struct HighlightEntry
 {
@@ -41,193 +39,145 @@ const HighlightEntry highlightEntries[] = {
     {QT_TRANSLATE_NOOP("MainWindow", "Naranja"), QColor(255, 150, 30, 110)},
 };
 
-// An icon drawn on a 24-pixel square, sharp at single and double scale.
-QIcon paintedIcon(const std::function<void(QPainter &)> &draw)
-{
-    QIcon icon;
-    for (qreal scale : {1.0, 2.0}) {
-        QPixmap pixmap(QSize(24, 24) * scale);
-        pixmap.setDevicePixelRatio(scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        draw(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
-QIcon highlighterIcon(const QColor &color)
-{
-    return paintedIcon([color](QPainter &painter) {
-        QColor ink = color;
-        ink.setAlpha(200);
-        painter.setPen(QPen(ink, 7, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(4, 19), QPointF(20, 19));
-        painter.setPen(QPen(Qt::black, 1.5));
-        painter.setBrush(QColor(250, 250, 250));
-        painter.drawPolygon(QPolygonF({{8, 15}, {15, 4}, {20, 7}, {13, 18}}));
-        painter.setBrush(ink);
-        painter.drawPolygon(QPolygonF({{8, 15}, {13, 18}, {9, 20}, {7, 18}}));
-    });
-}
-
-QIcon eraserIcon()
-{
-    return paintedIcon([](QPainter &painter) {
-        painter.setPen(QPen(Qt::black, 1.5));
-        painter.setBrush(QColor(240, 120, 140));
-        painter.drawPolygon(QPolygonF({{3, 15}, {12, 6}, {21, 12}, {12, 21}}));
-        painter.setBrush(QColor(250, 250, 250));
-        painter.drawPolygon(QPolygonF({{3, 15}, {7.5, 10.5}, {16.5, 16.5}, {12, 21}}));
-    });
-}
-
-QIcon arrowIcon()
-{
-    return paintedIcon([](QPainter &painter) {
-        painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(4, 20), QPointF(16, 8));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::black);
-        painter.drawPolygon(QPolygonF({{21, 3}, {18.5, 13}, {11, 5.5}}));
-    });
-}
-
-QIcon widthIcon(int width)
-{
-    return paintedIcon([width](QPainter &painter) {
-        painter.setPen(QPen(Qt::black, qMin(width, 16), Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(QPointF(2, 12), QPointF(22, 12));
-    });
-}
-
-QIcon backgroundIcon(const QBrush &brush)
-{
-    QPixmap swatch(50, 50);
-    swatch.fill(Qt::transparent);
-    QPainter painter(&swatch);
-    if (brush.color().alpha() == 0 && brush.style() == Qt::SolidPattern) {
-        // The desktop shows through: a checkerboard, as for the see-through colours.
-        for (int y = 0; y < 50; y += 10) {
-            for (int x = 0; x < 50; x += 10)
-                painter.fillRect(x, y, 10, 10, (x + y) % 20 ? QColor(200, 200, 200) : Qt::white);
-        }
-    } else {
-        painter.fillRect(swatch.rect(), brush);
-    }
-    painter.setPen(Qt::gray);
-    painter.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
-    painter.end();
-    return QIcon(swatch);
-}
-
-// The plain boards offered beside the bundle's grids.
-struct PlainBoard
+// The plain boards, then the bundle's grids.
+struct Board
 {
     const char *name;
-    QBrush brush;
+    Qt::GlobalColor color; // of a plain board
+    const char *image;     // of a grid; empty for a plain board
 };
 
-const PlainBoard plainBoards[] = {
-    {QT_TRANSLATE_NOOP("MainWindow", "Transparente"), QBrush(Qt::transparent, Qt::SolidPattern)},
-    {QT_TRANSLATE_NOOP("MainWindow", "Pizarra blanca"), QBrush(Qt::white, Qt::SolidPattern)},
-    {QT_TRANSLATE_NOOP("MainWindow", "Pizarra negra"), QBrush(Qt::black, Qt::SolidPattern)},
+const Board boards[] = {
+    {QT_TRANSLATE_NOOP("MainWindow", "Transparente"), Qt::transparent, ""},
+    {QT_TRANSLATE_NOOP("MainWindow", "Pizarra blanca"), Qt::white, ""},
+    {QT_TRANSLATE_NOOP("MainWindow", "Pizarra negra"), Qt::black, ""},
+    {QT_TRANSLATE_NOOP("MainWindow", "Blue Grid"), Qt::transparent, ":/images/background1.png"},
+    {QT_TRANSLATE_NOOP("MainWindow", "White Grid"), Qt::transparent, ":/images/background2.png"},
+    {QT_TRANSLATE_NOOP("MainWindow", "Gray Grid"), Qt::transparent, ":/images/background3.png"},
+    {QT_TRANSLATE_NOOP("MainWindow", "Dot Grid"), Qt::transparent, ":/images/background4.png"},
 };
+
+QBrush brushOf(const Board &board)
+{
+    return *board.image ? QBrush(QPixmap(board.image)) : QBrush(board.color, Qt::SolidPattern);
+}
+
+QList<QKeySequence> keysOf(const BoardTools::Tool &tool)
+{
+    return QKeySequence::listFromString(QString::fromLatin1(tool.keys), QKeySequence::PortableText);
+}
 
 } // namespace
+
+QBrush MainWindow::boardBrush(const QString &name)
+{
+    for (const Board &board : boards) {
+        if (tr(board.name) == name)
+            return brushOf(board);
+    }
+    return brushOf(boards[0]);
+}
+
+QString MainWindow::toolTip(const BoardTools::Tool &tool)
+{
+    const QString what = tr(*tool.tooltip ? tool.tooltip : tool.label);
+    const QList<QKeySequence> keys = keysOf(tool);
+    return keys.isEmpty()
+               ? what
+               : QString("%1 (%2)").arg(what, keys.first().toString(QKeySequence::NativeText));
+}
 
 void MainWindow::createBoardToolBar()
 {
     boardTools = new QActionGroup(this);
     boardTools->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-
-    QAction *highlight = createBoardTool(tr("Resaltador"),
-                                         highlighterIcon(scene->currentHighlightColor()),
-                                         QKeySequence(tr("Ctrl+H")),
-                                         DiagramScene::DrawHighlight);
-    auto *highlightButton = new QToolButton;
-    highlightButton->setObjectName("highlightButton");
-    highlightButton->setDefaultAction(highlight);
-    highlightButton->setPopupMode(QToolButton::MenuButtonPopup);
-    highlightButton->setMenu(createHighlightColorMenu());
-    highlightButton->setAccessibleName(tr("Resaltador"));
-    QAction *erase = createBoardTool(tr("Borrador"),
-                                     eraserIcon(),
-                                     QKeySequence(tr("Ctrl+E")),
-                                     DiagramScene::Erase);
-    QAction *arrow = createBoardTool(tr("Flecha"),
-                                     arrowIcon(),
-                                     QKeySequence(tr("Ctrl+Shift+F")),
-                                     DiagramScene::InsertArrow);
-    createWidthButton();
-
     boardToolBar = new QToolBar(tr("Herramientas"), this);
     boardToolBar->setObjectName("boardToolBar");
-    boardToolBar->addWidget(highlightButton);
-    boardToolBar->addAction(erase);
-    boardToolBar->addAction(arrow);
-    boardToolBar->addWidget(widthButton);
-    createBackgroundButton();
-    auto *save = new QAction(paintedIcon([](QPainter &painter) {
-                                 painter.setPen(QPen(Qt::black, 1.5));
-                                 painter.setBrush(QColor(70, 110, 200));
-                                 painter.drawRoundedRect(QRectF(3, 3, 18, 18), 2, 2);
-                                 painter.setBrush(Qt::white);
-                                 painter.drawRect(QRectF(7, 3, 10, 7));
-                                 painter.drawRect(QRectF(6, 14, 12, 7));
-                             }),
-                             tr("Guardar imagen"),
-                             this);
-    save->setShortcut(QKeySequence::Save);
-    save->setToolTip(tr("Guardar el tablero como imagen (%1)")
-                         .arg(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText)));
-    save->setStatusTip(tr("Guardar imagen"));
-    connect(save, &QAction::triggered, this, &MainWindow::saveBoardImage);
-    boardToolBar->addAction(save);
+    for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool) {
+        if (tool->place == BoardTools::Place::ToolsBar)
+            addToolsBarEntry(*tool);
+    }
     boardToolBar->setAutoFillBackground(true);
-    // Beside the four bars, not among them: their content and order stay as they are.
-    insertToolBar(pointerToolBar, boardToolBar);
+    // After the four bars: their content, order and places stay as they are.
+    addToolBar(boardToolBar);
     createToolKeys();
 }
 
-QAction *MainWindow::createBoardTool(const QString &name,
-                                     const QIcon &icon,
-                                     const QKeySequence &key,
-                                     DiagramScene::Mode mode)
+void MainWindow::addToolsBarEntry(const BoardTools::Tool &tool)
 {
-    auto *tool = new QAction(icon, name, this);
-    tool->setCheckable(true);
-    tool->setShortcut(key);
-    tool->setToolTip(QString("%1 (%2)").arg(name, key.toString(QKeySequence::NativeText)));
-    tool->setStatusTip(name);
-    boardTools->addAction(tool);
-    connect(tool, &QAction::triggered, this, [this, tool, mode] {
-        // A second press of the key keeps the tool rather than leaving no tool at all.
-        tool->setChecked(true);
-        chooseBoardTool(mode);
-    });
-    return tool;
+    const QString id = tool.id;
+    if (id == "grosor") {
+        boardToolBar->addWidget(createWidthButton(tool));
+    } else if (id == "fondo") {
+        boardToolBar->addWidget(createBackgroundButton(tool));
+    } else if (id == "guardar") {
+        boardToolBar->addAction(createSaveAction(tool));
+    } else if (id == "resaltador") {
+        boardToolBar->addWidget(createHighlighterButton(createBoardTool(tool)));
+    } else {
+        boardToolBar->addAction(createBoardTool(tool));
+    }
 }
 
-QMenu *MainWindow::createHighlightColorMenu()
+QAction *MainWindow::createBoardTool(const BoardTools::Tool &tool)
+{
+    auto *action = new QAction(ToolIcons::forName(tool.icon, scene->currentHighlightColor()),
+                               tr(tool.label),
+                               this);
+    action->setObjectName(tool.id);
+    action->setCheckable(true);
+    action->setShortcuts(keysOf(tool));
+    action->setToolTip(toolTip(tool));
+    action->setStatusTip(tr(tool.label));
+    boardTools->addAction(action);
+    const auto mode = DiagramScene::Mode(tool.mode);
+    connect(action, &QAction::triggered, this, [this, action, mode] {
+        // A second press of the key keeps the tool rather than leaving no tool at all.
+        action->setChecked(true);
+        chooseBoardTool(mode);
+    });
+    return action;
+}
+
+QToolButton *MainWindow::createHighlighterButton(QAction *tool)
+{
+    auto *button = new QToolButton;
+    button->setObjectName("highlightButton");
+    button->setDefaultAction(tool);
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    button->setMenu(createHighlightColorMenu(tool));
+    button->setAccessibleName(tool->text());
+    return button;
+}
+
+QMenu *MainWindow::createHighlightColorMenu(QAction *tool)
 {
     auto *menu = new QMenu(this);
-    if (const auto stored = settings->value(highlightColorKey).value<QColor>(); stored.isValid())
+    if (const auto stored = settings->value(highlightColorKey).value<QColor>(); stored.isValid()) {
         scene->setHighlightColor(stored);
+        tool->setIcon(ToolIcons::highlighter(stored));
+    }
     for (const HighlightEntry &entry : highlightEntries) {
-        QAction *choice = menu->addAction(highlighterIcon(entry.color), tr(entry.label));
-        connect(choice, &QAction::triggered, this, [this, color = entry.color] {
+        QAction *choice = menu->addAction(ToolIcons::highlighter(entry.color), tr(entry.label));
+        connect(choice, &QAction::triggered, this, [this, tool, color = entry.color] {
             scene->setHighlightColor(color);
             storePreferences({{highlightColorKey, color}});
-            if (QAction *tool = boardTools->actions().value(0)) {
-                tool->setIcon(highlighterIcon(color));
-                tool->trigger();
-            }
+            tool->setIcon(ToolIcons::highlighter(color));
+            tool->trigger();
         });
     }
     return menu;
+}
+
+QAction *MainWindow::createSaveAction(const BoardTools::Tool &tool)
+{
+    auto *save = new QAction(ToolIcons::forName(tool.icon, {}), tr(tool.label), this);
+    save->setObjectName(tool.id);
+    save->setShortcuts(keysOf(tool));
+    save->setToolTip(toolTip(tool));
+    save->setStatusTip(tr(tool.label));
+    connect(save, &QAction::triggered, this, &MainWindow::saveBoardImage);
+    return save;
 }
 
 void MainWindow::chooseBoardTool(DiagramScene::Mode mode)
@@ -246,12 +196,12 @@ void MainWindow::uncheckBoardTools()
         tool->setChecked(false);
 }
 
-void MainWindow::createWidthButton()
+QToolButton *MainWindow::createWidthButton(const BoardTools::Tool &tool)
 {
     penWidths = new QActionGroup(this);
     auto *menu = new QMenu(this);
     for (int width : offeredWidths) {
-        QAction *choice = menu->addAction(widthIcon(width), tr("%1 px").arg(width));
+        QAction *choice = menu->addAction(ToolIcons::width(width), tr("%1 px").arg(width));
         choice->setCheckable(true);
         choice->setData(width);
         penWidths->addAction(choice);
@@ -261,25 +211,35 @@ void MainWindow::createWidthButton()
         });
     }
     menu->addSeparator();
-    QAction *thicker = menu->addAction(tr("Más grueso"));
-    thicker->setShortcuts({QKeySequence(tr("Ctrl++")), QKeySequence(tr("Ctrl+="))});
-    connect(thicker, &QAction::triggered, this, [this] { stepPenWidth(+1); });
-    QAction *thinner = menu->addAction(tr("Más fino"));
-    thinner->setShortcut(QKeySequence(tr("Ctrl+-")));
-    connect(thinner, &QAction::triggered, this, [this] { stepPenWidth(-1); });
-    // The keys work while the board is open, the menu closed.
-    view->addActions({thicker, thinner});
+    addWidthSteps(menu);
 
     widthButton = new QToolButton;
     widthButton->setObjectName("widthButton");
     widthButton->setMenu(menu);
     widthButton->setPopupMode(QToolButton::InstantPopup);
-    widthButton->setAccessibleName(tr("Grosor"));
+    widthButton->setAccessibleName(tr(tool.label));
     bool ok = false;
     const int stored = settings->value(penWidthKey).toInt(&ok);
     const bool offered = std::find(std::begin(offeredWidths), std::end(offeredWidths), stored)
                          != std::end(offeredWidths);
     applyPenWidth(ok && offered ? stored : defaultPenWidth);
+    return widthButton;
+}
+
+// A broader and a finer pen, with their keys, which work while the board is open and the menu
+// closed.
+void MainWindow::addWidthSteps(QMenu *menu)
+{
+    for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool) {
+        if (tool->place != BoardTools::Place::WidthMenu)
+            continue;
+        QAction *step = menu->addAction(tr(tool->label));
+        step->setObjectName(tool->id);
+        step->setShortcuts(keysOf(*tool));
+        const int direction = QByteArray(tool->id) == "mas-fino" ? -1 : +1;
+        connect(step, &QAction::triggered, this, [this, direction] { stepPenWidth(direction); });
+        view->addAction(step);
+    }
 }
 
 void MainWindow::applyPenWidth(int width)
@@ -289,7 +249,7 @@ void MainWindow::applyPenWidth(int width)
         if (choice->data().toInt() == width)
             choice->setChecked(true);
     }
-    widthButton->setIcon(widthIcon(width));
+    widthButton->setIcon(ToolIcons::width(width));
     widthButton->setToolTip(tr("Grosor: %1 px (Ctrl++ / Ctrl+-)").arg(width));
 }
 
@@ -302,7 +262,7 @@ void MainWindow::stepPenWidth(int direction)
         choices.at(next)->trigger();
 }
 
-void MainWindow::createBackgroundButton()
+QToolButton *MainWindow::createBackgroundButton(const BoardTools::Tool &tool)
 {
     backgroundButtonGroup = new QButtonGroup(this);
     connect(backgroundButtonGroup,
@@ -311,30 +271,11 @@ void MainWindow::createBackgroundButton()
             &MainWindow::backgroundButtonGroupClicked);
     auto *grid = new QGridLayout;
     grid->setSpacing(4);
-    auto addCell = [this, grid](const QString &name, const QIcon &icon) {
-        auto *button = new QToolButton;
-        button->setText(name);
-        button->setIcon(icon);
-        button->setIconSize(QSize(50, 50));
-        button->setCheckable(true);
-        button->setAccessibleName(name);
-        backgroundButtonGroup->addButton(button);
-        auto *cell = new QGridLayout;
-        cell->addWidget(button, 0, 0, Qt::AlignHCenter);
-        cell->addWidget(new QLabel(name), 1, 0, Qt::AlignCenter);
-        const int index = int(backgroundButtonGroup->buttons().size()) - 1;
-        grid->addLayout(cell, index / 4, index % 4);
-        return button;
-    };
-    for (const PlainBoard &board : plainBoards)
-        addCell(tr(board.name), backgroundIcon(board.brush))
-            ->setChecked(board.brush.color().alpha() == 0);
-    const char *grids[][2] = {{QT_TR_NOOP("Blue Grid"), ":/images/background1.png"},
-                              {QT_TR_NOOP("White Grid"), ":/images/background2.png"},
-                              {QT_TR_NOOP("Gray Grid"), ":/images/background3.png"},
-                              {QT_TR_NOOP("Dot Grid"), ":/images/background4.png"}};
-    for (const auto &[name, image] : grids)
-        addCell(tr(name), backgroundIcon(QBrush(QPixmap(image))));
+    for (int index = 0; index < int(std::size(boards)); ++index) {
+        const Board &board = boards[index];
+        grid->addLayout(createBackgroundCell(tr(board.name), brushOf(board)), index / 4, index % 4);
+    }
+    backgroundButtonGroup->buttons().constFirst()->setChecked(true); // see-through, as at start
 
     auto *cells = new QWidget;
     cells->setLayout(grid);
@@ -346,36 +287,43 @@ void MainWindow::createBackgroundButton()
 
     auto *button = new QToolButton;
     button->setObjectName("backgroundButton");
-    button->setText(tr("Fondo"));
-    button->setToolTip(tr("Fondo"));
-    button->setAccessibleName(tr("Fondo"));
-    button->setIcon(backgroundIcon(QBrush(QPixmap(":/images/background1.png"))));
+    button->setText(tr(tool.label));
+    button->setToolTip(tr(tool.label));
+    button->setAccessibleName(tr(tool.label));
+    button->setIcon(ToolIcons::background(boardBrush(tr("Blue Grid"))));
     button->setMenu(menu);
     button->setPopupMode(QToolButton::InstantPopup);
-    boardToolBar->addWidget(button);
+    return button;
+}
+
+QGridLayout *MainWindow::createBackgroundCell(const QString &name, const QBrush &brush)
+{
+    auto *button = new QToolButton;
+    button->setText(name);
+    button->setIcon(ToolIcons::background(brush));
+    button->setIconSize(QSize(50, 50));
+    button->setCheckable(true);
+    button->setAccessibleName(name);
+    backgroundButtonGroup->addButton(button);
+    auto *cell = new QGridLayout;
+    cell->addWidget(button, 0, 0, Qt::AlignHCenter);
+    cell->addWidget(new QLabel(name), 1, 0, Qt::AlignCenter);
+    return cell;
 }
 
 // Every tool can be chosen from the keyboard, with keys that neither collide with the board's
 // other keys nor with those a label uses while its text is edited.
 void MainWindow::createToolKeys()
 {
-    const QList<std::pair<int, const char *>> toolBoxKeys = {
-        {int(DiagramItem::Square), "Ctrl+1"},
-        {int(DiagramItem::Diamond), "Ctrl+2"},
-        {int(DiagramItem::Parallelogram), "Ctrl+3"},
-        {int(DiagramItem::Freehand), "Ctrl+4"},
-        {textToolId, "Ctrl+5"},
-        {int(DiagramItem::CutRect), "Ctrl+6"},
-        {int(DiagramItem::FreeRect), "Ctrl+7"},
-    };
-    auto keyFor = [this](QAbstractButton *button, const QString &key) {
-        auto *action = new QAction(this);
-        action->setShortcut(QKeySequence(key));
-        connect(action, &QAction::triggered, button, &QAbstractButton::click);
-        view->addAction(action);
-    };
-    for (const auto &[id, key] : toolBoxKeys)
-        keyFor(buttonGroup->button(id), tr(key));
-    keyFor(pointerGroup->button(int(DiagramScene::MoveItem)), tr("Ctrl+8"));
-    keyFor(pointerGroup->button(int(DiagramScene::InsertLine)), tr("Ctrl+9"));
+    for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool) {
+        QButtonGroup *group = tool->place == BoardTools::Place::ToolBox      ? buttonGroup
+                              : tool->place == BoardTools::Place::PointerBar ? pointerGroup
+                                                                             : nullptr;
+        if (!group)
+            continue;
+        auto *key = new QAction(this);
+        key->setShortcuts(keysOf(*tool));
+        connect(key, &QAction::triggered, group->button(tool->button), &QAbstractButton::click);
+        view->addAction(key);
+    }
 }

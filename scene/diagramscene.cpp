@@ -6,9 +6,9 @@
 #include "history/removeitemscommand.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
-#include "items/highlightitem.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
+#include "scene/gestures/boardgesture.h"
 
 #include <QGraphicsLineItem>
 #include <QStatusBar>
@@ -37,6 +37,7 @@ DiagramScene::DiagramScene(QMenu *itemMenu, QObject *parent)
     // presses and small repaints on a board of a million dots about three times as quick as
     // 128, with no change seen in a whole-board repaint.
     setBspTreeDepth(indexDepth);
+    createGestures();
     undoStack = new QUndoStack(this);
     undoStack->setUndoLimit(historyLimit);
     connect(undoStack, &QUndoStack::indexChanged, this, &DiagramScene::followHistory);
@@ -237,7 +238,7 @@ void DiagramScene::recordGestureSoFar()
             penPoints.append(reached);
         }
     }
-    finishHighlight();
+    finishGestures();
     // What the gesture made joins the board before its eraser may take any of it away again.
     recordArrival(std::exchange(gestureItems, {}), gestureStep);
     recordErasure();
@@ -383,7 +384,7 @@ void DiagramScene::itemLeavingScene(QGraphicsItem *item)
         pinnedShape = nullptr;
     if (auto *shape = qgraphicsitem_cast<DiagramItem *>(item))
         outlinesBeforeReshape.remove(shape);
-    if (highlightInProgress && item == static_cast<QGraphicsItem *>(highlightInProgress))
-        highlightInProgress = nullptr;
+    for (const auto &[mode, gesture] : gestures)
+        gesture->forget(item);
     dragStart.remove(item);
 }

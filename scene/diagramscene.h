@@ -13,10 +13,12 @@
 #include <QPointer>
 #include <QUndoStack>
 
+#include <map>
+#include <memory>
 #include <optional>
 
 class MainWindow;
-class HighlightItemBase;
+class BoardGesture;
 class QGraphicsLineItem;
 class QGraphicsTextItem;
 class QMenu;
@@ -135,6 +137,14 @@ public:
     // there, as a board without grouping would.
     void setDotRunLength(int length) { dotRunLength = qMax(1, length); }
 
+    // For the gestures of the added tools: a new item joins the board as part of the gesture
+    // under way; an item is erased by it (hidden now, taken off as one step at its end).
+    void placeInGesture(QGraphicsItem *item, const QString &step);
+    bool isPartOfGesture(const QGraphicsItem *item) const;
+    void eraseInGesture(QGraphicsItem *item);
+    // The pen of outlines and straight lines in the current line colour.
+    QPen outlinePen() const;
+
     void itemLeavingScene(QGraphicsItem *item) override;
     void itemAboutToMove(QGraphicsItem *item) override;
 
@@ -173,12 +183,11 @@ private:
     void releasePinnedShape();
 
     void extendStroke(const QPointF &pos);
-    void startHighlight(const QPointF &pos);
-    void extendHighlight(const QPointF &pos);
-    void finishHighlight();
-    void eraseAt(const QPointF &pos);
-    bool isErasable(const QGraphicsItem *item) const;
     void recordErasure();
+    void createGestures();
+    BoardGesture *gestureFor(Mode mode) const;
+    void finishGestures();
+    void dragInMode(const QPointF &pos);
     void reportCoordinates(const QPointF &pos);
     bool dragVertex(const QPointF &pos);
     void followDraggedShape();
@@ -254,8 +263,8 @@ private:
     QList<QGraphicsItem *> strokeRuns; // the first dots of the runs of the stroke under way
     bool strokeUnderway = false;       // a stroke was begun and is not yet finished
     bool strokeContinued = false;      // it goes on from a part already recorded
-    HighlightItemBase *highlightInProgress = nullptr;
     QColor highlightColor = QColor(255, 230, 0, 110);
     QList<QGraphicsItem *> erasedItems; // hidden by the eraser gesture under way, recorded at its end
-    std::optional<QPointF> lastEraserPos; // where the eraser gesture under way was last seen
+    // The gestures of the modes added beside the tool box's, by mode (see BoardTools).
+    std::map<int, std::unique_ptr<BoardGesture>> gestures;
 };

@@ -5,10 +5,10 @@
 #include "app/mainwindow.h"
 #include "history/boardorder.h"
 #include "history/moveitemscommand.h"
-#include "items/arrowitem.h"
 #include "items/diagramtextitem.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
+#include "scene/gestures/boardgesture.h"
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
@@ -44,24 +44,19 @@ void DiagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     leftButtonHeld = true;
-    lastEraserPos.reset(); // an eraser sweeps from this press on, never from an earlier gesture
     const QScopedValueRollback<bool> handling(handlingPointer, true);
 
     const QPointF pos = event->scenePos();
+    if (BoardGesture *gesture = gestureFor(mode)) {
+        gesture->press(pos);
+        return;
+    }
     switch (mode) {
     case InsertItem:
         insertShapeAt(pos);
         break;
     case InsertLine:
-    case InsertArrow:
         startLine(pos);
-        return;
-    case DrawHighlight:
-        startHighlight(pos);
-        return;
-    case Erase:
-        finishLabelEdit(); // as a click elsewhere would
-        eraseAt(pos);
         return;
     case InsertText:
         insertTextAt(pos);
@@ -103,14 +98,15 @@ void DiagramScene::insertShapeAt(const QPointF &pos)
 
 void DiagramScene::startLine(const QPointF &pos)
 {
-    const bool arrow = mode == InsertArrow;
-    if (arrow)
-        lineInProgress = new ArrowItem(QLineF(pos, pos));
-    else
-        lineInProgress = new StraightLine(QLineF(pos, pos));
-    lineInProgress->setPen(linePen(outlineWidth));
+    lineInProgress = new StraightLine(QLineF(pos, pos));
+    lineInProgress->setPen(outlinePen());
     place(lineInProgress);
-    makePartOfGesture(lineInProgress, arrow ? tr("flecha") : tr("línea"));
+    makePartOfGesture(lineInProgress, tr("línea"));
+}
+
+QPen DiagramScene::outlinePen() const
+{
+    return linePen(outlineWidth);
 }
 
 void DiagramScene::insertTextAt(const QPointF &pos)
@@ -272,12 +268,9 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
         extendStroke(pos);
         return;
     }
-    if (mode == DrawHighlight && leftHeld) {
-        extendHighlight(pos);
-        return;
-    }
-    if (mode == Erase && leftHeld) {
-        eraseAt(pos);
+    BoardGesture *gesture = leftHeld ? gestureFor(mode) : nullptr;
+    if (gesture && !gesture->sharesMoves()) {
+        gesture->move(pos);
         return;
     }
 
@@ -292,10 +285,16 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
     } else {
         followDraggedShape();
     }
+    if (gesture)
+        gesture->move(pos);
+    else
+        dragInMode(pos);
+}
 
+void DiagramScene::dragInMode(const QPointF &pos)
+{
     switch (mode) {
     case InsertLine:
-    case InsertArrow:
         // Only a line this gesture began follows the pointer; one already on record stays.
         if (lineInProgress && gestureItems.contains(lineInProgress))
             lineInProgress->setLine(QLineF(lineInProgress->line().p1(), pos));
@@ -412,15 +411,16 @@ void DiagramScene::finishGesture(QGraphicsSceneMouseEvent *event)
         finishCut(event);
         return;
     }
-    // A stroke ends as a stroke even if the tool changed while it was drawn.
+    // A stroke ends as a stroke even if the tool changed while it was drawn, and so does what
+    // any other tool had under way.
     finishStroke();
-    finishHighlight();
-    if ((mode == InsertLine || mode == InsertArrow) && lineInProgress)
+    BoardGesture *gesture = gestureFor(mode);
+    const bool gestureEnded = gesture && gesture->release();
+    finishGestures();
+    if (gestureEnded || (mode == InsertLine && lineInProgress))
         return; // the line stays exactly as drawn
     switch (mode) {
     case DrawFreehand:
-    case DrawHighlight:
-    case Erase:
         break;
     case DrawRect:
         finishSpannedRect();
@@ -435,6 +435,17 @@ void DiagramScene::makePartOfGesture(QGraphicsItem *item, const QString &step)
 {
     gestureItems.append(item);
     gestureStep = step;
+}
+
+void DiagramScene::placeInGesture(QGraphicsItem *item, const QString &step)
+{
+    place(item);
+    makePartOfGesture(item, step);
+}
+
+bool DiagramScene::isPartOfGesture(const QGraphicsItem *item) const
+{
+    return gestureItems.contains(const_cast<QGraphicsItem *>(item));
 }
 
 void DiagramScene::finishStroke()

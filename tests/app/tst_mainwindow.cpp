@@ -2,6 +2,7 @@
 #include "boardlookup.h"
 #include "items/diagramtextitem.h"
 #include "items/diagramview.h"
+#include "scene/boardtools.h"
 #include "scene/diagramscene.h"
 #include "testsupport.h"
 
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -40,6 +42,8 @@ private slots:
     void actions_data();
     void actions();
     void noTwoActionsShareAKey();
+    void everyToolOfTheTable_data();
+    void everyToolOfTheTable();
     void styleKeysToggleAndApplyOnce();
     void editingKeysActOnTheLabel_data();
     void editingKeysActOnTheLabel();
@@ -120,6 +124,9 @@ void TestMainWindow::toolbarsInOrder()
     }
     for (int i = 1; i < bars.size(); ++i)
         QVERIFY(bars.at(i - 1)->x() < bars.at(i)->x());
+    // The bars added since stand after them, so theirs keep their places.
+    for (const char *added : {"Historial", "Herramientas"})
+        QVERIFY2(toolBarNamed(window, added)->x() > bars.last()->x(), added);
 
     auto texts = [](const QToolBar *bar) {
         QStringList found;
@@ -204,6 +211,70 @@ void TestMainWindow::noTwoActionsShareAKey()
                                 + action->text()));
             owners.insert(key, action->text());
         }
+    }
+}
+
+void TestMainWindow::everyToolOfTheTable_data()
+{
+    QTest::addColumn<QByteArray>("id");
+    for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool)
+        QTest::newRow(tool->id) << QByteArray(tool->id);
+}
+
+// Each row of the tool table has its button where the row says, its keys choose it, and the
+// about box lists them.
+void TestMainWindow::everyToolOfTheTable()
+{
+    QFETCH(QByteArray, id);
+    const BoardTools::Tool &tool = *BoardTools::find(id.constData());
+    const QString label = QCoreApplication::translate("MainWindow", tool.label);
+    MainWindow window;
+    auto *scene = window.findChild<DiagramScene *>();
+
+    QStringList where; // what stands where the tool's button should be
+    if (tool.place == BoardTools::Place::ToolBox || tool.place == BoardTools::Place::PointerBar) {
+        QButtonGroup *group = tool.place == BoardTools::Place::ToolBox ? toolGroup(window)
+                                                                       : pointerGroup(window);
+        if (QAbstractButton *button = group->button(tool.button))
+            where << button->accessibleName();
+    } else {
+        QWidget *holder = tool.place == BoardTools::Place::ToolsBar
+                              ? static_cast<QWidget *>(toolBarNamed(window, "Herramientas"))
+                              : window.findChild<QToolButton *>("widthButton")->menu();
+        for (const QAction *action : holder->actions())
+            where << action->text();
+        for (const QWidget *widget : holder->findChildren<QWidget *>())
+            where << widget->accessibleName();
+    }
+    QVERIFY2(where.contains(label), qPrintable(where.join(", ")));
+
+    QList<QKeySequence> keys = QKeySequence::listFromString(tool.keys);
+    keys.removeAll(QKeySequence());
+    for (const QKeySequence &key : std::as_const(keys)) {
+        QAction *byKey = firstChildWhere<QAction>(window, [&](QAction *action) {
+            return action->shortcuts().contains(key);
+        });
+        QVERIFY2(byKey, qPrintable(key.toString()));
+        if (tool.mode < 0)
+            continue; // it acts, but chooses no tool
+        scene->setMode(DiagramScene::Mode(99));
+        byKey->trigger();
+        QCOMPARE(int(scene->currentMode()), tool.mode);
+    }
+
+    QString listed;
+    QTimer::singleShot(0, &window, [&listed] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            listed = box->informativeText();
+            box->accept();
+        }
+    });
+    actionNamed(window, "A&bout")->trigger();
+    if (!keys.isEmpty()) {
+        QVERIFY2(listed.contains("</b></td><td>" + label + "</td>"), qPrintable(listed));
+        const QString row = listed.section("</b></td><td>" + label + "</td>", 0, 0);
+        for (const QKeySequence &key : std::as_const(keys))
+            QVERIFY2(row.section("<b>", -1).contains(key.toString()), qPrintable(listed));
     }
 }
 

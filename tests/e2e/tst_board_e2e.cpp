@@ -19,7 +19,7 @@ namespace Layout {
 const QPoint copyButton(161, 18);
 const QPoint fillMenuArrow(643, 18);
 const QRect fillButtonColourBar(612, 26, 16, 4);
-const QPoint minimizeButton(1193, 18);
+const QPoint minimizeButton(858, 18);
 const QPoint stripMaximizeButton(40, 12);
 const QPoint formaTool(27, 232);
 const QPoint lapizTool(27, 403);
@@ -29,7 +29,7 @@ const QRect toolbars(0, 0, 1280, 38);
 const int panelRight = 80; // the left panel, whose coordinates label follows the pointer
 const int statusTop = 776;
 const int scrollBarsTop = 750;
-const QPoint exitButton(1259, 18);
+const QPoint exitButton(924, 18);
 } // namespace Layout
 
 int countPixels(const QImage &image, const QRect &area, const std::function<bool(QRgb)> &test)

@@ -1,0 +1,122 @@
+#include "toolicons.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
+
+#include <functional>
+
+namespace {
+
+QIcon paintedIcon(const std::function<void(QPainter &)> &draw)
+{
+    QIcon icon;
+    for (qreal scale : {1.0, 2.0}) {
+        QPixmap pixmap(QSize(24, 24) * scale);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        draw(painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QIcon eraser()
+{
+    return paintedIcon([](QPainter &painter) {
+        painter.setPen(QPen(Qt::black, 1.5));
+        painter.setBrush(QColor(240, 120, 140));
+        painter.drawPolygon(QPolygonF({{3, 15}, {12, 6}, {21, 12}, {12, 21}}));
+        painter.setBrush(QColor(250, 250, 250));
+        painter.drawPolygon(QPolygonF({{3, 15}, {7.5, 10.5}, {16.5, 16.5}, {12, 21}}));
+    });
+}
+
+QIcon arrow()
+{
+    return paintedIcon([](QPainter &painter) {
+        painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(4, 20), QPointF(16, 8));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawPolygon(QPolygonF({{21, 3}, {18.5, 13}, {11, 5.5}}));
+    });
+}
+
+QIcon save()
+{
+    return paintedIcon([](QPainter &painter) {
+        painter.setPen(QPen(Qt::black, 1.5));
+        painter.setBrush(QColor(70, 110, 200));
+        painter.drawRoundedRect(QRectF(3, 3, 18, 18), 2, 2);
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(7, 3, 10, 7));
+        painter.drawRect(QRectF(6, 14, 12, 7));
+    });
+}
+
+} // namespace
+
+namespace ToolIcons {
+
+QIcon forName(const QString &name, const QColor &highlightColor)
+{
+    if (name.startsWith(':'))
+        return QIcon(name);
+    if (name == "highlighter")
+        return highlighter(highlightColor);
+    if (name == "eraser")
+        return eraser();
+    if (name == "arrow")
+        return arrow();
+    if (name == "save")
+        return save();
+    return QIcon();
+}
+
+QIcon highlighter(const QColor &color)
+{
+    return paintedIcon([color](QPainter &painter) {
+        QColor ink = color;
+        ink.setAlpha(200);
+        painter.setPen(QPen(ink, 7, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(4, 19), QPointF(20, 19));
+        painter.setPen(QPen(Qt::black, 1.5));
+        painter.setBrush(QColor(250, 250, 250));
+        painter.drawPolygon(QPolygonF({{8, 15}, {15, 4}, {20, 7}, {13, 18}}));
+        painter.setBrush(ink);
+        painter.drawPolygon(QPolygonF({{8, 15}, {13, 18}, {9, 20}, {7, 18}}));
+    });
+}
+
+QIcon width(int width)
+{
+    return paintedIcon([width](QPainter &painter) {
+        painter.setPen(QPen(Qt::black, qMin(width, 16), Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QPointF(2, 12), QPointF(22, 12));
+    });
+}
+
+QIcon background(const QBrush &brush)
+{
+    QPixmap swatch(50, 50);
+    swatch.fill(Qt::transparent);
+    QPainter painter(&swatch);
+    if (brush.color().alpha() == 0 && brush.style() == Qt::SolidPattern) {
+        for (int y = 0; y < 50; y += 10) {
+            for (int x = 0; x < 50; x += 10)
+                painter.fillRect(x, y, 10, 10, (x + y) % 20 ? QColor(200, 200, 200) : Qt::white);
+        }
+    } else {
+        painter.fillRect(swatch.rect(), brush);
+    }
+    painter.setPen(Qt::gray);
+    painter.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
+    painter.end();
+    return QIcon(swatch);
+}
+
+} // namespace ToolIcons

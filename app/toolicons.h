@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QBrush>
+#include <QColor>
+#include <QIcon>
+
+// The icons of the tools beside the tool box, drawn on a 24-pixel square and sharp at single
+// and double scale.
+namespace ToolIcons {
+
+// A tool's icon by the name its row in the tool table gives: a resource path, or one of the
+// painted ones ("highlighter", "eraser", "arrow", "save"). The highlighter shows its colour.
+QIcon forName(const QString &name, const QColor &highlightColor);
+QIcon highlighter(const QColor &color);
+QIcon width(int width);
+// A swatch of a background, a checkerboard for the see-through one.
+QIcon background(const QBrush &brush);
+
+} // namespace ToolIcons

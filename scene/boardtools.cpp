@@ -1,0 +1,89 @@
+#include "boardtools.h"
+
+#include "gestures/arrowgesture.h"
+#include "gestures/erasergesture.h"
+#include "gestures/highlightgesture.h"
+#include "items/diagramitem.h"
+#include "scene/diagramscene.h"
+
+#include <QtGlobal>
+
+#include <cstring>
+
+namespace {
+
+using BoardTools::Place;
+using BoardTools::Tool;
+
+constexpr int textToolId = 10;
+
+template<typename Gesture>
+std::unique_ptr<BoardGesture> make(DiagramScene &scene)
+{
+    return std::make_unique<Gesture>(scene);
+}
+
+// clang-format off
+const Tool tools[] = {
+    {"forma", QT_TRANSLATE_NOOP("MainWindow", "Forma"), "", "Ctrl+1",
+     DiagramScene::InsertItem, DiagramItem::Square, "", Place::ToolBox, nullptr},
+    {"proc", QT_TRANSLATE_NOOP("MainWindow", "Proc"), "", "Ctrl+2",
+     DiagramScene::InsertItem, DiagramItem::Diamond, "", Place::ToolBox, nullptr},
+    {"io", QT_TRANSLATE_NOOP("MainWindow", "I/O"), "", "Ctrl+3",
+     DiagramScene::InsertItem, DiagramItem::Parallelogram, "", Place::ToolBox, nullptr},
+    {"lapiz", QT_TRANSLATE_NOOP("MainWindow", "Lápiz"), ":/images/pen.png", "Ctrl+4",
+     DiagramScene::DrawFreehand, DiagramItem::Freehand, "", Place::ToolBox, nullptr},
+    {"texto", QT_TRANSLATE_NOOP("MainWindow", "Texto"), ":/images/textpointer.png", "Ctrl+5",
+     DiagramScene::InsertText, textToolId, "", Place::ToolBox, nullptr},
+    {"cortar", QT_TRANSLATE_NOOP("MainWindow", "Cortar"), ":/images/cut.png", "Ctrl+6",
+     DiagramScene::CutRegion, DiagramItem::CutRect, "", Place::ToolBox, nullptr},
+    {"libre", QT_TRANSLATE_NOOP("MainWindow", "Libre"), ":/images/about.png", "Ctrl+7",
+     DiagramScene::DrawRect, DiagramItem::FreeRect, "", Place::ToolBox, nullptr},
+    {"mover", QT_TRANSLATE_NOOP("MainWindow", "Mover"), ":/images/pointer.png", "Ctrl+8",
+     DiagramScene::MoveItem, DiagramScene::MoveItem, "", Place::PointerBar, nullptr},
+    {"linea", QT_TRANSLATE_NOOP("MainWindow", "Línea"), ":/images/linepointer.png", "Ctrl+9",
+     DiagramScene::InsertLine, DiagramScene::InsertLine, "", Place::PointerBar, nullptr},
+    {"resaltador", QT_TRANSLATE_NOOP("MainWindow", "Resaltador"), "highlighter", "Ctrl+H",
+     DiagramScene::DrawHighlight, -1, "", Place::ToolsBar, make<HighlightGesture>},
+    {"borrador", QT_TRANSLATE_NOOP("MainWindow", "Borrador"), "eraser", "Ctrl+E",
+     DiagramScene::Erase, -1, "", Place::ToolsBar, make<EraserGesture>},
+    {"flecha", QT_TRANSLATE_NOOP("MainWindow", "Flecha"), "arrow", "Ctrl+Shift+F",
+     DiagramScene::InsertArrow, -1, "", Place::ToolsBar, make<ArrowGesture>},
+    {"grosor", QT_TRANSLATE_NOOP("MainWindow", "Grosor"), "width", "",
+     -1, -1, "", Place::ToolsBar, nullptr},
+    {"mas-grueso", QT_TRANSLATE_NOOP("MainWindow", "Más grueso"), "", "Ctrl++; Ctrl+=",
+     -1, -1, "", Place::WidthMenu, nullptr},
+    {"mas-fino", QT_TRANSLATE_NOOP("MainWindow", "Más fino"), "", "Ctrl+-",
+     -1, -1, "", Place::WidthMenu, nullptr},
+    {"fondo", QT_TRANSLATE_NOOP("MainWindow", "Fondo"), "background", "",
+     -1, -1, "", Place::ToolsBar, nullptr},
+    {"guardar", QT_TRANSLATE_NOOP("MainWindow", "Guardar imagen"), "save", "Ctrl+S",
+     -1, -1, QT_TRANSLATE_NOOP("MainWindow", "Guardar el tablero como imagen"), Place::ToolsBar,
+     nullptr},
+};
+// clang-format on
+
+} // namespace
+
+namespace BoardTools {
+
+const Tool *begin()
+{
+    return std::begin(tools);
+}
+
+const Tool *end()
+{
+    return std::end(tools);
+}
+
+const Tool *find(const char *id)
+{
+    for (const Tool *tool = begin(); tool != end(); ++tool) {
+        if (std::strcmp(tool->id, id) == 0)
+            return tool;
+    }
+    return nullptr;
+}
+
+} // namespace BoardTools

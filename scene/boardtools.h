@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <memory>
+
+class BoardGesture;
+class DiagramScene;
+
+// Every tool of the board and its key, described once: the tool box, the bars, the keys, the
+// about box's list of keys and the tests all read this table. A tool added beside the tool
+// box is a row here and, when it draws, a gesture class under gestures/.
+namespace BoardTools {
+
+// Where a tool's button stands.
+enum class Place {
+    ToolBox,    // the left panel
+    PointerBar, // the "Pointer type" bar
+    ToolsBar,   // the "Herramientas" bar
+    WidthMenu   // the menu of the width button on that bar
+};
+
+struct Tool
+{
+    const char *id;      // a name for code and tests
+    const char *label;   // what the presenter reads (translated in MainWindow's context)
+    const char *icon;    // a resource path, a painted icon's name, or empty for a shape's own
+    const char *keys;    // in Qt's portable text, several parted by "; "; empty for none
+    int mode;            // the scene's mode it chooses; -1 for a tool that chooses none
+    int button;          // its id in the tool box or pointer group; -1 for none
+    const char *tooltip; // what its button says; empty for the label with the key
+    Place place;
+    // The gesture of a mode the scene does not handle itself.
+    std::unique_ptr<BoardGesture> (*gesture)(DiagramScene &scene);
+};
+
+// The tools in the order their buttons stand, place by place.
+const Tool *begin();
+const Tool *end();
+// The tool with this id; null for none.
+const Tool *find(const char *id);
+
+} // namespace BoardTools

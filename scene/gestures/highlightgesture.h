@@ -1,0 +1,24 @@
+#pragma once
+
+#include "boardgesture.h"
+
+class DiagramScene;
+class HighlightItemBase;
+
+// The highlighter: a broad translucent marker stroke from the press to the release.
+class HighlightGesture : public BoardGesture
+{
+public:
+    explicit HighlightGesture(DiagramScene &scene)
+        : scene(scene)
+    {}
+
+    void press(const QPointF &pos) override;
+    void move(const QPointF &pos) override;
+    void finish() override;
+    void forget(const QGraphicsItem *item) override;
+
+private:
+    DiagramScene &scene;
+    HighlightItemBase *highlight = nullptr; // the stroke under way
+};
