@@ -134,10 +134,15 @@ void DiagramScene::recordAddition(const QList<QGraphicsItem *> &items, const QSt
 {
     // Steps follow the order in which items joined the board, so that redo stacks them again as
     // they were: what a gesture under way made so far comes first.
+    recordPendingGesture();
+    recordArrival(items, text);
+}
+
+void DiagramScene::recordPendingGesture()
+{
     if (!gestureItems.isEmpty() || !dragStart.isEmpty() || !outlinesBeforeReshape.isEmpty()
         || !erasedItems.isEmpty())
         recordGestureSoFar();
-    recordArrival(items, text);
 }
 
 void DiagramScene::recordArrival(const QList<QGraphicsItem *> &items, const QString &text)

@@ -84,8 +84,12 @@ public:
                       const Value &before,
                       const Value &after)
     {
-        if (before != after)
-            undoStack->push(new ChangeCommand<Value>(text, std::move(apply), before, after));
+        if (before == after)
+            return;
+        // What a gesture under way made or moved so far becomes its steps first: the change may
+        // concern it, and a step must never refer to an item no earlier step put on the board.
+        recordPendingGesture();
+        pushChange<Value>(text, std::move(apply), before, after);
     }
     // The same for a change of one item; an item the history may not hold (a label still being
     // made, the cut's frame) simply changes, as part of what it is becoming.
@@ -209,6 +213,15 @@ private:
     // Puts a new item on the board, noting when it joined.
     void place(QGraphicsItem *item);
     void recordGestureSoFar();
+    void recordPendingGesture();
+    template<typename Value>
+    void pushChange(const QString &text,
+                    std::function<void(const Value &)> apply,
+                    const Value &before,
+                    const Value &after)
+    {
+        undoStack->push(new ChangeCommand<Value>(text, std::move(apply), before, after));
+    }
     void endDragOf(QGraphicsItem *grabber);
 
     void beginCut(QGraphicsSceneMouseEvent *event);

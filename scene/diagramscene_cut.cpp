@@ -87,7 +87,9 @@ void DiagramScene::copyCutRegion()
         return;
     }
     QGuiApplication::clipboard()->setPixmap(pixmap, QClipboard::Clipboard);
-    // The picture and the grey background are one step; the clipboard is left to the user.
+    // The picture and the grey background are one step; the clipboard is left to the user. A
+    // gesture begun meanwhile is a step of its own, before it.
+    recordPendingGesture();
     history()->beginMacro(tr("Cortar"));
     if (cutPixmapItem) {
         // Movable only once it shows the region: until then no step may hold it.

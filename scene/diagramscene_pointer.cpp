@@ -224,7 +224,7 @@ void DiagramScene::recordReshape()
         DiagramItem *shape = it.key();
         if (shape->scene() != this)
             continue;
-        recordChange<QPolygonF>(
+        pushChange<QPolygonF>(
             tr("vértice"),
             [shape](const QPolygonF &outline) { shape->setOutline(outline); },
             it.value(),

@@ -336,6 +336,7 @@ void TestHistory::toolChangedWithinAGesture_data()
     QTest::newRow("a shape stamped by a press before the stroke's release") << 1;
     QTest::newRow("Limpiar while a cut is dragged") << 2;
     QTest::newRow("vertices of two shapes dragged before one release") << 3;
+    QTest::newRow("a colour picked while a rectangle is spanned") << 4;
 }
 
 // Whatever a gesture made, and whatever tool took over before its release, undoing every step
@@ -394,6 +395,19 @@ void TestHistory::toolChangedWithinAGesture()
         driver.release(vertex + QPointF(-40, 40));
         qInfo() << first->polygon() << second->polygon() << second->pos()
                 << scene.history()->count();
+    } else if (meanwhile == 4) {
+        // Then the last step is taken back and a new one discards it with what only it held.
+        scene.setItemType(DiagramItem::FreeRect);
+        scene.setMode(DiagramScene::DrawRect);
+        driver.press({50, 50});
+        driver.move({100, 80});
+        scene.activeShape()->setSelected(true); // as when the press lands on another item
+        scene.setItemColor(Qt::red);
+        driver.move({150, 120});
+        driver.release({150, 120});
+        scene.history()->undo();
+        scene.setMode(DiagramScene::InsertLine);
+        driver.drag({{10, 290}, {390, 290}});
     } else {
         expectCutMessage(DiagramItem::CutRect);
         scene.setItemType(DiagramItem::CutRect);
