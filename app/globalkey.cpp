@@ -104,6 +104,24 @@ bool GlobalKey::grab(const QKeySequence &key, QString *reason)
         return false;
     }
     modifiers = x11Modifiers(key[0].keyboardModifiers());
+    if (!grabEveryLockVariant(connection)) {
+        *reason = tr("otro programa usa la tecla %1").arg(key.toString(QKeySequence::NativeText));
+        return false;
+    }
+    qGuiApp->installNativeEventFilter(this);
+    return true;
+#else
+    Q_UNUSED(key);
+    *reason = tr("este escritorio no permite teclas globales");
+    return false;
+#endif
+}
+
+#if QT_CONFIG(xcb)
+// The key with every combination of Caps Lock and Num Lock, so it fires whichever is on; all or
+// none of them.
+bool GlobalKey::grabEveryLockVariant(xcb_connection_t *connection)
+{
     const xcb_window_t root = rootWindow(connection);
     for (quint16 lock : lockVariants) {
         xcb_generic_error_t *error = xcb_request_check(connection,
@@ -118,19 +136,13 @@ bool GlobalKey::grab(const QKeySequence &key, QString *reason)
             free(error);
             grabbed = true; // give back the variants already taken
             release();
-            *reason = tr("otro programa usa la tecla %1").arg(key.toString(QKeySequence::NativeText));
             return false;
         }
     }
     grabbed = true;
-    qGuiApp->installNativeEventFilter(this);
     return true;
-#else
-    Q_UNUSED(key);
-    *reason = tr("este escritorio no permite teclas globales");
-    return false;
-#endif
 }
+#endif
 
 void GlobalKey::release()
 {

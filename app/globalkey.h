@@ -27,6 +27,8 @@ signals:
     void activated();
 
 private:
+    bool grabEveryLockVariant(struct xcb_connection_t *connection);
+
     quint8 keycode = 0;
     quint16 modifiers = 0;
     bool grabbed = false;

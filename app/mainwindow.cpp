@@ -27,25 +27,50 @@ constexpr int preferenceLockWaitMs = 3000;
 MainWindow::MainWindow()
 {
     registerFonts();
-    QCoreApplication::setOrganizationName("Corvane Group");
-    QCoreApplication::setOrganizationDomain("tablero-tavelo.invalid");
-    QCoreApplication::setApplicationName("CorvaneTaveloWindow2");
-    const QStringList setAsideStores = Preferences::setAsideDamagedStores(
-        QCoreApplication::organizationName(), QCoreApplication::applicationName());
-    settings = std::make_unique<QSettings>();
+    const QStringList setAsideStores = openSettings();
 
     createActions();
     createMenus();
     createToolBox();
+    createScene();
+    createToolbars();
+    createHistoryActions();
+    QWidget *central = createCentralWidget();
 
+    scene->setItemType(DiagramItem::Freehand);
+    scene->setMode(DiagramScene::DrawFreehand);
+    showReadiness(setAsideStores);
+    setWindowLook();
+    connectActions();
+    setCentralWidget(central);
+    showMaximized();
+    QTimer::singleShot(fitDelayMs, this, &MainWindow::fitSceneToScreen);
+}
+
+// The names the preferences are kept under, and the store, once a damaged one is set aside.
+// Returns where damaged stores went.
+QStringList MainWindow::openSettings()
+{
+    QCoreApplication::setOrganizationName("Corvane Group");
+    QCoreApplication::setOrganizationDomain("tablero-tavelo.invalid");
+    QCoreApplication::setApplicationName("CorvaneTaveloWindow2");
+    const QStringList setAside = Preferences::setAsideDamagedStores(
+        QCoreApplication::organizationName(), QCoreApplication::applicationName());
+    settings = std::make_unique<QSettings>();
+    return setAside;
+}
+
+void MainWindow::createScene()
+{
     scene = new DiagramScene(itemMenu, this);
     connect(scene, &DiagramScene::itemInserted, this, &MainWindow::itemInserted);
     connect(scene, &DiagramScene::textInserted, this, &MainWindow::textInserted);
     connect(scene, &DiagramScene::itemSelected, this, &MainWindow::itemSelected);
+}
 
-    createToolbars();
-    createHistoryActions();
-    QWidget *central = new QWidget;
+QWidget *MainWindow::createCentralWidget()
+{
+    auto *central = new QWidget;
     central->setContentsMargins(0, 0, 0, 0);
     buildLayout();
     createBoardToolBar();
@@ -53,28 +78,29 @@ MainWindow::MainWindow()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(leftPanel, 0, 0);
     grid->addWidget(viewPanel, 0, 1);
+    return central;
+}
 
-    scene->setItemType(DiagramItem::Freehand);
-    scene->setMode(DiagramScene::DrawFreehand);
-
+void MainWindow::showReadiness(const QStringList &setAsideStores)
+{
     statusBar()->setStyleSheet("color:white");
     statusBar()->showMessage(tr("Sistema listo"), 0);
     if (!setAsideStores.isEmpty()) {
         statusBar()->showMessage(
             tr("Preferencias dañadas: apartadas en %1").arg(setAsideStores.join(", ")), 0);
     }
+}
 
+// Frameless, above the other windows and see-through, with a faint tint over the view and the
+// four bars painting their own background.
+void MainWindow::setWindowLook()
+{
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_TranslucentBackground, true);
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
     applyTint();
     for (QToolBar *bar : {editToolBar, textToolBar, colorToolBar, pointerToolBar})
         bar->setAutoFillBackground(true);
-
-    connectActions();
-    setCentralWidget(central);
-    showMaximized();
-    QTimer::singleShot(fitDelayMs, this, &MainWindow::fitSceneToScreen);
 }
 
 MainWindow::~MainWindow() = default;

@@ -97,7 +97,23 @@ protected:
 private:
     // Writes the values to the preferences at once, unless another program holds the store.
     void storePreferences(std::initializer_list<std::pair<const char *, QVariant>> values);
+    // An action of the window with its text, icon, key and status tip.
+    struct ActionRow
+    {
+        QAction *MainWindow::*action;
+        const char *text;
+        const char *icon;
+        const char *key;
+        const char *statusTip;
+    };
+    static const ActionRow actionRows[];
+
     void registerFonts();
+    QStringList openSettings();
+    void createScene();
+    QWidget *createCentralWidget();
+    void showReadiness(const QStringList &setAsideStores);
+    void setWindowLook();
     void buildLayout();
     void applyTint();
     void createActions();

@@ -28,63 +28,48 @@ QAction *makeAction(QObject *owner,
 
 } // namespace
 
+// No two actions share a key: an ambiguous key would trigger neither of them.
+// clang-format off
+const MainWindow::ActionRow MainWindow::actionRows[] = {
+    {&MainWindow::clearAction, QT_TR_NOOP("Limpiar"), ":/images/clear.png",
+     QT_TR_NOOP("Ctrl+L"), QT_TR_NOOP("Limpiar")},
+    {&MainWindow::toFrontAction, QT_TR_NOOP("Enviar al frente"), ":/images/bringtofront.png",
+     QT_TR_NOOP("Ctrl+F"), QT_TR_NOOP("Enviar al frente")},
+    {&MainWindow::sendBackAction, QT_TR_NOOP("Enviar al fondo"), ":/images/sendtoback.png",
+     QT_TR_NOOP("Ctrl+T"), QT_TR_NOOP("Enviar item al fondo")},
+    {&MainWindow::minimizeAction, QT_TR_NOOP("Minimizar"), ":/images/remove.png",
+     QT_TR_NOOP("Ctrl+Shift+M"), QT_TR_NOOP("Minimizar")},
+    {&MainWindow::maximizeAction, QT_TR_NOOP("Maximizar"), ":/images/view-fullscreen.png",
+     QT_TR_NOOP("Ctrl+M"), QT_TR_NOOP("Maximizar")},
+    {&MainWindow::copyAction, QT_TR_NOOP("Copiar"), ":/images/attach.png",
+     QT_TR_NOOP("Ctrl+C"), QT_TR_NOOP("Copiar")},
+    {&MainWindow::deleteAction, QT_TR_NOOP("&Borrar"), ":/images/edit-delete.png",
+     "", QT_TR_NOOP("Borrar item")},
+    {&MainWindow::exitAction, QT_TR_NOOP("Salir"), ":/images/dialog-close.png",
+     "", QT_TR_NOOP("Salir")},
+    {&MainWindow::boldAction, QT_TR_NOOP("Bold"), ":/images/bold.png", QT_TR_NOOP("Ctrl+B"), ""},
+    {&MainWindow::italicAction, QT_TR_NOOP("Italic"), ":/images/italic.png",
+     QT_TR_NOOP("Ctrl+I"), ""},
+    {&MainWindow::underlineAction, QT_TR_NOOP("Underline"), ":/images/underline.png",
+     QT_TR_NOOP("Ctrl+U"), ""},
+    {&MainWindow::aboutAction, QT_TR_NOOP("A&bout"), "", QT_TR_NOOP("F1"), ""},
+};
+// clang-format on
+
 void MainWindow::createActions()
 {
-    // No two actions share a key: an ambiguous key would trigger neither of them.
-    clearAction = makeAction(this,
-                             tr("Limpiar"),
-                             ":/images/clear.png",
-                             QKeySequence(tr("Ctrl+L")),
-                             tr("Limpiar"));
-    toFrontAction = makeAction(this,
-                               tr("Enviar al frente"),
-                               ":/images/bringtofront.png",
-                               QKeySequence(tr("Ctrl+F")),
-                               tr("Enviar al frente"));
-    sendBackAction = makeAction(this,
-                                tr("Enviar al fondo"),
-                                ":/images/sendtoback.png",
-                                QKeySequence(tr("Ctrl+T")),
-                                tr("Enviar item al fondo"));
-    minimizeAction = makeAction(this,
-                                tr("Minimizar"),
-                                ":/images/remove.png",
-                                QKeySequence(tr("Ctrl+Shift+M")),
-                                tr("Minimizar"));
-    maximizeAction = makeAction(this,
-                                tr("Maximizar"),
-                                ":/images/view-fullscreen.png",
-                                QKeySequence(tr("Ctrl+M")),
-                                tr("Maximizar"));
-    copyAction = makeAction(this,
-                            tr("Copiar"),
-                            ":/images/attach.png",
-                            QKeySequence(tr("Ctrl+C")),
-                            tr("Copiar"));
-    deleteAction = makeAction(this,
-                              tr("&Borrar"),
-                              ":/images/edit-delete.png",
-                              QKeySequence::Delete,
-                              tr("Borrar item"));
-    exitAction = makeAction(this, tr("Salir"), ":/images/dialog-close.png", {}, tr("Salir"));
+    for (const ActionRow &row : actionRows) {
+        this->*row.action = makeAction(this,
+                                       tr(row.text),
+                                       row.icon,
+                                       QKeySequence(*row.key ? tr(row.key) : QString()),
+                                       *row.statusTip ? tr(row.statusTip) : QString());
+    }
+    // The platform's own keys for these.
+    deleteAction->setShortcut(QKeySequence::Delete);
     exitAction->setShortcuts(QKeySequence::Quit);
-
-    boldAction = makeAction(this, tr("Bold"), ":/images/bold.png", QKeySequence(tr("Ctrl+B")), {});
-    boldAction->setCheckable(true);
-    italicAction = makeAction(this,
-                              tr("Italic"),
-                              ":/images/italic.png",
-                              QKeySequence(tr("Ctrl+I")),
-                              {});
-    italicAction->setCheckable(true);
-    underlineAction = makeAction(this,
-                                 tr("Underline"),
-                                 ":/images/underline.png",
-                                 QKeySequence(tr("Ctrl+U")),
-                                 {});
-    underlineAction->setCheckable(true);
-
-    aboutAction = makeAction(this, tr("A&bout"), {}, QKeySequence(tr("F1")), {});
+    for (QAction *style : {boldAction, italicAction, underlineAction})
+        style->setCheckable(true);
 }
 
 void MainWindow::createMenus()

@@ -38,37 +38,46 @@ int hexValue(char c)
     return -1;
 }
 
+// The value of a numeric escape whose first character (x, or an octal digit) is at i; i is left
+// on its last digit.
+char numericEscape(const QByteArray &line, qsizetype &i)
+{
+    const char first = line.at(i);
+    const int base = first == 'x' ? 16 : 8;
+    uint value = first == 'x' ? 0 : uint(first - '0');
+    while (i + 1 < line.size()) {
+        const int digit = hexValue(line.at(i + 1));
+        if (digit < 0 || digit >= base)
+            break;
+        value = (value * base + uint(digit)) & 0xffff;
+        ++i;
+    }
+    return char(value & 0xff);
+}
+
+// The character an escape stands for, the character after the backslash being at i; i is left
+// on the escape's last character.
+char escaped(const QByteArray &line, qsizetype &i)
+{
+    static const QByteArray simple("a\ab\bf\fn\nr\rt\tv\v");
+    const char next = line.at(i);
+    const qsizetype simpleAt = simple.indexOf(next);
+    if (simpleAt >= 0 && simpleAt % 2 == 0)
+        return simple.at(simpleAt + 1);
+    if (next == 'x' || (next >= '0' && next <= '7'))
+        return numericEscape(line, i);
+    return next;
+}
+
 // The bytes of a line with the store's backslash escapes undone, as Qt's reader hands them to
 // the stream that decodes a stored value.
 QByteArray unescaped(const QByteArray &line)
 {
-    static const QByteArray simple("a\ab\bf\fn\nr\rt\tv\v");
     QByteArray bytes;
     bytes.reserve(line.size());
     for (qsizetype i = 0; i < line.size(); ++i) {
-        const char c = line.at(i);
-        if (c != '\\' || i + 1 == line.size()) {
-            bytes.append(c);
-            continue;
-        }
-        const char next = line.at(++i);
-        const qsizetype simpleAt = simple.indexOf(next);
-        if (simpleAt >= 0 && simpleAt % 2 == 0) {
-            bytes.append(simple.at(simpleAt + 1));
-        } else if (next == 'x' || (next >= '0' && next <= '7')) {
-            const int base = next == 'x' ? 16 : 8;
-            uint value = next == 'x' ? 0 : uint(next - '0');
-            while (i + 1 < line.size()) {
-                const int digit = hexValue(line.at(i + 1));
-                if (digit < 0 || digit >= base)
-                    break;
-                value = (value * base + uint(digit)) & 0xffff;
-                ++i;
-            }
-            bytes.append(char(value & 0xff));
-        } else {
-            bytes.append(next);
-        }
+        const bool escape = line.at(i) == '\\' && i + 1 < line.size();
+        bytes.append(escape ? escaped(line, ++i) : line.at(i));
     }
     return bytes;
 }
@@ -113,25 +122,22 @@ struct StoreLines
     bool damaged = false;
 };
 
-StoreLines readStoreLines(QIODevice &file)
+class StoreLineReader
 {
-    StoreLines lines;
-    qint64 keptBytes = 0;
-    QByteArray current;
-    bool overlong = false;
-    qsizetype backslashes = 0;
-    auto finishLine = [&] {
-        if (overlong || !isSoundLine(current) || keptBytes + current.size() > maximumStoreSize) {
-            lines.damaged = true;
-        } else {
-            keptBytes += current.size() + 1;
-            lines.sound.append(current);
-        }
-        current.clear();
-        overlong = false;
-    };
-    while (!file.atEnd()) {
-        QByteArray piece = file.readLine(maximumLineLength);
+public:
+    StoreLines read(QIODevice &file)
+    {
+        while (!file.atEnd())
+            take(file.readLine(maximumLineLength));
+        if (!current.isEmpty() || overlong)
+            finishLine();
+        return lines;
+    }
+
+private:
+    // A piece of a physical line, its end included when it has one.
+    void take(QByteArray piece)
+    {
         const bool ended = piece.endsWith('\n');
         if (ended)
             piece.chop(1);
@@ -143,20 +149,33 @@ StoreLines readStoreLines(QIODevice &file)
             current.clear();
         }
         if (!ended)
-            continue; // the same physical line, read on
+            return; // the same physical line, read on
         const bool goesOn = backslashes % 2 == 1;
         backslashes = 0;
-        if (goesOn) {
-            if (!overlong)
-                current += '\n';
-            continue;
-        }
-        finishLine();
+        if (!goesOn)
+            finishLine();
+        else if (!overlong)
+            current += '\n';
     }
-    if (!current.isEmpty() || overlong)
-        finishLine();
-    return lines;
-}
+
+    void finishLine()
+    {
+        if (overlong || !isSoundLine(current) || keptBytes + current.size() > maximumStoreSize) {
+            lines.damaged = true;
+        } else {
+            keptBytes += current.size() + 1;
+            lines.sound.append(current);
+        }
+        current.clear();
+        overlong = false;
+    }
+
+    StoreLines lines;
+    qint64 keptBytes = 0;
+    QByteArray current;        // the logical line read so far
+    bool overlong = false;     // it grew past any sound line and is no longer kept
+    qsizetype backslashes = 0; // ending the physical line read so far
+};
 
 QString asideName(const QString &path)
 {
@@ -195,7 +214,7 @@ QString setAsideIfDamaged(const QString &path)
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return QString(); // Qt cannot read it either; nothing to fear from it
-        const StoreLines read = readStoreLines(file);
+        const StoreLines read = StoreLineReader().read(file);
         lines.sound = read.sound;
         lines.damaged |= read.damaged;
     }

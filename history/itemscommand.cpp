@@ -51,10 +51,14 @@ void ItemsCommand::putOnBoard()
             returning.append(item);
         }
     }
-    if (returning.isEmpty())
-        return;
-    // Qt put them on top of their levels. Items that joined the board after them and stayed
-    // must stand above them again: one look at the board, only when there are such items.
+    if (!returning.isEmpty())
+        restackAmongLaterItems(returning);
+}
+
+// Qt put the returning items on top of their levels. Items that joined the board after them and
+// stayed must stand above them again: one look at the board, only when there are such items.
+void ItemsCommand::restackAmongLaterItems(const QList<QGraphicsItem *> &returning)
+{
     const quint64 first = BoardOrder::of(returning.first());
     const QSet<QGraphicsItem *> back(returning.cbegin(), returning.cend());
     QList<QGraphicsItem *> later;

@@ -22,6 +22,8 @@ protected:
     void takeOffBoard();
 
 private:
+    void restackAmongLaterItems(const QList<QGraphicsItem *> &returning);
+
     QGraphicsScene *scene;
     QList<QGraphicsItem *> items; // by the order they joined the board, first first
     bool ownsItems = false;       // the items are off the board because of this step

@@ -118,6 +118,48 @@ QString tagName(QStringView tag, bool *closing)
     return tag.left(end).toString().toLower();
 }
 
+// Reads the tag (or comment) that starts at i, adding the breaks it stands for; returns where
+// the text goes on: past a tag whose content is never shown, past its end tag too.
+qsizetype afterTag(const QString &html, qsizetype i, TextCollector &collector)
+{
+    if (QStringView(html).mid(i).startsWith(u"<!--")) {
+        const qsizetype end = html.indexOf(u"-->", i + 4);
+        return end < 0 ? html.size() : end + 3;
+    }
+    const qsizetype end = html.indexOf(u'>', i + 1);
+    if (end < 0)
+        return html.size();
+    bool closing = false;
+    const QString name = tagName(QStringView(html).mid(i + 1, end - i - 1), &closing);
+    if (!closing && hidesContent(name)) {
+        const qsizetype close = html.indexOf(QStringLiteral("</") + name,
+                                             end + 1,
+                                             Qt::CaseInsensitive);
+        return close < 0 ? html.size() : close;
+    }
+    if (endsLine(name))
+        collector.addLineBreak();
+    else if (name == u"td" || name == u"th")
+        collector.addChar(u' ');
+    return end + 1;
+}
+
+// Adds the character an entity at i stands for and returns where the text goes on; i itself
+// when there is no entity the label knows there.
+qsizetype afterEntity(const QString &html, qsizetype i, TextCollector &collector)
+{
+    if (html.at(i) != u'&')
+        return i;
+    const qsizetype end = html.indexOf(u';', i + 1);
+    if (end <= i || end - i > 10)
+        return i;
+    const QChar decoded = decodedEntity(QStringView(html).mid(i + 1, end - i - 1));
+    if (decoded.isNull())
+        return i;
+    collector.addChar(decoded);
+    return end + 1;
+}
+
 } // namespace
 
 namespace LabelText {
@@ -126,46 +168,14 @@ QString fromHtml(const QString &html, int limit, bool *truncated)
 {
     TextCollector collector(limit);
     qsizetype i = 0;
-    const qsizetype size = html.size();
-    while (i < size && !collector.overflowed()) {
-        const QChar c = html.at(i);
-        if (c == u'<') {
-            if (QStringView(html).mid(i).startsWith(u"<!--")) {
-                const qsizetype end = html.indexOf(u"-->", i + 4);
-                i = end < 0 ? size : end + 3;
-                continue;
-            }
-            const qsizetype end = html.indexOf(u'>', i + 1);
-            if (end < 0)
-                break;
-            bool closing = false;
-            const QString name = tagName(QStringView(html).mid(i + 1, end - i - 1), &closing);
-            i = end + 1;
-            if (!closing && hidesContent(name)) {
-                const qsizetype close = html.indexOf(QStringLiteral("</") + name,
-                                                     i,
-                                                     Qt::CaseInsensitive);
-                i = close < 0 ? size : close;
-            } else if (endsLine(name)) {
-                collector.addLineBreak();
-            } else if (name == u"td" || name == u"th") {
-                collector.addChar(u' ');
-            }
-            continue;
+    while (i < html.size() && !collector.overflowed()) {
+        if (html.at(i) == u'<') {
+            i = afterTag(html, i, collector);
+        } else if (const qsizetype next = afterEntity(html, i, collector); next > i) {
+            i = next;
+        } else {
+            collector.addChar(html.at(i++));
         }
-        if (c == u'&') {
-            const qsizetype end = html.indexOf(u';', i + 1);
-            if (end > i && end - i <= 10) {
-                const QChar decoded = decodedEntity(QStringView(html).mid(i + 1, end - i - 1));
-                if (!decoded.isNull()) {
-                    collector.addChar(decoded);
-                    i = end + 1;
-                    continue;
-                }
-            }
-        }
-        collector.addChar(c);
-        ++i;
     }
     if (truncated)
         *truncated = collector.overflowed();

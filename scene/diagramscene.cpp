@@ -17,6 +17,13 @@
 namespace {
 
 constexpr int indexDepth = 9;
+
+template<typename Item>
+void forgetIfSame(Item *&reference, const QGraphicsItem *item)
+{
+    if (reference == item)
+        reference = nullptr;
+}
 // Enough to take back a long run of mistakes; what the oldest steps hold is freed beyond it.
 constexpr int historyLimit = 100;
 
@@ -364,32 +371,32 @@ void DiagramScene::itemAboutToMove(QGraphicsItem *item)
 
 void DiagramScene::itemLeavingScene(QGraphicsItem *item)
 {
-    const qsizetype handleIndex = handles.indexOf(item);
-    if (handleIndex >= 0) {
-        // Keep the two lists parallel when a handle goes without hideHandles().
-        handles.removeAt(handleIndex);
-        if (handleIndex < handlePoints.size())
-            handlePoints.removeAt(handleIndex);
-        if (item == draggedHandle) {
-            draggedHandle = nullptr;
-            handleDragActive = false;
-        }
-    }
+    forgetHandle(item);
     if (item == handleOwner)
         hideHandles();
-    if (item == currentShape)
-        currentShape = nullptr;
-    if (item == lineInProgress)
-        lineInProgress = nullptr;
-    if (item == cutPixmapItem)
-        cutPixmapItem = nullptr;
-    if (item == cutMarker)
-        cutMarker = nullptr;
-    if (item == pinnedShape)
-        pinnedShape = nullptr;
+    forgetIfSame(currentShape, item);
+    forgetIfSame(lineInProgress, item);
+    forgetIfSame(cutPixmapItem, item);
+    forgetIfSame(cutMarker, item);
+    forgetIfSame(pinnedShape, item);
     if (auto *shape = qgraphicsitem_cast<DiagramItem *>(item))
         outlinesBeforeReshape.remove(shape);
     for (const auto &[mode, gesture] : gestures)
         gesture->forget(item);
     dragStart.remove(item);
+}
+
+// Keeps the two lists parallel when a handle goes without hideHandles().
+void DiagramScene::forgetHandle(QGraphicsItem *item)
+{
+    const qsizetype handleIndex = handles.indexOf(item);
+    if (handleIndex < 0)
+        return;
+    handles.removeAt(handleIndex);
+    if (handleIndex < handlePoints.size())
+        handlePoints.removeAt(handleIndex);
+    if (item == draggedHandle) {
+        draggedHandle = nullptr;
+        handleDragActive = false;
+    }
 }

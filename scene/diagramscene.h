@@ -150,6 +150,7 @@ public:
     QPen outlinePen() const;
 
     void itemLeavingScene(QGraphicsItem *item) override;
+    void forgetHandle(QGraphicsItem *item);
     void itemAboutToMove(QGraphicsItem *item) override;
 
 signals:
@@ -191,6 +192,7 @@ private:
     void createGestures();
     BoardGesture *gestureFor(Mode mode) const;
     void finishGestures();
+    void drag(const QPointF &pos, BoardGesture *gesture);
     void dragInMode(const QPointF &pos);
     void reportCoordinates(const QPointF &pos);
     bool dragVertex(const QPointF &pos);

@@ -276,9 +276,14 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 
     QGraphicsScene::mouseMoveEvent(event);
     reportCoordinates(pos);
-    if (!leftHeld)
-        return;
+    if (leftHeld)
+        drag(pos, gesture);
+}
 
+// A move with the left button held: a vertex follows its handle, or the handles follow the
+// dragged shape and the mode's gesture goes on.
+void DiagramScene::drag(const QPointF &pos, BoardGesture *gesture)
+{
     if (handleDragActive) {
         if (dragVertex(pos))
             return;
