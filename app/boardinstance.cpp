@@ -1,5 +1,7 @@
 #include "boardinstance.h"
 
+#include "app/screenchoice.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -15,7 +17,7 @@
 namespace {
 
 constexpr int answerWaitMs = 1500;
-constexpr qint64 longestCommand = 64;
+constexpr qint64 longestCommand = 300;
 const QStringList knownCommands{"show", "toggle", "clear"};
 
 QString tr(const char *text)
@@ -165,7 +167,8 @@ void BoardInstance::answer(QLocalSocket *client)
         return;
     }
     const QString command = QString::fromUtf8(client->readLine(longestCommand)).trimmed();
-    const bool known = knownCommands.contains(command);
+    const bool known = knownCommands.contains(command)
+                       || (command.startsWith("screen ") && ScreenChoice::named(command.mid(7)));
     client->write(known ? "ok\n" : "unknown\n");
     if (known)
         emit commandReceived(command);

@@ -7,8 +7,8 @@ class QLocalServer;
 class QLocalSocket;
 
 // One board per user: a board listens on a local socket in a folder only its user can enter,
-// and a second start hands its command ("show", "toggle", "clear") to the running board instead
-// of opening another. Neither end talks to a socket another user holds: the folder is checked
+// and a second start hands its command ("show", "toggle", "clear", "screen NAME") to the running
+// board instead of opening another. Neither end talks to a socket another user holds: the folder is checked
 // for owner and mode before use, and each end checks the other's credentials.
 class BoardInstance : public QObject
 {

@@ -65,13 +65,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     setApplicationIdentity();
     // A board is already running: it acts, and this start ends here.
-    if (const auto handed = PresenterSession::handToRunningBoard(
-            PresenterSession::commandFromArguments(app)))
+    const QString command = PresenterSession::commandFromArguments(app);
+    if (const auto handed = PresenterSession::handToRunningBoard(command))
         return *handed;
 
     MainWindow window;
     PresenterSession session(window);
-    session.start(RecoveryFile::defaultPath());
+    session.start(RecoveryFile::defaultPath(), command);
     const int status = app.exec();
     session.endCleanly();
     return status;

@@ -3,13 +3,17 @@
 
 #include "app/bundledfont.h"
 #include "app/preferencesfile.h"
+#include "app/screenchoice.h"
+#include "app/screengeometry.h"
 #include "items/diagramview.h"
 #include "scene/diagramscene.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -43,8 +47,20 @@ MainWindow::MainWindow()
     setWindowLook();
     connectActions();
     setCentralWidget(central);
+    openOnRememberedScreen();
     showMaximized();
     QTimer::singleShot(fitDelayMs, this, &MainWindow::fitSceneToScreen);
+}
+
+// Before the first show, so that the window manager or compositor maps the board there.
+void MainWindow::openOnRememberedScreen()
+{
+    QScreen *screen = ScreenChoice::atStart(settings->value(ScreenChoice::storedKey).toString(),
+                                            QCursor::pos());
+    if (!screen || screen == windowScreen(this))
+        return;
+    setScreen(screen);
+    setGeometry(screen->geometry());
 }
 
 // The names the preferences are kept under, and the store, once a damaged one is set aside.

@@ -56,11 +56,21 @@ public:
     // through the board.
     QList<QWidget *> toolPanels() const;
 
+    // Writes the values to the preferences at once, unless another program holds the store.
+    void storePreferences(std::initializer_list<std::pair<const char *, QVariant>> values);
+    const QSettings &preferences() const { return *settings; }
+
 public slots:
     void setCoordinates(const QString &pos);
     // Brings the board to the front, out of the strip or back from hiding.
     void showBoard();
     void clearBoard();
+    // Puts the board on another screen, or fits it again to its own: only the window moves,
+    // the drawings stay where they are on the board.
+    void moveToScreen(QScreen *screen);
+    // The board is about to be taken to another screen (its own is going): its drawings will
+    // stay where they are on it.
+    void holdDrawingsInPlace();
 
 private slots:
     void backgroundButtonGroupClicked(QAbstractButton *button);
@@ -95,8 +105,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Writes the values to the preferences at once, unless another program holds the store.
-    void storePreferences(std::initializer_list<std::pair<const char *, QVariant>> values);
     // An action of the window with its text, icon, key and status tip.
     struct ActionRow
     {
@@ -114,6 +122,7 @@ private:
     QWidget *createCentralWidget();
     void showReadiness(const QStringList &setAsideStores);
     void setWindowLook();
+    void openOnRememberedScreen();
     void buildLayout();
     void applyTint();
     void createActions();
@@ -172,6 +181,7 @@ private:
     static QString picturesFolder();
     static bool writePicture(const QImage &image, const QString &path, QString *reason);
     void returnDrawingsToTheirPlace();
+    void keepDrawingsWhereTheyWere();
     void shrinkToStrip();
 
     QWidget *toolBox = nullptr;
@@ -248,5 +258,9 @@ private:
         int verticalScroll = 0;
     };
     std::optional<StripReturn> stripReturn;
+    // Where the scene's origin showed in the view before the board moved to another screen, to
+    // show it there again once the board has settled there.
+    std::optional<QPoint> originBeforeMove;
+    int placeAttempts = 0;
     bool shrinkAwaitsUnmaximize = false; // Wayland: the compositor has not yet confirmed
 };

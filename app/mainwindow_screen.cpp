@@ -37,6 +37,8 @@ const QSize stripSize(90, 25);
 constexpr int fitHeightMargin = 150;
 constexpr int captureWaitMs = 1000;
 constexpr int eventSliceMs = 50;
+constexpr int layoutSettleMs = 50;
+constexpr int maximumPlaceAttempts = 40; // two seconds of settling
 // Long enough for a portal that asks the user's permission first.
 constexpr int portalTimeoutMs = 30000;
 
@@ -65,7 +67,7 @@ QList<QWidget *> MainWindow::boardPanels() const
 
 bool MainWindow::isInStrip() const
 {
-    return maximizeButton->isVisible();
+    return !maximizeButton->isHidden(); // also while the board is hidden
 }
 
 QList<QWidget *> MainWindow::toolPanels() const
@@ -159,6 +161,39 @@ void MainWindow::maximizePart()
     showMaximized();
 }
 
+void MainWindow::holdDrawingsInPlace()
+{
+    if (!isInStrip() && !originBeforeMove) {
+        originBeforeMove = view->mapFromScene(QPointF(0, 0));
+        placeAttempts = 0;
+    }
+}
+
+void MainWindow::moveToScreen(QScreen *target)
+{
+    if (!target)
+        return;
+    const bool shown = isVisible();
+    const bool strip = isInStrip();
+    holdDrawingsInPlace();
+    // The old screen's size no longer binds the window.
+    setMinimumSize(strip ? stripSize : QSize(0, 0));
+    // A Wayland compositor places a window only when it maps it.
+    if (shown && waylandPlatform())
+        hide();
+    setScreen(target);
+    if (strip) {
+        move(target->geometry().topLeft());
+        setVisible(shown);
+        return;
+    }
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    setGeometry(target->geometry());
+    setMinimumSize(target->size());
+    if (shown)
+        showMaximized();
+}
+
 void MainWindow::resizeEvent(QResizeEvent *)
 {
     if (const QScreen *screen = windowScreen(this))
@@ -167,6 +202,35 @@ void MainWindow::resizeEvent(QResizeEvent *)
     // scroll position once the layout has settled, so every drawing returns to its place.
     if (stripReturn && size() == stripReturn->windowSize && maximizeButton->isHidden())
         QTimer::singleShot(0, this, &MainWindow::returnDrawingsToTheirPlace);
+    // Once the layout has followed the window.
+    if (originBeforeMove && maximizeButton->isHidden())
+        QTimer::singleShot(layoutSettleMs, this, &MainWindow::keepDrawingsWhereTheyWere);
+}
+
+// On another screen the scene rectangle takes that screen's size, and the view may then show
+// it from another place; the rectangle moves so that every drawing stays where it was on the
+// board. Done with once the board covers its new screen.
+void MainWindow::keepDrawingsWhereTheyWere()
+{
+    if (!originBeforeMove)
+        return;
+    const QPoint off = *originBeforeMove - view->mapFromScene(QPointF(0, 0));
+    // A view that centres a scene smaller than itself cannot be moved: then as near as it goes.
+    if (++placeAttempts > maximumPlaceAttempts) {
+        originBeforeMove.reset();
+        return;
+    }
+    if (off.isNull()) {
+        const QScreen *screen = windowScreen(this);
+        if (screen && (size() == screen->size() || size() == screen->availableSize()))
+            originBeforeMove.reset();
+        return;
+    }
+    scene->setSceneRect(
+        scene->sceneRect().translated(-view->transform().inverted().map(QPointF(off))));
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->value() - off.x());
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() - off.y());
+    QTimer::singleShot(layoutSettleMs, this, &MainWindow::keepDrawingsWhereTheyWere);
 }
 
 void MainWindow::returnDrawingsToTheirPlace()
@@ -297,9 +361,12 @@ QPixmap MainWindow::grabDesktop(QScreen *screen, const QRect &local)
     const QPixmap grab = screen->grabWindow(0, local.x(), local.y(), local.width(), local.height());
     if (isUsableGrab(grab.toImage()))
         return grab;
+    QList<ScreenArea> screens;
+    for (const QScreen *each : QGuiApplication::screens())
+        screens.append({each->geometry(), each->devicePixelRatio()});
     const QImage part = desktopPart(PortalScreenshot::take(portalTimeoutMs),
-                                    screen->virtualGeometry(),
-                                    screen->geometry(),
+                                    screens,
+                                    {screen->geometry(), screen->devicePixelRatio()},
                                     local);
     return isUsableGrab(part) ? QPixmap::fromImage(part) : QPixmap();
 }
@@ -347,6 +414,7 @@ QList<std::pair<QString, QString>> MainWindow::keyList()
         {tr("Supr"), tr("Borrar")},
         {tr("Ctrl+L"), tr("Limpiar")},
         {tr("Ctrl+Alt+D"), tr("Paso del puntero (desde cualquier programa)")},
+        {tr("Ctrl+Shift+P"), tr("Pantalla siguiente")},
         {tr("Ctrl+C"), tr("Copiar")},
         {tr("Ctrl+F, Ctrl+T"), tr("Enviar al frente, Enviar al fondo")},
         {tr("Ctrl+Shift+M, Ctrl+M"), tr("Minimizar, Maximizar")},

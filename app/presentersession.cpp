@@ -4,6 +4,7 @@
 #include "app/globalkey.h"
 #include "app/mainwindow.h"
 #include "app/recoveryfile.h"
+#include "app/screenchoice.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,9 +13,11 @@
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
@@ -54,13 +57,26 @@ QString PresenterSession::commandFromArguments(const QCoreApplication &app)
         tr("Turns pass-through on or off in the running board (starts one when none is running)."));
     const QCommandLineOption show("show", tr("Brings the running board to the front."));
     const QCommandLineOption clear("clear", tr("Clears the running board (Limpiar)."));
-    parser.addOptions({toggle, show, clear});
+    const QCommandLineOption screen(
+        "screen",
+        tr("Puts the board, running or starting, on the screen of that name."),
+        tr("NAME"));
+    parser.addOptions({toggle, show, clear, screen});
     parser.process(app);
+    if (parser.isSet(screen))
+        return "screen " + parser.value(screen);
     return parser.isSet(toggle) ? "toggle" : parser.isSet(clear) ? "clear" : "show";
 }
 
 std::optional<int> PresenterSession::handToRunningBoard(const QString &command)
 {
+    if (command.startsWith("screen ") && !ScreenChoice::named(command.mid(7))) {
+        const QString message = tr("CorvaneTaveloWindow2: no screen is called \"%1\"; the screens "
+                                   "are: %2\n")
+                                    .arg(command.mid(7), ScreenChoice::describeAll());
+        std::fputs(message.toLocal8Bit().constData(), stderr);
+        return EXIT_FAILURE;
+    }
     if (BoardInstance::sendToRunningBoard(command))
         return EXIT_SUCCESS;
     if (command == "clear") {
@@ -86,14 +102,24 @@ void PresenterSession::createActions()
     connect(clearAction, &QAction::triggered, &board, &MainWindow::clearBoard);
     exitAction = new QAction(QIcon(":/images/dialog-close.png"), tr("Salir"), this);
     connect(exitAction, &QAction::triggered, &board, &QWidget::close);
+    // The key works while the board has the focus, as its own keys do.
+    nextScreenAction = new QAction(tr("Pantalla siguiente"), this);
+    nextScreenAction->setShortcut(QKeySequence(tr("Ctrl+Shift+P")));
+    connect(nextScreenAction, &QAction::triggered, this, [this] {
+        pickScreen(ScreenChoice::after(board.screen()));
+    });
+    board.addAction(nextScreenAction);
 }
 
-void PresenterSession::start(const QString &recoveryPath)
+void PresenterSession::start(const QString &recoveryPath, const QString &command)
 {
     enableRecovery(recoveryPath);
     listenForLaterStarts();
     grabGlobalKey();
     createTrayIcon();
+    watchScreens();
+    if (command.startsWith("screen "))
+        runCommand(command);
 }
 
 void PresenterSession::listenForLaterStarts()
@@ -130,6 +156,7 @@ void PresenterSession::createTrayIcon()
     menu->addAction(showHideAction);
     menu->addAction(passThroughAction);
     menu->addAction(clearAction);
+    menu->addMenu(createScreenMenu());
     menu->addSeparator();
     menu->addAction(exitAction);
     connect(menu, &QMenu::aboutToShow, this, [this] {
@@ -237,6 +264,91 @@ void PresenterSession::runCommand(const QString &command)
         board.showBoard();
     else if (command == "clear")
         board.clearBoard();
+    else if (command.startsWith("screen "))
+        pickScreen(ScreenChoice::named(command.mid(7)));
+}
+
+void PresenterSession::pickScreen(QScreen *screen)
+{
+    if (!screen)
+        return;
+    board.moveToScreen(screen);
+    board.storePreferences({{ScreenChoice::storedKey, ScreenChoice::remembered(screen)}});
+    say(tr("Tablero en la pantalla %1").arg(ScreenChoice::describe(screen)));
+}
+
+// The screens by name and size, the board's checked; built anew each time, as screens come
+// and go.
+QMenu *PresenterSession::createScreenMenu()
+{
+    auto *menu = new QMenu(tr("Pantalla"), &board);
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { listScreens(menu); });
+    listScreens(menu);
+    return menu;
+}
+
+void PresenterSession::listScreens(QMenu *menu)
+{
+    menu->clear();
+    for (QScreen *screen : QGuiApplication::screens()) {
+        QAction *choice = menu->addAction(ScreenChoice::describe(screen));
+        choice->setCheckable(true);
+        choice->setChecked(screen == board.screen());
+        connect(choice, &QAction::triggered, this, [this, screen = QPointer<QScreen>(screen)] {
+            pickScreen(screen);
+        });
+    }
+}
+
+// The board follows its screen: a change of size or scale fits it again, and a screen that
+// leaves takes the board to another one.
+void PresenterSession::watchScreens()
+{
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &PresenterSession::screenRemoved);
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, &PresenterSession::screenAdded);
+    if (QWindow *window = board.windowHandle())
+        connect(window, &QWindow::screenChanged, this, &PresenterSession::followBoardScreen);
+    followBoardScreen();
+}
+
+void PresenterSession::followBoardScreen()
+{
+    if (boardScreen)
+        disconnect(boardScreen, nullptr, this, nullptr);
+    boardScreen = board.screen();
+    if (!boardScreen)
+        return;
+    boardScreenName = boardScreen->name();
+    auto refit = [this] { board.moveToScreen(boardScreen); };
+    connect(boardScreen, &QScreen::geometryChanged, this, refit);
+    connect(boardScreen, &QScreen::physicalDotsPerInchChanged, this, refit);
+}
+
+void PresenterSession::screenRemoved(QScreen *screen)
+{
+    if (screen != boardScreen)
+        return;
+    board.holdDrawingsInPlace(); // before Qt takes the window elsewhere
+    const QString gone = boardScreenName;
+    boardScreen = nullptr;
+    // Qt settles its windows on what is left once the screen is gone.
+    QTimer::singleShot(0, this, [this, gone] {
+        QScreen *remaining = QGuiApplication::primaryScreen();
+        if (!remaining)
+            return; // no screen at all: the next one that comes takes the board
+        board.moveToScreen(remaining);
+        followBoardScreen();
+        say(tr("La pantalla %1 se desconectó: el tablero pasó a %2")
+                .arg(gone, ScreenChoice::describe(remaining)));
+    });
+}
+
+void PresenterSession::screenAdded(QScreen *screen)
+{
+    if (boardScreen)
+        return; // the board stands on a screen still there
+    board.moveToScreen(screen);
+    followBoardScreen();
 }
 
 void PresenterSession::say(const QString &message)

@@ -12,6 +12,8 @@ class MainWindow;
 class QAction;
 class QCoreApplication;
 class QLabel;
+class QMenu;
+class QScreen;
 class QSystemTrayIcon;
 class RecoveryFile;
 
@@ -34,8 +36,10 @@ public:
     static std::optional<int> handToRunningBoard(const QString &command);
 
     // Starts the services beside the board: the channel for later starts, the global key, the
-    // tray icon, and the recovery copy at recoveryPath (put back first, when one was left).
-    void start(const QString &recoveryPath);
+    // tray icon, the watch over the screens, and the recovery copy at recoveryPath (put back
+    // first, when one was left). The command this start was given is carried out where it
+    // concerns the new board (a screen to stand on).
+    void start(const QString &recoveryPath, const QString &command = QString());
     // The board ended through Salir: the recovery copy is not needed.
     void endCleanly();
     bool isPassingThrough() const { return passingThrough; }
@@ -44,8 +48,10 @@ public slots:
     // Lets the pointer through to the windows under the board, or takes it back.
     void togglePassThrough();
     void setPassThrough(bool on);
-    // What a later start of the program asks: "show", "toggle" or "clear".
+    // What a later start of the program asks: "show", "toggle", "clear" or "screen NAME".
     void runCommand(const QString &command);
+    // The presenter picks the screen the board stands on, and it is remembered.
+    void pickScreen(QScreen *screen);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,6 +66,12 @@ private:
     void showBadge(bool show);
     void placeBadge();
     void say(const QString &message);
+    QMenu *createScreenMenu();
+    void listScreens(QMenu *menu);
+    void watchScreens();
+    void followBoardScreen();
+    void screenRemoved(QScreen *screen);
+    void screenAdded(QScreen *screen);
 
     MainWindow &board;
     bool passingThrough = false;
@@ -67,6 +79,9 @@ private:
     QAction *showHideAction = nullptr;
     QAction *clearAction = nullptr;
     QAction *exitAction = nullptr;
+    QAction *nextScreenAction = nullptr;
+    QPointer<QScreen> boardScreen; // the screen the board stood on last
+    QString boardScreenName;
     QPointer<QLabel> badge; // on the board window, which owns it
     QString globalKeyText;  // the global key, when the board holds one
     GlobalKey *globalKey = nullptr;

@@ -39,19 +39,48 @@ bool isUsableGrab(const QImage &image)
     return false;
 }
 
+namespace {
+
+// Qt keeps a screen's corner where the window system puts it and scales only its size.
+QRect deviceArea(const ScreenArea &screen)
+{
+    return QRect(screen.geometry.topLeft(),
+                 (QSizeF(screen.geometry.size()) * screen.scale).toSize());
+}
+
+QRect scaled(const QRect &rect, qreal scale)
+{
+    return QRectF(QPointF(rect.topLeft()) * scale, QSizeF(rect.size()) * scale).toRect();
+}
+
+} // namespace
+
 QImage desktopPart(const QImage &desktop,
-                   const QRect &virtualGeometry,
-                   const QRect &screenGeometry,
+                   const QList<ScreenArea> &screens,
+                   const ScreenArea &screen,
                    const QRect &screenLocal)
 {
-    if (desktop.isNull() || virtualGeometry.isEmpty())
+    QRect logicalDesktop;
+    QRect deviceDesktop;
+    for (const ScreenArea &each : screens) {
+        logicalDesktop |= each.geometry;
+        deviceDesktop |= deviceArea(each);
+    }
+    if (desktop.isNull() || logicalDesktop.isEmpty())
         return QImage();
-    const qreal scale = qreal(desktop.width()) / virtualGeometry.width();
-    const QRectF global = QRectF(
-        screenLocal.translated(screenGeometry.topLeft() - virtualGeometry.topLeft()));
-    const QRect source = QRectF(global.topLeft() * scale, global.size() * scale).toRect();
-    const QImage part = desktop.copy(source);
-    return part.size() == screenLocal.size()
-               ? part
-               : part.scaled(screenLocal.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QSize wanted = (QSizeF(screenLocal.size()) * screen.scale).toSize();
+    QImage part;
+    if (desktop.size() == deviceDesktop.size()) {
+        const QPoint corner = deviceArea(screen).topLeft() - deviceDesktop.topLeft();
+        part = desktop.copy(scaled(screenLocal, screen.scale).translated(corner));
+    } else {
+        const qreal even = qreal(desktop.width()) / logicalDesktop.width();
+        const QRect global = screenLocal.translated(screen.geometry.topLeft()
+                                                    - logicalDesktop.topLeft());
+        part = desktop.copy(scaled(global, even));
+    }
+    if (part.size() != wanted)
+        part = part.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    part.setDevicePixelRatio(screen.scale);
+    return part;
 }

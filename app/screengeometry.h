@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 
@@ -24,9 +25,20 @@ QRect toScreenLocal(const QRect &global, const QRect &screenGeometry);
 // so an all-black grab means the window system withheld the desktop, as Xwayland does.
 bool isUsableGrab(const QImage &image);
 
-// The part of a picture of the whole desktop (all screens, device pixels) that shows a
-// rectangle of one screen, in that screen's logical coordinates, scaled to the rectangle's size.
+// Where a screen stands in the desktop, in logical pixels, and how many device pixels it has to
+// one of them.
+struct ScreenArea
+{
+    QRect geometry;
+    qreal scale = 1;
+};
+
+// The part of a picture of the whole desktop that shows a rectangle of one screen (in that
+// screen's logical coordinates), in that screen's device pixels: sharp on a screen at 200 %.
+// A picture as large as all screens' device pixels, each screen's corner where Qt places it,
+// is read at each screen's own scale; any other is taken as the logical desktop evenly scaled,
+// as a compositor may deliver it.
 QImage desktopPart(const QImage &desktop,
-                   const QRect &virtualGeometry,
-                   const QRect &screenGeometry,
+                   const QList<ScreenArea> &screens,
+                   const ScreenArea &screen,
                    const QRect &screenLocal);

@@ -152,12 +152,14 @@ ReadItem readLabel(BoardReader &in, QMenu *)
     return made(std::move(label));
 }
 
-// The picture as it paints: drawn onto transparency, whatever its pixels claim about alpha.
+// The picture as it paints: drawn onto transparency, whatever its pixels claim about alpha, at
+// the size it takes on the board (a picture of a screen at 200 % has twice as many pixels).
 void writePicture(BoardWriter &out, const QGraphicsItem &item)
 {
     const auto &picture = static_cast<const diagramItemPixmap &>(item);
     out << picture.offset();
-    QImage image(picture.pixmap().size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image(picture.pixmap().deviceIndependentSize().toSize(),
+                 QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.drawPixmap(0, 0, picture.pixmap());

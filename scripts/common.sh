@@ -6,7 +6,7 @@ project_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 board_packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
                 qt6-wayland
                 fonts-dejavu-core fonts-dejavu-extra)
-test_packages=(xvfb x11-utils openbox xcompmgr xdotool xclip imagemagick trayer
+test_packages=(xvfb x11-utils x11-xserver-utils openbox xcompmgr xdotool xclip imagemagick trayer
                binutils-mingw-w64-x86-64
                sway weston grim wl-clipboard dbus-daemon dbus-bin pipewire-bin
                xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk)

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/screenchoice.h"
 #include "app/screengeometry.h"
 #include "boardlookup.h"
 #include "items/diagramitempixmap.h"
@@ -9,12 +10,14 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCursor>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTimer>
@@ -59,6 +62,8 @@ class TestScreen : public QObject
     Q_OBJECT
 
 private slots:
+    void opensOnTheRememberedScreen_data();
+    void opensOnTheRememberedScreen();
     void minimizeAndRestoreOnEachScreen_data();
     void minimizeAndRestoreOnEachScreen();
     void commandsInAnyOrder();
@@ -80,6 +85,33 @@ private slots:
     void cutPressDoesNotTouchTheShapeUnderIt();
     void aboutBox();
 };
+
+void TestScreen::opensOnTheRememberedScreen_data()
+{
+    QTest::addColumn<QString>("remembered");
+    QTest::addColumn<QString>("expected"); // the screen's name
+    QScreen *last = QGuiApplication::screens().last();
+    const QString pointed = QGuiApplication::screenAt(QCursor::pos())->name();
+    const QString where = ScreenChoice::remembered(last).section(';', 1);
+    QTest::newRow("remembered by name") << ScreenChoice::remembered(last) << last->name();
+    QTest::newRow("renamed, found where it stood") << "renamed;" + where << last->name();
+    QTest::newRow("gone: the screen under the pointer") << "gone;9000;9000;10;10" << pointed;
+    QTest::newRow("nothing sound remembered") << "\x01;;x;;" << pointed;
+}
+
+void TestScreen::opensOnTheRememberedScreen()
+{
+    QFETCH(QString, remembered);
+    QFETCH(QString, expected);
+    {
+        QSettings store("Corvane Group", "CorvaneTaveloWindow2");
+        store.setValue(ScreenChoice::storedKey, remembered);
+    }
+    MainWindow window;
+    QTRY_COMPARE(window.screen()->name(), expected);
+    QTRY_COMPARE(window.geometry(), window.screen()->availableGeometry());
+    clearStore();
+}
 
 void TestScreen::minimizeAndRestoreOnEachScreen_data()
 {
@@ -228,35 +260,67 @@ void TestScreen::onlyRealPicturesCountAsGrabs()
 
 void TestScreen::desktopPartOfAScreen_data()
 {
-    QTest::addColumn<QRect>("virtualGeometry");
-    QTest::addColumn<QRect>("screenGeometry");
-    QTest::addColumn<qreal>("scale");
-    QTest::newRow("one screen") << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 600) << 1.0;
-    QTest::newRow("one screen at 200 %") << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 600) << 2.0;
+    QTest::addColumn<QList<QRect>>("geometries"); // logical, as Qt gives them
+    QTest::addColumn<QList<qreal>>("scales");
+    QTest::addColumn<int>("marked");         // the screen whose region is wanted
+    QTest::addColumn<qreal>("pictureScale"); // 0 for each screen's own device pixels
+    const QRect primary(0, 0, 800, 600);
+    QTest::newRow("one screen") << QList<QRect>{primary} << QList<qreal>{1} << 0 << 0.0;
+    QTest::newRow("one screen at 200 %") << QList<QRect>{primary} << QList<qreal>{2} << 0 << 0.0;
     QTest::newRow("second screen right of the primary")
-        << QRect(0, 0, 1600, 600) << QRect(800, 0, 800, 600) << 1.0;
+        << QList<QRect>{primary, {800, 0, 800, 600}} << QList<qreal>{1, 1} << 1 << 0.0;
     QTest::newRow("second screen left of the primary")
-        << QRect(-800, 0, 1600, 600) << QRect(-800, 0, 800, 600) << 1.0;
+        << QList<QRect>{primary, {-800, 0, 800, 600}} << QList<qreal>{1, 1} << 1 << 0.0;
+    QTest::newRow("200 % screen right of a 100 % one")
+        << QList<QRect>{primary, {800, 0, 400, 300}} << QList<qreal>{1, 2} << 1 << 0.0;
+    QTest::newRow("100 % screen right of a 200 % one")
+        << QList<QRect>{{0, 0, 400, 300}, {800, 0, 800, 600}} << QList<qreal>{2, 1} << 1 << 0.0;
+    QTest::newRow("the whole desktop evenly scaled by a compositor")
+        << QList<QRect>{primary, {800, 0, 800, 600}} << QList<qreal>{2, 2} << 1 << 2.0;
 }
 
-// The marked region is found in a picture of the whole desktop, whatever its layout and scale.
+// The marked region is found in a picture of the whole desktop, whatever its layout and scales,
+// and comes in the screen's own device pixels.
 void TestScreen::desktopPartOfAScreen()
 {
-    QFETCH(QRect, virtualGeometry);
-    QFETCH(QRect, screenGeometry);
-    QFETCH(qreal, scale);
-    QImage desktop((virtualGeometry.size() * scale), QImage::Format_RGB32);
+    QFETCH(QList<QRect>, geometries);
+    QFETCH(QList<qreal>, scales);
+    QFETCH(int, marked);
+    QFETCH(qreal, pictureScale);
+    QList<ScreenArea> screens;
+    QRect logical;
+    QRect device;
+    for (int i = 0; i < geometries.size(); ++i) {
+        screens.append({geometries.at(i), scales.at(i)});
+        logical |= geometries.at(i);
+        device |= QRect(geometries.at(i).topLeft(), geometries.at(i).size() * scales.at(i));
+    }
+    const ScreenArea &screen = screens.at(marked);
+    const QRect region(100, 50, 200, 100); // in the screen's own coordinates
+    // Where the region lies in the picture, and the picture.
+    QRectF inPicture;
+    QImage desktop;
+    if (pictureScale == 0) {
+        desktop = QImage(device.size(), QImage::Format_RGB32);
+        inPicture = QRectF(QPointF(screen.geometry.topLeft() - device.topLeft())
+                               + QPointF(region.topLeft()) * screen.scale,
+                           QSizeF(region.size()) * screen.scale);
+    } else {
+        desktop = QImage(logical.size() * pictureScale, QImage::Format_RGB32);
+        inPicture = QRectF(QPointF(region.topLeft() + screen.geometry.topLeft() - logical.topLeft())
+                               * pictureScale,
+                           QSizeF(region.size()) * pictureScale);
+    }
     desktop.fill(Qt::white);
-    const QRect marked(100, 50, 200, 100); // in the screen's own coordinates
-    const QPoint onDesktop = marked.topLeft() + screenGeometry.topLeft()
-                             - virtualGeometry.topLeft();
-    QPainter(&desktop).fillRect(QRectF(QPointF(onDesktop) * scale, QSizeF(marked.size()) * scale),
-                                Qt::blue);
+    QPainter(&desktop).fillRect(inPicture, Qt::blue);
 
-    const QImage part = desktopPart(desktop, virtualGeometry, screenGeometry, marked);
+    const QImage part = desktopPart(desktop, screens, screen, region);
 
-    QCOMPARE(part.size(), marked.size());
-    for (const QPoint probe : {QPoint(0, 0), QPoint(199, 0), QPoint(0, 99), QPoint(199, 99)})
+    QCOMPARE(part.size(), region.size() * screen.scale);
+    QCOMPARE(part.devicePixelRatio(), screen.scale);
+    const QRect corners = part.rect();
+    for (const QPoint probe :
+         {corners.topLeft(), corners.topRight(), corners.bottomLeft(), corners.bottomRight()})
         QCOMPARE(part.pixelColor(probe), QColor(Qt::blue));
 }
 

@@ -67,6 +67,7 @@ class TestBoardFile : public QObject
 private slots:
     void boardFileGivesBackTheBoard();
     void fileOfTheFirstVersionReads();
+    void pictureOfAScreenAt200PercentReadsBack();
     void damagedBoardFileIsRefused();
 };
 
@@ -110,6 +111,30 @@ void TestBoardFile::fileOfTheFirstVersionReads()
     fillWithEveryKind(drawn);
     QCOMPARE(boardListing(restored), boardListing(drawn));
     QCOMPARE(BoardFile::save(restored), file);
+}
+
+// A cut from a screen at 200 % has twice the pixels it shows; it comes back no larger than it
+// was, so that it is selected and erased where it shows.
+void TestBoardFile::pictureOfAScreenAt200PercentReadsBack()
+{
+    DiagramScene original(nullptr, nullptr);
+    original.setSceneRect(0, 0, 100, 100);
+    QImage sharp(40, 30, QImage::Format_ARGB32_Premultiplied);
+    sharp.fill(QColor(20, 90, 200));
+    sharp.setDevicePixelRatio(2);
+    auto *picture = new diagramItemPixmap;
+    picture->setPixmap(QPixmap::fromImage(sharp));
+    picture->setOffset(10, 20);
+    picture->setFlag(QGraphicsItem::ItemIsMovable); // as a finished cut
+    original.addItem(picture);
+    original.recordAddition({picture}, "setup");
+
+    DiagramScene restored(nullptr, nullptr);
+    restored.setSceneRect(0, 0, 100, 100);
+    QString error;
+    QVERIFY2(BoardFile::load(restored, BoardFile::save(original), &error), qPrintable(error));
+    QCOMPARE(boardListing(restored), boardListing(original));
+    QCOMPARE(renderedInk(restored), renderedInk(original));
 }
 
 // Any part of a file, or noise, is refused as a whole and leaves the board as it was.

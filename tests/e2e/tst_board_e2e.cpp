@@ -83,6 +83,7 @@ private slots:
     void drawingsSurviveAKill();
     void fillColourSurvivesARestart();
     void trayShowsTheBoardsIcon();
+    void boardFollowsTheSharedScreen();
 
 private:
     XSession session;
@@ -464,6 +465,62 @@ void TestBoardEndToEnd::trayShowsTheBoardsIcon()
         return geometry.width() <= 64 && geometry.height() <= 64 && geometry.width() > 0;
     });
     QVERIFY2(iconShown, qPrintable(windows.join(' ')));
+}
+
+// On two monitors the board opens on the one under the pointer, moves to the other by its key
+// and by the command line with its drawings where they were on the board, copies that screen
+// only, and comes back with everything when that monitor goes.
+void TestBoardEndToEnd::boardFollowsTheSharedScreen()
+{
+    const QRect left(0, 0, 1920, 1080);
+    const QRect right(1920, 0, 1280, 1080);
+    XSession two;
+    QString error;
+    QVERIFY2(two.start(&error, QSize(3200, 1080), {{"LEFT", left}, {"RIGHT", right}}),
+             qPrintable(error));
+    two.xdotool({"mousemove", "900", "500"});
+    QVERIFY2(two.startBoard(&error), qPrintable(error));
+    QCOMPARE(two.boardGeometry(), left);
+    two.drag({{400, 400}, {700, 400}});
+    const QRect strokeOnBoard(440, 398, 250, 5);
+    QVERIFY(countPixels(two.screenshot("two-screens-left"), strokeOnBoard, isInk) > 250 * 3);
+
+    const auto keyOnBoard = [&two](const char *key) {
+        two.xdotool({"windowactivate", "--sync", two.boardWindow()});
+        two.xdotool({"key", key});
+    };
+    keyOnBoard("ctrl+shift+p");
+    QTRY_COMPARE_WITH_TIMEOUT(two.boardGeometry(), right, 10000);
+    QTest::qWait(500);
+    const QImage onRight = two.screenshot("two-screens-right");
+    QVERIFY(countPixels(onRight, strokeOnBoard.translated(right.topLeft()), isInk) > 250 * 3);
+    QCOMPARE(countPixels(onRight, strokeOnBoard, isInk), 0);
+
+    bool ok = false;
+    two.run(BOARD_EXECUTABLE, {"--screen", "NOPE"}, &ok);
+    QVERIFY(!ok);
+    for (const auto &[name, where] : {std::pair{"LEFT", left}, std::pair{"RIGHT", right}}) {
+        two.run(BOARD_EXECUTABLE, {"--screen", name}, &ok);
+        QVERIFY(ok);
+        QTRY_COMPARE_WITH_TIMEOUT(two.boardGeometry(), where, 10000);
+    }
+
+    QTest::qWait(500);
+    keyOnBoard("ctrl+c");
+    QTest::qWait(2500);
+    const QImage copied = two.clipboardImage();
+    copied.save(QString(SCREENSHOT_DIR) + "/two-screens-copied.png");
+    QCOMPARE(copied.size(), right.size());
+    QVERIFY(countPixels(copied, strokeOnBoard, isInk) > 250 * 3);
+
+    two.run("xrandr", {"--delmonitor", "RIGHT"}, &ok);
+    QVERIFY(ok);
+    QTRY_COMPARE_WITH_TIMEOUT(two.boardGeometry(), left, 10000);
+    QTest::qWait(500);
+    QVERIFY(countPixels(two.screenshot("two-screens-right-gone"), strokeOnBoard, isInk) > 250 * 3);
+    keyOnBoard("ctrl+z");
+    QTest::qWait(500);
+    QCOMPARE(countPixels(two.screenshot("two-screens-undone"), strokeOnBoard, isInk), 0);
 }
 
 int main(int argc, char *argv[])

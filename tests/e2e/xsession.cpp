@@ -52,7 +52,7 @@ bool XSession::waitForServer()
     return false;
 }
 
-bool XSession::start(QString *error)
+bool XSession::start(QString *error, QSize size, const QList<Monitor> &monitors)
 {
     if (!home.isValid()) {
         *error = "no temporary folder";
@@ -73,13 +73,43 @@ bool XSession::start(QString *error)
     environment.insert("XDG_RUNTIME_DIR", home.path());
     QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-    const QString screen = QString("%1x%2x24").arg(screenWidth).arg(screenHeight);
+    const QString screen = QString("%1x%2x24").arg(size.width()).arg(size.height());
     if (!startProcess("Xvfb", {display, "-screen", "0", screen, "-nolisten", "tcp"}, error))
         return false;
     if (!waitForServer()) {
         *error = "the X server did not come up on " + display;
         return false;
     }
+    // Monitors last: an X server forgets them when its last client goes.
+    return startDesktop(size, error) && splitIntoMonitors(monitors, error);
+}
+
+// The first monitor takes the server's one output, so that no monitor is left covering the
+// whole screen: Qt then sees exactly these screens.
+bool XSession::splitIntoMonitors(const QList<Monitor> &monitors, QString *error)
+{
+    for (qsizetype i = 0; i < monitors.size(); ++i) {
+        const QRect g = monitors.at(i).geometry;
+        const auto millimetres = [](int pixels) { return QString::number(pixels * 254 / 960); };
+        const QString where = QString("%1/%2x%3/%4+%5+%6")
+                                  .arg(g.width())
+                                  .arg(millimetres(g.width()))
+                                  .arg(g.height())
+                                  .arg(millimetres(g.height()))
+                                  .arg(g.x())
+                                  .arg(g.y());
+        bool ok = false;
+        run("xrandr", {"--setmonitor", monitors.at(i).name, where, i == 0 ? "screen" : "none"}, &ok);
+        if (!ok) {
+            *error = "xrandr could not make the monitor " + monitors.at(i).name;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool XSession::startDesktop(QSize size, QString *error)
+{
     // No decorations: the desktop picture's window must cover the screen exactly.
     const QString openboxConfig = home.filePath("openbox.xml");
     QFile config(openboxConfig);
@@ -99,7 +129,7 @@ bool XSession::start(QString *error)
         return false;
     QThread::msleep(500);
 
-    desktop = ScreenPixels::desktopPicture(screenWidth, screenHeight);
+    desktop = ScreenPixels::desktopPicture(size.width(), size.height());
     const QString picturePath = home.filePath("desktop.png");
     desktop.save(picturePath);
     // An ordinary window covering the screen stands for the desktop behind the board.

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -17,9 +18,19 @@ public:
     static constexpr int screenWidth = 1280;
     static constexpr int screenHeight = 800;
 
+    // A monitor of the X screen, as RandR tells the programs.
+    struct Monitor
+    {
+        QString name;
+        QRect geometry;
+    };
+
     ~XSession();
 
-    bool start(QString *error);
+    // An X screen of the given size, split into the monitors given (none: the screen is one).
+    bool start(QString *error,
+               QSize size = QSize(screenWidth, screenHeight),
+               const QList<Monitor> &monitors = {});
     bool startBoard(QString *error);
     bool stopBoard();
     // Ends the board as a crash would: no chance to tidy up.
@@ -49,6 +60,8 @@ private:
     bool execute(const QString &program, const QStringList &arguments, QByteArray *output) const;
     bool startProcess(const QString &program, const QStringList &arguments, QString *error);
     bool waitForServer();
+    bool splitIntoMonitors(const QList<Monitor> &monitors, QString *error);
+    bool startDesktop(QSize size, QString *error);
 
     QTemporaryDir home;
     QString display;
