@@ -48,6 +48,8 @@ public:
     ~MainWindow() override;
 
     QPixmap grabScreenArea(int x, int y, int width, int height);
+    // The part of a rectangle of the desktop that lies on the board's screen.
+    QRect onBoardScreen(const QRect &global) const;
     bool isCapturePending() const { return capturePending; }
     DiagramScene *boardScene() const { return scene; }
     // Shrunk to the "Maximizar" strip.

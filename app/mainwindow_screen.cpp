@@ -347,6 +347,12 @@ void MainWindow::saveBoardImage()
     statusBar()->showMessage(tr("Tablero guardado en %1").arg(path), 0);
 }
 
+QRect MainWindow::onBoardScreen(const QRect &global) const
+{
+    const QScreen *screen = windowScreen(this);
+    return screen ? global.intersected(screen->geometry()) : QRect();
+}
+
 QPixmap MainWindow::grabScreenArea(int x, int y, int width, int height)
 {
     QScreen *screen = windowScreen(this);

@@ -75,11 +75,13 @@ void DiagramScene::copyCutRegion()
 {
     if (!std::exchange(cutGrabPending, false))
         return;
-    const QPixmap pixmap = mainWindow ? mainWindow->grabScreenArea(cutRegion.x(),
-                                                                   cutRegion.y(),
-                                                                   cutRegion.width(),
-                                                                   cutRegion.height())
-                                      : QPixmap();
+    // Only the board's screen is read; the picture starts where the part on it starts.
+    const QRect region = mainWindow ? mainWindow->onBoardScreen(cutRegion) : QRect();
+    const QPixmap pixmap = region.isEmpty() ? QPixmap()
+                                            : mainWindow->grabScreenArea(region.x(),
+                                                                         region.y(),
+                                                                         region.width(),
+                                                                         region.height());
     if (pixmap.isNull()) {
         // Nothing to show for it: no empty picture on the board, nothing on the clipboard.
         delete cutPixmapItem; // clears cutPixmapItem through itemLeavingScene()
@@ -94,6 +96,7 @@ void DiagramScene::copyCutRegion()
     if (cutPixmapItem) {
         // Movable only once it shows the region: until then no step may hold it.
         cutPixmapItem->setFlag(QGraphicsItem::ItemIsMovable, true);
+        cutPixmapItem->setOffset(cutPixmapItem->offset() + region.topLeft() - cutRegion.topLeft());
         cutPixmapItem->setPixmap(pixmap);
         recordAddition({cutPixmapItem}, tr("Cortar"));
     }

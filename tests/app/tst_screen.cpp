@@ -394,6 +394,9 @@ void TestScreen::cutMakesAPictureAndAClipboardImage_data()
         << QPoint(299, 149) << QPoint(100, 100) << QSize(200, 50) << QPointF(100, 100);
     QTest::newRow("click") << QPoint(300, 300) << QPoint(300, 300) << QSize(1, 1)
                            << QPointF(300, 300);
+    // Only the board's screen can be read: the part beyond its edges is left out.
+    QTest::newRow("dragged from beyond the screen's top-left corner")
+        << QPoint(-50, -30) << QPoint(99, 49) << QSize(100, 50) << QPointF(0, 0);
 }
 
 void TestScreen::cutMakesAPictureAndAClipboardImage()
