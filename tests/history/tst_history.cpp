@@ -350,9 +350,11 @@ void TestHistory::toolChangedWithinAGesture()
     SceneDriver driver(&scene);
     scene.setMode(DiagramScene::InsertLine);
     driver.drag({{20, 20}, {380, 280}});
-    auto *first = new DiagramItem(DiagramItem::Square, nullptr);
-    auto *second = new DiagramItem(DiagramItem::Square, nullptr);
+    DiagramItem *first = nullptr;
+    DiagramItem *second = nullptr;
     if (meanwhile == 3) {
+        first = new DiagramItem(DiagramItem::Square, nullptr);
+        second = new DiagramItem(DiagramItem::Square, nullptr);
         first->setPos(100, 100);
         second->setPos(320, 200);
         scene.addItem(first);
@@ -393,8 +395,6 @@ void TestHistory::toolChangedWithinAGesture()
         driver.press(vertex);
         driver.move(vertex + QPointF(-40, 40));
         driver.release(vertex + QPointF(-40, 40));
-        qInfo() << first->polygon() << second->polygon() << second->pos()
-                << scene.history()->count();
     } else if (meanwhile == 4) {
         // Then the last step is taken back and a new one discards it with what only it held.
         scene.setItemType(DiagramItem::FreeRect);
