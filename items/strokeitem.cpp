@@ -1,5 +1,7 @@
 #include "strokeitem.h"
 
+#include "pendot.h"
+
 #include <QPainter>
 #include <QPen>
 #include <QStyleOptionGraphicsItem>
@@ -185,9 +187,57 @@ bool StrokeItem::collidesWithPath(const QPainterPath &path, Qt::ItemSelectionMod
     return QGraphicsPathItem::collidesWithPath(path, mode);
 }
 
+void StrokeItem::setDotRuns(const QList<QGraphicsItem *> &runs, bool paintsThem)
+{
+    prepareGeometryChange();
+    dots = runs;
+    dotsInOrder.clear();
+    dotGrid.clear();
+    dotBounds = QRectF();
+    if (!paintsThem)
+        return;
+    for (const QGraphicsItem *head : runs) {
+        QList<QGraphicsItem *> run{const_cast<QGraphicsItem *>(head)};
+        run += head->childItems();
+        for (const QGraphicsItem *item : std::as_const(run)) {
+            const auto *dot = static_cast<const QGraphicsLineItem *>(item);
+            const QRectF square = PenDot::paintedArea(*dot);
+            dotBounds |= square;
+            for (int column = cellOf(square.left()); column <= cellOf(square.right()); ++column) {
+                for (int row = cellOf(square.top()); row <= cellOf(square.bottom()); ++row)
+                    dotGrid[cellKey(column, row)].append(int(dotsInOrder.size()));
+            }
+            dotsInOrder.append(dot);
+        }
+    }
+}
+
+QRectF StrokeItem::boundingRect() const
+{
+    return QGraphicsPathItem::boundingRect() | dotBounds;
+}
+
+// The dots the area shows, in the order they stack.
+void StrokeItem::paintDots(QPainter *painter, const QRectF &exposed) const
+{
+    QList<int> found;
+    for (int column = cellOf(exposed.left()); column <= cellOf(exposed.right()); ++column) {
+        for (int row = cellOf(exposed.top()); row <= cellOf(exposed.bottom()); ++row)
+            found += dotGrid.value(cellKey(column, row));
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    for (int index : std::as_const(found)) {
+        const QGraphicsLineItem *dot = dotsInOrder.at(index);
+        if (dot->isVisible() && PenDot::paintedArea(*dot).intersects(exposed))
+            PenDot::paintDot(painter, *dot);
+    }
+}
+
 void StrokeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
 {
     const QRectF exposed = option->exposedRect;
+    paintDots(painter, exposed);
     if (exposed.contains(boundingRect()) || points.size() < 2) {
         QGraphicsPathItem::paint(painter, option, widget);
         return;

@@ -19,9 +19,11 @@ public:
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     // The first dots of the runs of dots drawn along the stroke, which carry the others: they
-    // join and leave the board with it, in the same steps of its history.
-    void setDotRuns(const QList<QGraphicsItem *> &runs) { dots = runs; }
+    // join and leave the board with it, in the same steps of its history. The stroke paints
+    // them, under its own ink, since they paint nothing themselves.
+    void setDotRuns(const QList<QGraphicsItem *> &runs, bool paintsThem = true);
     const QList<QGraphicsItem *> &dotRuns() const { return dots; }
+    QRectF boundingRect() const override;
 
 private:
     void addToGrid(int index);
@@ -34,8 +36,13 @@ private:
     QLineF segment(int index) const;
     qreal reach() const;
 
+    void paintDots(QPainter *painter, const QRectF &exposed) const;
+
     QPolygonF points;                // the polyline the path was built from
     QHash<quint64, QList<int>> grid; // cell -> indexes of the segments crossing it
     mutable QPainterPath cachedShape;
-    QList<QGraphicsItem *> dots;
+    QList<QGraphicsItem *> dots;                  // the runs' first dots
+    QList<const QGraphicsLineItem *> dotsInOrder; // every dot, as they stack
+    QHash<quint64, QList<int>> dotGrid;           // cell -> indexes of the dots in it
+    QRectF dotBounds;
 };

@@ -6,6 +6,7 @@
 #include "history/removeitemscommand.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
+#include "items/liveink.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
 #include "scene/gestures/boardgesture.h"
@@ -112,6 +113,8 @@ void DiagramScene::setTextColor(const QColor &color)
 
 bool DiagramScene::isOnRecord(const QGraphicsItem *item) const
 {
+    if (item == liveInk)
+        return false;
     if (const auto *label = qgraphicsitem_cast<const DiagramTextItem *>(item))
         return label->isOnRecord();
     if (item == cutPixmapItem && (cutGestureActive || cutGrabPending))
@@ -188,11 +191,8 @@ void DiagramScene::placeRestored(QGraphicsItem *item)
 {
     if (auto *stroke = dynamic_cast<StrokeItem *>(item)) {
         // A stroke's dots were drawn before it and stand under it.
-        for (QGraphicsItem *head : stroke->dotRuns()) {
+        for (QGraphicsItem *head : stroke->dotRuns())
             place(head);
-            for (QGraphicsItem *dot : head->childItems())
-                BoardOrder::stamp(dot, ++itemsPlaced);
-        }
     }
     place(item);
     if (auto *label = qgraphicsitem_cast<DiagramTextItem *>(item))
@@ -204,7 +204,8 @@ void DiagramScene::placeRestored(QGraphicsItem *item)
 void DiagramScene::takeOnRecord(const QList<QGraphicsItem *> &items)
 {
     for (QGraphicsItem *item : items) {
-        if (!BoardOrder::of(item)) // put on the board by other hands
+        // The history orders items at the top of the board; a child goes with its top item.
+        if (!item->parentItem() && !BoardOrder::of(item)) // put on the board by other hands
             BoardOrder::stamp(item, ++itemsPlaced);
         auto *label = qgraphicsitem_cast<DiagramTextItem *>(item);
         if (label && !label->isOnRecord()) {
@@ -265,7 +266,7 @@ void DiagramScene::removeFromBoard(const QList<QGraphicsItem *> &items, const QS
         // A cut under way keeps its frame and its picture, still without the region, until it
         // ends; handles are no drawing.
         const bool partOfCut = item == cutMarker || (item == cutPixmapItem && !isOnRecord(item));
-        if (item->scene() == this && !partOfCut && !handles.contains(item))
+        if (item->scene() == this && !partOfCut && !handles.contains(item) && item != liveInk)
             onBoard.append(item);
     }
     takeOnRecord(onBoard);

@@ -19,6 +19,7 @@
 
 class MainWindow;
 class BoardGesture;
+class LiveInk;
 class QGraphicsLineItem;
 class QGraphicsTextItem;
 class QMenu;
@@ -140,6 +141,9 @@ public:
     // How many dots of a stroke hang under one item at the top of the scene; 1 leaves every dot
     // there, as a board without grouping would.
     void setDotRunLength(int length) { dotRunLength = qMax(1, length); }
+    // Whether every dot paints itself, as on a board before strokes painted their dots; for
+    // comparisons with such a board.
+    void setDotsPaintThemselves(bool themselves) { dotsPaintThemselves = themselves; }
 
     // For the gestures of the added tools: a new item joins the board as part of the gesture
     // under way; an item is erased by it (hidden now, taken off as one step at its end).
@@ -202,6 +206,7 @@ private:
     void finishGesture(QGraphicsSceneMouseEvent *event);
     void makePartOfGesture(QGraphicsItem *item, const QString &step);
     void finishStroke();
+    void showLive(QGraphicsLineItem *dot);
     void finishSpannedRect();
     void settleSelection();
     void rememberDragStart();
@@ -276,8 +281,10 @@ private:
     int dotsInRun = 0;
     int dotRunLength = 16;
     QList<QGraphicsItem *> strokeRuns; // the first dots of the runs of the stroke under way
-    bool strokeUnderway = false;       // a stroke was begun and is not yet finished
-    bool strokeContinued = false;      // it goes on from a part already recorded
+    LiveInk *liveInk = nullptr;        // shows the stroke under way
+    bool dotsPaintThemselves = false;
+    bool strokeUnderway = false;  // a stroke was begun and is not yet finished
+    bool strokeContinued = false; // it goes on from a part already recorded
     QColor highlightColor = QColor(255, 230, 0, 110);
     QList<QGraphicsItem *> erasedItems; // hidden by the eraser gesture under way, recorded at its end
     // The gestures of the modes added beside the tool box's, by mode (see BoardTools).

@@ -6,6 +6,7 @@
 #include "history/boardorder.h"
 #include "history/moveitemscommand.h"
 #include "items/diagramtextitem.h"
+#include "items/liveink.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
 #include "scene/gestures/boardgesture.h"
@@ -324,7 +325,6 @@ void DiagramScene::extendStroke(const QPointF &pos)
     penPoints.append(pos.toPoint());
     auto *dot = new PenDot(pos, strokePen());
     if (dotRunHead && dotsInRun < dotRunLength) {
-        BoardOrder::stamp(dot, ++itemsPlaced);
         dot->setParentItem(dotRunHead); // joins the scene with it
         ++dotsInRun;
     } else {
@@ -333,6 +333,7 @@ void DiagramScene::extendStroke(const QPointF &pos)
         dotsInRun = 1;
         strokeRuns.append(dot);
     }
+    showLive(dot);
     makePartOfGesture(dot, tr("trazo"));
 }
 
@@ -453,8 +454,26 @@ bool DiagramScene::isPartOfGesture(const QGraphicsItem *item) const
     return gestureItems.contains(const_cast<QGraphicsItem *>(item));
 }
 
+// The dots paint nothing themselves; the ink under way shows them until the stroke does.
+void DiagramScene::showLive(QGraphicsLineItem *dot)
+{
+    if (dotsPaintThemselves) {
+        dot->setFlag(QGraphicsItem::ItemHasNoContents, false);
+        return;
+    }
+    if (!liveInk) {
+        liveInk = new LiveInk;
+        addItem(liveInk);
+    }
+    liveInk->addDot(dot);
+}
+
 void DiagramScene::finishStroke()
 {
+    if (liveInk) {
+        removeItem(liveInk);
+        delete std::exchange(liveInk, nullptr);
+    }
     if (!std::exchange(strokeUnderway, false))
         return;
     // Of a stroke recorded part way, a rest that never moved on is only where it stood.
@@ -463,7 +482,7 @@ void DiagramScene::finishStroke()
         return;
     }
     auto *stroke = new StrokeItem(QPolygonF(QPolygon(penPoints)), strokePen());
-    stroke->setDotRuns(std::exchange(strokeRuns, {}));
+    stroke->setDotRuns(std::exchange(strokeRuns, {}), !dotsPaintThemselves);
     place(stroke);
     penPoints.clear();
     dotRunHead = nullptr;

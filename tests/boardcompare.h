@@ -7,13 +7,22 @@
 #include <QPainter>
 #include <QStringList>
 
+// Whether a listing tells apart how items get painted: by themselves or by another item, in
+// bounds that take in what they paint for others.
+enum class Painting { Listed, Aside };
+
 // Every item of a board in stacking order, with what tells it apart from another.
-inline QStringList boardListing(const QGraphicsScene &scene)
+inline QStringList boardListing(const QGraphicsScene &scene, Painting painting = Painting::Listed)
 {
     QStringList lines;
     for (const QGraphicsItem *item : scene.items(Qt::AscendingOrder)) {
-        QDebug(&lines.emplace_back())
-            << item->type() << item->sceneBoundingRect() << item->zValue() << item->flags();
+        QGraphicsItem::GraphicsItemFlags flags = item->flags();
+        QRectF bounds = item->sceneBoundingRect();
+        if (painting == Painting::Aside) {
+            flags.setFlag(QGraphicsItem::ItemHasNoContents, false);
+            bounds = item->mapToScene(item->shape()).boundingRect();
+        }
+        QDebug(&lines.emplace_back()) << item->type() << bounds << item->zValue() << flags;
         if (const auto *line = qgraphicsitem_cast<const QGraphicsLineItem *>(item))
             QDebug(&lines.last()) << item->mapToScene(line->line().p1()) << line->pen();
     }
@@ -26,6 +35,16 @@ inline QImage renderedInk(QGraphicsScene &scene)
 {
     const QRectF area = scene.itemsBoundingRect().united(scene.sceneRect()).adjusted(-9, -9, 9, 9);
     QImage image(area.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    scene.render(&painter, QRectF(image.rect()), area);
+    return image;
+}
+
+// One area of the board, at a scale.
+inline QImage renderedArea(QGraphicsScene &scene, const QRectF &area, qreal scale)
+{
+    QImage image((area.size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     scene.render(&painter, QRectF(image.rect()), area);

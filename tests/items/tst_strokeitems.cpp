@@ -159,11 +159,20 @@ void TestStrokeItems::dotMatchesAPlainLine()
                                 QPointF(8.2, -5.8),
                                 QPointF(20, 20)})
         QCOMPARE(dot.contains(probe), plain.contains(probe));
-    PenDot painted(QPointF(30, 30), strokePen);
-    QGraphicsLineItem plainPainted(QLineF(30, 30, 30, 30));
-    plainPainted.setPen(strokePen);
-    QCOMPARE(renderArea(&painted, QRectF(0, 0, 60, 60)),
-             renderArea(&plainPainted, QRectF(0, 0, 60, 60)));
+    // A dot paints nothing itself; the stroke carrying it paints it under its own ink, as a
+    // plain line under a plain path would look.
+    auto *painted = new PenDot(QPointF(30.5, 27.5), strokePen);
+    QVERIFY(painted->flags() & QGraphicsItem::ItemHasNoContents);
+    StrokeItem stroke(QPolygonF({{10, 30}, {50, 30}}), strokePen);
+    stroke.setDotRuns({painted});
+    QGraphicsScene owner; // the dot's own scene, as a board would hold it
+    owner.addItem(painted);
+    std::unique_ptr<QGraphicsPathItem> plainPath(plainStroke(QPolygonF({{10, 30}, {50, 30}})));
+    QGraphicsLineItem plainDot(QLineF(30.5, 27.5, 30.5, 27.5), plainPath.get());
+    plainDot.setPen(strokePen);
+    plainDot.setFlag(QGraphicsItem::ItemStacksBehindParent);
+    QCOMPARE(renderArea(&stroke, QRectF(0, 0, 60, 60)),
+             renderArea(plainPath.get(), QRectF(0, 0, 60, 60)));
 }
 
 void TestStrokeItems::highlightIsEvenlyTranslucent_data()
