@@ -4,12 +4,14 @@
 // painting done with a plain QPainter, where there is one.
 //
 // tavelo_bench [--sizes 0,100,1000,10000] [--out table.csv] [--dot-run N] [--index-depth N]
-//              [--without-new-tools]
+//              [--without-new-tools] [--dots-paint-themselves]
 // tavelo_bench --startup-probe board|bare   (used by the start-up measurement)
 //
 // --dot-run 1 --index-depth 7 --without-new-tools measures the board as it was before dots were
-// grouped in runs and the scene's index deepened; the defaults are the board's own.
+// grouped in runs and the scene's index deepened; --dots-paint-themselves as it was before strokes
+// painted their dots. The defaults are the board's own.
 #include "app/mainwindow.h"
+#include "boardfile/boardfile.h"
 #include "items/diagramview.h"
 #include "scene/diagramscene.h"
 #include "scenedriver.h"
@@ -124,11 +126,12 @@ public:
 class Board
 {
 public:
-    explicit Board(int dotRun)
+    Board(int dotRun, bool dotsPaintThemselves)
     {
         scene = window.findChild<DiagramScene *>();
         view = window.findChild<diagramview *>();
         scene->setDotRunLength(dotRun);
+        scene->setDotsPaintThemselves(dotsPaintThemselves);
         QApplication::processEvents();
         scene->setSceneRect(0, 0, boardWidth, boardHeight);
         settle();
@@ -393,6 +396,47 @@ double fullViewRepaint(Board &board)
     return medianMicroseconds(5, [&] { whole.viewport()->repaint(); });
 }
 
+// What the recovery timer costs the board: its copy is made on the GUI thread, and only
+// written to disk on another.
+double recoveryCopy(Board &board)
+{
+    return medianMicroseconds(3, [&] { BoardFile::save(*board.scene); });
+}
+
+struct Sweep
+{
+    double erase = 0; // the sweep's moves and its release, with their repaints
+    double undo = 0;  // taking it back, with the repaint
+};
+
+// The eraser swept to and fro over the left half of the board, which every stroke crosses; then
+// that step taken back and played again, so the board stays the one measured.
+Sweep eraserSweep(Board &board)
+{
+    board.scene->setMode(DiagramScene::Erase);
+    board.scene->history()->clear();
+    ViewDriver pointer(board.view);
+    QList<QPointF> path;
+    for (int x = 20; x < boardWidth / 2; x += 60)
+        path << QPointF(x, 10) << QPointF(x + 30, boardHeight - 10);
+    Sweep sweep;
+    QElapsedTimer timer;
+    timer.start();
+    pointer.drag(path);
+    board.settle();
+    sweep.erase = timer.nsecsElapsed() / 1000.0;
+    sweep.undo = medianMicroseconds(
+        3,
+        [&] {
+            board.scene->history()->undo();
+            board.view->viewport()->repaint();
+        },
+        [&] { board.scene->history()->redo(); });
+    board.scene->history()->undo();
+    board.settle();
+    return sweep;
+}
+
 // The floor for the same content: the polylines and their dots, straight into an image.
 double plainPainterFloor(int strokes)
 {
@@ -487,6 +531,7 @@ int main(int argc, char *argv[])
     int dotRun = 16;
     int indexDepth = 0;   // the board's own
     bool newTools = true; // the highlighter and the eraser, which older boards did not have
+    bool dotsPaintThemselves = false;
     for (int i = 1; i < arguments.size(); ++i) {
         if (arguments.at(i) == "--sizes") {
             sizes.clear();
@@ -498,17 +543,20 @@ int main(int argc, char *argv[])
             dotRun = arguments.value(i + 1).toInt();
         } else if (arguments.at(i) == "--without-new-tools") {
             newTools = false;
+        } else if (arguments.at(i) == "--dots-paint-themselves") {
+            dotsPaintThemselves = true;
         } else if (arguments.at(i) == "--index-depth") {
             indexDepth = arguments.value(i + 1).toInt();
         }
     }
 
     QList<Row> rows;
-    Board board(dotRun);
+    Board board(dotRun, dotsPaintThemselves);
     if (indexDepth > 0)
         board.scene->setBspTreeDepth(indexDepth);
-    std::printf("dots in runs of %d, index %d levels deep; the board's view shows %dx%d\n",
+    std::printf("dots in runs of %d%s, index %d levels deep; the board's view shows %dx%d\n",
                 dotRun,
+                dotsPaintThemselves ? " painting themselves" : " painted by their stroke",
                 board.scene->bspTreeDepth(),
                 board.view->viewport()->width(),
                 board.view->viewport()->height());
@@ -584,6 +632,14 @@ int main(int argc, char *argv[])
         const double floor = plainPainterFloor(board.strokes);
         record("full repaint", fullRepaint(board), "us", floor);
         record("full view repaint", fullViewRepaint(board), "us", floor);
+        if (board.strokes > 0) {
+            record("recovery copy (GUI thread)", recoveryCopy(board), "us");
+            if (newTools) {
+                const Sweep sweep = eraserSweep(board);
+                record("eraser sweep, half the board", sweep.erase, "us");
+                record("undo of that sweep", sweep.undo, "us");
+            }
+        }
     }
 
     const double boardStart = startupMilliseconds(arguments.first(), "board");
