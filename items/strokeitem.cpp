@@ -40,6 +40,19 @@ QPainterPath polylinePath(const QPolygonF &points)
     return path;
 }
 
+// The indexes a grid holds in the cells an area touches, each once, in order.
+QList<int> indexesIn(const QHash<quint64, QList<int>> &grid, const QRectF &area)
+{
+    QList<int> found;
+    for (int column = cellOf(area.left()); column <= cellOf(area.right()); ++column) {
+        for (int row = cellOf(area.top()); row <= cellOf(area.bottom()); ++row)
+            found += grid.value(cellKey(column, row));
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+}
+
 } // namespace
 
 StrokeItem::StrokeItem(const QPolygonF &strokePoints, const QPen &pen)
@@ -91,14 +104,7 @@ qreal StrokeItem::reach() const
 
 QList<int> StrokeItem::segmentsNear(const QRectF &area) const
 {
-    QList<int> found;
-    for (int column = cellOf(area.left()); column <= cellOf(area.right()); ++column) {
-        for (int row = cellOf(area.top()); row <= cellOf(area.bottom()); ++row)
-            found += grid.value(cellKey(column, row));
-    }
-    std::sort(found.begin(), found.end());
-    found.erase(std::unique(found.begin(), found.end()), found.end());
-    return found;
+    return indexesIn(grid, area);
 }
 
 template<typename Visit>
@@ -220,14 +226,7 @@ QRectF StrokeItem::boundingRect() const
 // The dots the area shows, in the order they stack.
 void StrokeItem::paintDots(QPainter *painter, const QRectF &exposed) const
 {
-    QList<int> found;
-    for (int column = cellOf(exposed.left()); column <= cellOf(exposed.right()); ++column) {
-        for (int row = cellOf(exposed.top()); row <= cellOf(exposed.bottom()); ++row)
-            found += dotGrid.value(cellKey(column, row));
-    }
-    std::sort(found.begin(), found.end());
-    found.erase(std::unique(found.begin(), found.end()), found.end());
-    for (int index : std::as_const(found)) {
+    for (int index : indexesIn(dotGrid, exposed)) {
         const QGraphicsLineItem *dot = dotsInOrder.at(index);
         if (dot->isVisible() && PenDot::paintedArea(*dot).intersects(exposed))
             PenDot::paintDot(painter, *dot);
