@@ -177,6 +177,7 @@ void MainWindow::buildLayout()
 
     view = new diagramview(scene);
     view->setObjectName("view");
+    view->setLaserTrails(scene->laserTrails());
     view->setStyleSheet("background: transparent");
     viewPanel = new QWidget;
     viewPanel->setObjectName("viewPanel");

@@ -35,6 +35,7 @@ class QToolBar;
 class QToolButton;
 class QVBoxLayout;
 class diagramview;
+struct InkColours;
 
 // The board window and the hub of the program. Its implementation is split by concern:
 // construction and layout here, actions and item commands, tool box, toolbars, and screen work
@@ -154,8 +155,9 @@ private:
     void createToolKeys();
     void addToolsBarEntry(const BoardTools::Tool &tool);
     QAction *createBoardTool(const BoardTools::Tool &tool);
-    QToolButton *createHighlighterButton(QAction *tool);
-    QMenu *createHighlightColorMenu(QAction *tool);
+    QToolButton *createInkColourButton(QAction *tool, const InkColours &colours);
+    QMenu *createInkColourMenu(QAction *tool, const InkColours &colours);
+    QAction *createSpotlightAction(const BoardTools::Tool &tool);
     QAction *createSaveAction(const BoardTools::Tool &tool);
     QToolButton *createWidthButton(const BoardTools::Tool &tool);
     void addWidthSteps(QMenu *menu);
@@ -218,7 +220,7 @@ private:
     QToolBar *colorToolBar = nullptr;
     QToolBar *pointerToolBar = nullptr;
     QToolBar *historyToolBar = nullptr;
-    QToolBar *boardToolBar = nullptr; // the highlighter, eraser, arrow, widths and backgrounds
+    QToolBar *boardToolBar = nullptr; // the highlighter, eraser, arrow, pointers, widths, boards
 
     QComboBox *sceneScaleCombo = nullptr;
     QComboBox *fontSizeCombo = nullptr;

@@ -416,6 +416,8 @@ QList<std::pair<QString, QString>> MainWindow::keyList()
             keys.append({QString(tool->keys).replace(';', ','), tr(tool->label)});
     }
     keys += {
+        {tr("Esc"), tr("Salir del foco")},
+        {tr("Rueda; Ctrl++, Ctrl+- (con el foco)"), tr("Tamaño del foco")},
         {tr("Ctrl+Z; Ctrl+Shift+Z, Ctrl+Y"), tr("Deshacer; Rehacer")},
         {tr("Supr"), tr("Borrar")},
         {tr("Ctrl+L"), tr("Limpiar")},

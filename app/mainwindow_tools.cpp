@@ -1,5 +1,5 @@
-// The "Herramientas" bar beside the tool box (highlighter, eraser, arrow, widths, backgrounds,
-// saving) and a key for every tool, all built from the tool table.
+// The "Herramientas" bar beside the tool box (highlighter, eraser, arrow, laser, spotlight,
+// widths, backgrounds, saving) and a key for every tool, all built from the tool table.
 #include "mainwindow.h"
 
 #include "app/toolicons.h"
@@ -20,23 +20,58 @@
 namespace {
 
 constexpr char penWidthKey[] = "penWidth";
-constexpr char highlightColorKey[] = "highlightColor";
+constexpr char spotlightRadiusKey[] = "spotlightRadius";
 constexpr int defaultPenWidth = 5;
 const int offeredWidths[] = {2, 5, 9, 15, 24};
 
-struct HighlightEntry
+struct InkColour
 {
     const char *label;
     QColor color;
 };
 
+} // namespace
+
+// A tool whose ink has a colour of its own, chosen from the menu of its button.
+struct InkColours
+{
+    const char *buttonName;
+    const char *key; // where the choice is stored
+    QList<InkColour> choices;
+    QIcon (*icon)(const QColor &color);
+    void (DiagramScene::*apply)(const QColor &color);
+};
+
+namespace {
+
 // Bright enough to find on any slide, translucent enough to read what lies under them.
-const HighlightEntry highlightEntries[] = {
-    {QT_TRANSLATE_NOOP("MainWindow", "Amarillo"), QColor(255, 230, 0, 110)},
-    {QT_TRANSLATE_NOOP("MainWindow", "Verde"), QColor(60, 230, 60, 110)},
-    {QT_TRANSLATE_NOOP("MainWindow", "Rosa"), QColor(255, 80, 200, 110)},
-    {QT_TRANSLATE_NOOP("MainWindow", "Celeste"), QColor(60, 200, 255, 110)},
-    {QT_TRANSLATE_NOOP("MainWindow", "Naranja"), QColor(255, 150, 30, 110)},
+const InkColours highlighterColours{
+    "highlightButton",
+    "highlightColor",
+    {
+        {QT_TRANSLATE_NOOP("MainWindow", "Amarillo"), QColor(255, 230, 0, 110)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Verde"), QColor(60, 230, 60, 110)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Rosa"), QColor(255, 80, 200, 110)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Celeste"), QColor(60, 200, 255, 110)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Naranja"), QColor(255, 150, 30, 110)},
+    },
+    ToolIcons::highlighter,
+    &DiagramScene::setHighlightColor,
+};
+
+// Vivid, so that the pointer stands out on a shared screen.
+const InkColours laserColours{
+    "laserButton",
+    "laserColor",
+    {
+        {QT_TRANSLATE_NOOP("MainWindow", "Rojo"), QColor(255, 30, 30)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Verde"), QColor(30, 220, 60)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Azul"), QColor(40, 120, 255)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Amarillo"), QColor(255, 215, 0)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Magenta"), QColor(255, 40, 220)},
+    },
+    ToolIcons::laser,
+    &DiagramScene::setLaserColor,
 };
 
 // The plain boards, then the bundle's grids.
@@ -113,7 +148,11 @@ void MainWindow::addToolsBarEntry(const BoardTools::Tool &tool)
     } else if (id == "guardar") {
         boardToolBar->addAction(createSaveAction(tool));
     } else if (id == "resaltador") {
-        boardToolBar->addWidget(createHighlighterButton(createBoardTool(tool)));
+        boardToolBar->addWidget(createInkColourButton(createBoardTool(tool), highlighterColours));
+    } else if (id == "laser") {
+        boardToolBar->addWidget(createInkColourButton(createBoardTool(tool), laserColours));
+    } else if (id == "foco") {
+        boardToolBar->addAction(createSpotlightAction(tool));
     } else {
         boardToolBar->addAction(createBoardTool(tool));
     }
@@ -139,34 +178,63 @@ QAction *MainWindow::createBoardTool(const BoardTools::Tool &tool)
     return action;
 }
 
-QToolButton *MainWindow::createHighlighterButton(QAction *tool)
+QToolButton *MainWindow::createInkColourButton(QAction *tool, const InkColours &colours)
 {
     auto *button = new QToolButton;
-    button->setObjectName("highlightButton");
+    button->setObjectName(colours.buttonName);
     button->setDefaultAction(tool);
     button->setPopupMode(QToolButton::MenuButtonPopup);
-    button->setMenu(createHighlightColorMenu(tool));
+    button->setMenu(createInkColourMenu(tool, colours));
     button->setAccessibleName(tool->text());
     return button;
 }
 
-QMenu *MainWindow::createHighlightColorMenu(QAction *tool)
+QMenu *MainWindow::createInkColourMenu(QAction *tool, const InkColours &colours)
 {
     auto *menu = new QMenu(this);
-    if (const auto stored = settings->value(highlightColorKey).value<QColor>(); stored.isValid()) {
-        scene->setHighlightColor(stored);
-        tool->setIcon(ToolIcons::highlighter(stored));
+    if (const auto stored = settings->value(colours.key).value<QColor>(); stored.isValid()) {
+        (scene->*colours.apply)(stored);
+        tool->setIcon(colours.icon(stored));
     }
-    for (const HighlightEntry &entry : highlightEntries) {
-        QAction *choice = menu->addAction(ToolIcons::highlighter(entry.color), tr(entry.label));
-        connect(choice, &QAction::triggered, this, [this, tool, color = entry.color] {
-            scene->setHighlightColor(color);
-            storePreferences({{highlightColorKey, color}});
-            tool->setIcon(ToolIcons::highlighter(color));
+    for (const InkColour &entry : colours.choices) {
+        QAction *choice = menu->addAction(colours.icon(entry.color), tr(entry.label));
+        connect(choice, &QAction::triggered, this, [this, tool, &colours, color = entry.color] {
+            (scene->*colours.apply)(color);
+            storePreferences({{colours.key, color}});
+            tool->setIcon(colours.icon(color));
             tool->trigger();
         });
     }
     return menu;
+}
+
+// The spotlight is no tool of its own: it darkens the board around the pointer whatever tool
+// draws. Esc leaves it too, and while it is on, the width keys size its circle.
+QAction *MainWindow::createSpotlightAction(const BoardTools::Tool &tool)
+{
+    auto *spotlight = new QAction(ToolIcons::forName(tool.icon, {}), tr(tool.label), this);
+    spotlight->setObjectName(tool.id);
+    spotlight->setCheckable(true);
+    spotlight->setShortcuts(keysOf(tool));
+    spotlight->setToolTip(toolTip(tool));
+    spotlight->setStatusTip(tr(tool.label));
+    connect(spotlight, &QAction::toggled, view, &diagramview::setSpotlight);
+    connect(view, &diagramview::spotlightToggled, spotlight, &QAction::setChecked);
+
+    auto *leave = new QAction(this);
+    leave->setShortcut(QKeySequence(Qt::Key_Escape));
+    leave->setEnabled(false);
+    connect(leave, &QAction::triggered, spotlight, [spotlight] { spotlight->setChecked(false); });
+    connect(view, &diagramview::spotlightToggled, leave, &QAction::setEnabled);
+    addAction(leave);
+
+    bool ok = false;
+    if (const int stored = settings->value(spotlightRadiusKey).toInt(&ok); ok)
+        view->setSpotlightRadius(stored);
+    connect(view, &diagramview::spotlightResized, this, [this](int radius) {
+        storePreferences({{spotlightRadiusKey, radius}});
+    });
+    return spotlight;
 }
 
 QAction *MainWindow::createSaveAction(const BoardTools::Tool &tool)
@@ -255,6 +323,10 @@ void MainWindow::applyPenWidth(int width)
 
 void MainWindow::stepPenWidth(int direction)
 {
+    if (view->isSpotlightOn()) {
+        view->stepSpotlight(direction);
+        return;
+    }
     const QList<QAction *> choices = penWidths->actions();
     const qsizetype current = choices.indexOf(penWidths->checkedAction());
     const qsizetype next = qBound<qsizetype>(0, current + direction, choices.size() - 1);

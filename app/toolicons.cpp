@@ -46,6 +46,16 @@ QIcon arrow()
     });
 }
 
+QIcon spotlight()
+{
+    return paintedIcon([](QPainter &painter) {
+        painter.fillRect(QRectF(1, 1, 22, 22), QColor(40, 40, 40));
+        painter.setPen(QPen(QColor(255, 240, 180), 1.5));
+        painter.setBrush(QColor(255, 250, 220));
+        painter.drawEllipse(QPointF(12, 12), 6.5, 6.5);
+    });
+}
+
 QIcon save()
 {
     return paintedIcon([](QPainter &painter) {
@@ -74,6 +84,10 @@ QIcon forName(const QString &name, const QColor &highlightColor)
         return arrow();
     if (name == "save")
         return save();
+    if (name == "laser")
+        return laser(QColor(255, 30, 30));
+    if (name == "spotlight")
+        return spotlight();
     return QIcon();
 }
 
@@ -89,6 +103,21 @@ QIcon highlighter(const QColor &color)
         painter.drawPolygon(QPolygonF({{8, 15}, {15, 4}, {20, 7}, {13, 18}}));
         painter.setBrush(ink);
         painter.drawPolygon(QPolygonF({{8, 15}, {13, 18}, {9, 20}, {7, 18}}));
+    });
+}
+
+QIcon laser(const QColor &color)
+{
+    return paintedIcon([color](QPainter &painter) {
+        QColor glow = color;
+        glow.setAlpha(80);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(glow);
+        painter.drawEllipse(QPointF(16, 8), 6.5, 6.5);
+        painter.setBrush(color);
+        painter.drawEllipse(QPointF(16, 8), 3, 3);
+        painter.setPen(QPen(Qt::black, 3.5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(4, 21), QPointF(11, 13));
     });
 }
 

@@ -12,6 +12,7 @@ namespace ToolIcons {
 // painted ones ("highlighter", "eraser", "arrow", "save"). The highlighter shows its colour.
 QIcon forName(const QString &name, const QColor &highlightColor);
 QIcon highlighter(const QColor &color);
+QIcon laser(const QColor &color);
 QIcon width(int width);
 // A swatch of a background, a checkerboard for the see-through one.
 QIcon background(const QBrush &brush);

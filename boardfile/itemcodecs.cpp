@@ -14,7 +14,19 @@
 
 namespace {
 
-enum class Kind : quint8 { Stroke = 1, Shape, Line, Arrow, Label, Picture, Highlight };
+enum class Kind : quint8 {
+    Stroke = 1,
+    Shape,
+    Line,
+    Arrow,
+    Label,
+    Picture,
+    Highlight,
+    PressedStroke
+};
+
+// Broader than any pen the board offers, even pressed hard.
+constexpr qreal broadestInk = 1000;
 
 template<typename Item>
 bool isA(const QGraphicsItem &item)
@@ -85,6 +97,48 @@ ReadItem readStroke(BoardReader &in, QMenu *)
     }
     static_cast<StrokeItem *>(result.item.get())->setDotRuns(heads);
     return result;
+}
+
+// A stroke a stylus drew: a stroke, then the ink's width at each of its points.
+bool isPressedStroke(const QGraphicsItem &item)
+{
+    const auto *stroke = dynamic_cast<const StrokeItem *>(&item);
+    return stroke && !stroke->pointWidths().isEmpty();
+}
+
+void writePressedStroke(BoardWriter &out, const QGraphicsItem &item)
+{
+    writeStroke(out, item);
+    const QList<qreal> &widths = static_cast<const StrokeItem &>(item).pointWidths();
+    out << quint32(widths.size());
+    for (qreal width : widths)
+        out << width;
+}
+
+ReadItem readPressedStroke(BoardReader &in, QMenu *itemMenu)
+{
+    ReadItem stroke = readStroke(in, itemMenu);
+    const auto count = in.value<quint32>();
+    if (!stroke.item || !in.canHold(count, sizeof(qreal)))
+        return {};
+    const auto &read = static_cast<const StrokeItem &>(*stroke.item);
+    if (count != quint32(read.path().elementCount()))
+        return {};
+    QList<qreal> widths;
+    for (quint32 i = 0; i < count && in.ok(); ++i) {
+        widths << in.number();
+        if (widths.last() <= 0 || widths.last() > broadestInk)
+            in.fail();
+    }
+    if (!in.ok())
+        return {};
+    QPolygonF points;
+    for (int i = 0; i < read.path().elementCount(); ++i)
+        points << QPointF(read.path().elementAt(i));
+    auto pressed = std::make_unique<StrokeItem>(points, read.pen(), widths);
+    pressed->setDotRuns(read.dotRuns());
+    stroke.item = std::move(pressed);
+    return stroke;
 }
 
 void writeShape(BoardWriter &out, const QGraphicsItem &item)
@@ -210,6 +264,7 @@ struct Codec
 
 // Arrows before lines: an arrow is a line item too.
 const Codec codecs[] = {
+    {Kind::PressedStroke, isPressedStroke, writePressedStroke, readPressedStroke},
     {Kind::Stroke, isA<StrokeItem>, writeStroke, readStroke},
     {Kind::Shape, isA<DiagramItem>, writeShape, readShape},
     {Kind::Arrow, isA<ArrowItemBase>, writeLine, readLine<ArrowItem>},

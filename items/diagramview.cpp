@@ -1,8 +1,160 @@
 #include "diagramview.h"
 
+#include "items/lasertrails.h"
+
+#include <QCursor>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScopedValueRollback>
+#include <QTabletEvent>
+
+namespace {
+
+constexpr int smallestRadius = 40;
+constexpr int largestRadius = 800;
+constexpr qreal radiusStep = 1.25;
+// Dark enough to draw the eye to the circle, light enough to keep the rest readable.
+const QColor spotlightShade(0, 0, 0, 170);
+
+} // namespace
+
 diagramview::diagramview(QGraphicsScene *scene)
     : QGraphicsView(scene)
     , viewScene(scene)
 {}
 
 diagramview::~diagramview() = default;
+
+void diagramview::setLaserTrails(LaserTrails *trails)
+{
+    laser = trails;
+}
+
+void diagramview::drawForeground(QPainter *painter, const QRectF &rect)
+{
+    if (laser)
+        laser->paint(painter, rect);
+    if (spotlightOn)
+        paintSpotlight(painter);
+}
+
+void diagramview::paintSpotlight(QPainter *painter) const
+{
+    painter->save();
+    painter->resetTransform(); // the viewport's pixels
+    painter->setRenderHint(QPainter::Antialiasing);
+    QPainterPath shade;
+    shade.setFillRule(Qt::OddEvenFill);
+    shade.addRect(viewport()->rect());
+    shade.addEllipse(QPointF(spotlightCentre), radius, radius);
+    painter->fillPath(shade, spotlightShade);
+    painter->restore();
+}
+
+QRect diagramview::spotlightCircle() const
+{
+    return QRect(spotlightCentre - QPoint(radius, radius), QSize(2 * radius, 2 * radius))
+        .adjusted(-2, -2, 2, 2);
+}
+
+void diagramview::setSpotlight(bool on)
+{
+    if (on == spotlightOn)
+        return;
+    spotlightOn = on;
+    if (on) {
+        viewport()->setMouseTracking(true); // the circle follows the pointer without a button
+        spotlightCentre = viewport()->mapFromGlobal(QCursor::pos());
+    }
+    viewport()->update();
+    emit spotlightToggled(on);
+}
+
+void diagramview::setSpotlightRadius(int pixels)
+{
+    const int bounded = qBound(smallestRadius, pixels, largestRadius);
+    if (bounded == radius)
+        return;
+    const QRect before = spotlightCircle();
+    radius = bounded;
+    if (spotlightOn)
+        viewport()->update(before | spotlightCircle());
+    emit spotlightResized(radius);
+}
+
+void diagramview::stepSpotlight(int direction)
+{
+    setSpotlightRadius(qRound(direction > 0 ? radius * radiusStep : radius / radiusStep));
+}
+
+// Only the circle's old and new places change as it follows the pointer.
+void diagramview::moveSpotlight(const QPoint &to)
+{
+    if (to == spotlightCentre)
+        return;
+    const QRect before = spotlightCircle();
+    spotlightCentre = to;
+    viewport()->update(before | spotlightCircle());
+}
+
+void diagramview::mouseMoveEvent(QMouseEvent *event)
+{
+    if (spotlightOn)
+        moveSpotlight(event->position().toPoint());
+    QGraphicsView::mouseMoveEvent(event);
+}
+
+void diagramview::wheelEvent(QWheelEvent *event)
+{
+    if (!spotlightOn) {
+        QGraphicsView::wheelEvent(event);
+        return;
+    }
+    if (const int steps = event->angleDelta().y(); steps != 0)
+        stepSpotlight(steps > 0 ? +1 : -1);
+    event->accept();
+}
+
+bool diagramview::viewportEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+        followStylus(static_cast<QTabletEvent *>(event));
+        return true;
+    default:
+        return QGraphicsView::viewportEvent(event);
+    }
+}
+
+// A stylus draws as the mouse does: its events go on as the mouse's, while the scene may ask
+// for its pressure and which end touches. Taken here, the stylus's events are not turned into
+// the mouse's a second time by Qt.
+void diagramview::followStylus(QTabletEvent *event)
+{
+    const QScopedValueRollback<std::optional<Stylus>> down(
+        stylus,
+        Stylus{event->pressure(), event->pointerType() == QPointingDevice::PointerType::Eraser});
+    QMouseEvent mouse(event->type() == QEvent::TabletPress     ? QEvent::MouseButtonPress
+                      : event->type() == QEvent::TabletRelease ? QEvent::MouseButtonRelease
+                                                               : QEvent::MouseMove,
+                      event->position(),
+                      event->globalPosition(),
+                      event->button(),
+                      event->buttons(),
+                      event->modifiers(),
+                      event->pointingDevice());
+    switch (mouse.type()) {
+    case QEvent::MouseButtonPress:
+        mousePressEvent(&mouse);
+        break;
+    case QEvent::MouseButtonRelease:
+        mouseReleaseEvent(&mouse);
+        break;
+    default:
+        mouseMoveEvent(&mouse);
+        break;
+    }
+    event->accept();
+}

@@ -1,16 +1,62 @@
 #pragma once
 
 #include <QGraphicsView>
+#include <QPointer>
 
-// The board's one view of the drawing scene.
+#include <optional>
+
+class LaserTrails;
+
+// The board's one view of the drawing scene. Over the board it paints the laser pointer's
+// fading ink and, when it is on, the spotlight; a stylus draws through it as the mouse does,
+// with its pressure and its eraser end told to the scene.
 class diagramview : public QGraphicsView
 {
     Q_OBJECT
 
 public:
+    // The stylus whose event the view is passing on as the mouse's.
+    struct Stylus
+    {
+        qreal pressure = 0;
+        bool eraserEnd = false;
+    };
+
     explicit diagramview(QGraphicsScene *scene);
     ~diagramview() override;
 
+    std::optional<Stylus> stylusDown() const { return stylus; }
+    void setLaserTrails(LaserTrails *trails);
+
+    bool isSpotlightOn() const { return spotlightOn; }
+    int spotlightRadius() const { return radius; }
+    void setSpotlightRadius(int pixels);
+    // A larger (+1) or smaller (-1) circle.
+    void stepSpotlight(int direction);
+
+public slots:
+    void setSpotlight(bool on);
+
+signals:
+    void spotlightToggled(bool on);
+    void spotlightResized(int radius);
+
+protected:
+    void drawForeground(QPainter *painter, const QRectF &rect) override;
+    bool viewportEvent(QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
 private:
+    void paintSpotlight(QPainter *painter) const;
+    QRect spotlightCircle() const;
+    void moveSpotlight(const QPoint &to);
+    void followStylus(QTabletEvent *event);
+
     QGraphicsScene *viewScene; // not owned: the main window owns the scene
+    QPointer<LaserTrails> laser;
+    std::optional<Stylus> stylus;
+    bool spotlightOn = false;
+    int radius = 140;
+    QPoint spotlightCentre; // in the viewport
 };

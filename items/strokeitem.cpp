@@ -55,11 +55,17 @@ QList<int> indexesIn(const QHash<quint64, QList<int>> &grid, const QRectF &area)
 
 } // namespace
 
-StrokeItem::StrokeItem(const QPolygonF &strokePoints, const QPen &pen)
+StrokeItem::StrokeItem(const QPolygonF &strokePoints,
+                       const QPen &pen,
+                       const QList<qreal> &pointWidths)
     : QGraphicsPathItem(polylinePath(strokePoints))
     , points(strokePoints)
+    , widths(pointWidths.size() == strokePoints.size() ? pointWidths : QList<qreal>())
 {
-    setPen(pen);
+    QPen broadest = pen;
+    if (!widths.isEmpty())
+        broadest.setWidthF(*std::max_element(widths.cbegin(), widths.cend()));
+    setPen(broadest);
     setBrush(QBrush());
     // Painting picks the segments near the area the view repaints.
     setFlag(ItemUsesExtendedStyleOption);
@@ -145,8 +151,27 @@ QList<int> StrokeItem::withNeighbours(const QList<int> &segments) const
     return widened;
 }
 
+qreal StrokeItem::segmentWidth(int index) const
+{
+    const int next = qMin(index + 1, int(points.size()) - 1);
+    return (widths.at(index) + widths.at(next)) / 2;
+}
+
 QPainterPath StrokeItem::strokeOf(const QList<int> &segments) const
 {
+    if (!widths.isEmpty()) {
+        // Each segment with its own width, its round ends making the joins.
+        QPainterPath ink;
+        ink.setFillRule(Qt::WindingFill);
+        QPainterPathStroker stroker(pen());
+        for (int index : segments) {
+            stroker.setWidth(segmentWidth(index));
+            QPainterPath line(segment(index).p1());
+            line.lineTo(segment(index).p2());
+            ink.addPath(stroker.createStroke(line));
+        }
+        return ink;
+    }
     QPainterPath runs;
     forEachRun(withNeighbours(segments), [&runs](const QPointF *first, int count) {
         runs.addPolygon(QPolygonF(QList<QPointF>(first, first + count)));
@@ -233,10 +258,24 @@ void StrokeItem::paintDots(QPainter *painter, const QRectF &exposed) const
     }
 }
 
+void StrokeItem::paintVaryingWidth(QPainter *painter, const QList<int> &segments) const
+{
+    QPen ink = pen();
+    for (int index : segments) {
+        ink.setWidthF(segmentWidth(index));
+        painter->setPen(ink);
+        painter->drawLine(segment(index));
+    }
+}
+
 void StrokeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
 {
     const QRectF exposed = option->exposedRect;
     paintDots(painter, exposed);
+    if (!widths.isEmpty()) {
+        paintVaryingWidth(painter, segmentsNear(exposed));
+        return;
+    }
     if (exposed.contains(boundingRect()) || points.size() < 2) {
         QGraphicsPathItem::paint(painter, option, widget);
         return;

@@ -11,7 +11,11 @@
 class StrokeItem : public QGraphicsPathItem
 {
 public:
-    StrokeItem(const QPolygonF &points, const QPen &pen);
+    // With widths (one for each point, from a stylus's pressure) the ink's width follows them,
+    // and the pen's width is the broadest of them.
+    StrokeItem(const QPolygonF &points, const QPen &pen, const QList<qreal> &widths = {});
+
+    const QList<qreal> &pointWidths() const { return widths; }
 
     QPainterPath shape() const override;
     bool contains(const QPointF &point) const override;
@@ -37,8 +41,11 @@ private:
     qreal reach() const;
 
     void paintDots(QPainter *painter, const QRectF &exposed) const;
+    void paintVaryingWidth(QPainter *painter, const QList<int> &segments) const;
+    qreal segmentWidth(int index) const;
 
     QPolygonF points;                // the polyline the path was built from
+    QList<qreal> widths;             // the ink's width at each point; empty for the pen's
     QHash<quint64, QList<int>> grid; // cell -> indexes of the segments crossing it
     mutable QPainterPath cachedShape;
     QList<QGraphicsItem *> dots;                  // the runs' first dots

@@ -3,6 +3,7 @@
 #include "gestures/arrowgesture.h"
 #include "gestures/erasergesture.h"
 #include "gestures/highlightgesture.h"
+#include "gestures/lasergesture.h"
 #include "items/diagramitem.h"
 #include "scene/diagramscene.h"
 
@@ -49,6 +50,10 @@ const Tool tools[] = {
      DiagramScene::Erase, -1, "", Place::ToolsBar, make<EraserGesture>},
     {"flecha", QT_TRANSLATE_NOOP("MainWindow", "Flecha"), "arrow", "Ctrl+Shift+F",
      DiagramScene::InsertArrow, -1, "", Place::ToolsBar, make<ArrowGesture>},
+    {"laser", QT_TRANSLATE_NOOP("MainWindow", "Láser"), "laser", "Ctrl+Shift+L",
+     DiagramScene::DrawLaser, -1, "", Place::ToolsBar, make<LaserGesture>},
+    {"foco", QT_TRANSLATE_NOOP("MainWindow", "Foco"), "spotlight", "Ctrl+Shift+O",
+     -1, -1, "", Place::ToolsBar, nullptr},
     {"grosor", QT_TRANSLATE_NOOP("MainWindow", "Grosor"), "width", "",
      -1, -1, "", Place::ToolsBar, nullptr},
     {"mas-grueso", QT_TRANSLATE_NOOP("MainWindow", "Más grueso"), "", "Ctrl++; Ctrl+=",

@@ -6,6 +6,7 @@
 #include "history/removeitemscommand.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
+#include "items/lasertrails.h"
 #include "items/liveink.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
@@ -46,6 +47,8 @@ DiagramScene::DiagramScene(QMenu *itemMenu, QObject *parent)
     // 128, with no change seen in a whole-board repaint.
     setBspTreeDepth(indexDepth);
     createGestures();
+    laser = new LaserTrails(this);
+    connect(laser, &LaserTrails::changed, this, [this](const QRectF &area) { update(area); });
     undoStack = new QUndoStack(this);
     undoStack->setUndoLimit(historyLimit);
     connect(undoStack, &QUndoStack::indexChanged, this, &DiagramScene::followHistory);
@@ -61,6 +64,7 @@ DiagramScene::~DiagramScene()
 void DiagramScene::setMode(DiagramScene::Mode newMode)
 {
     mode = newMode;
+    modeBeforeEraserEnd.reset(); // a tool chosen while the eraser end erases stays chosen
 }
 
 void DiagramScene::setItemType(DiagramItem::DiagramType type)
@@ -244,11 +248,16 @@ void DiagramScene::recordGestureSoFar()
     // step; the rest of it, from where it stands, another.
     if (strokeUnderway && !penPoints.isEmpty()) {
         const QPoint reached = penPoints.last();
+        const std::optional<qreal> reachedWidth = penWidths.isEmpty()
+                                                      ? std::nullopt
+                                                      : std::optional<qreal>(penWidths.last());
         finishStroke();
         if (leftButtonHeld && mode == DrawFreehand) {
             strokeUnderway = true;
             strokeContinued = true;
             penPoints.append(reached);
+            if (reachedWidth)
+                penWidths.append(*reachedWidth);
         }
     }
     finishGestures();
@@ -276,6 +285,7 @@ void DiagramScene::removeFromBoard(const QList<QGraphicsItem *> &items, const QS
 
 void DiagramScene::clearBoard()
 {
+    laser->clear();
     finishLabelEdit();
     recordGestureSoFar();
     hideHandles();

@@ -19,6 +19,7 @@
 
 class MainWindow;
 class BoardGesture;
+class LaserTrails;
 class LiveInk;
 class QGraphicsLineItem;
 class QGraphicsTextItem;
@@ -51,7 +52,8 @@ public:
         DrawRect,
         DrawHighlight,
         Erase,
-        InsertArrow
+        InsertArrow,
+        DrawLaser
     };
     Q_ENUM(Mode)
 
@@ -128,6 +130,10 @@ public:
     void setPenWidth(int width);
     void setHighlightColor(const QColor &color) { highlightColor = color; }
     QColor currentHighlightColor() const { return highlightColor; }
+    void setLaserColor(const QColor &color) { laserColor = color; }
+    QColor currentLaserColor() const { return laserColor; }
+    // The laser pointer's fading ink, which the views paint over the board.
+    LaserTrails *laserTrails() const { return laser; }
     // What makes up the board, bottom first: the items the history holds, without the dots a
     // stroke carries (it stands for them) or what is hidden while a gesture erases it.
     QList<QGraphicsItem *> boardItems() const;
@@ -192,6 +198,11 @@ private:
     void releasePinnedShape();
 
     void extendStroke(const QPointF &pos);
+    void followStylus(const QGraphicsSceneMouseEvent *event);
+    void beginEraserEnd();
+    void endEraserEnd();
+    const QPen &dotPen();
+    qreal pressedWidth(qreal pressure) const;
     void recordErasure();
     void createGestures();
     BoardGesture *gestureFor(Mode mode) const;
@@ -286,6 +297,15 @@ private:
     bool strokeUnderway = false;  // a stroke was begun and is not yet finished
     bool strokeContinued = false; // it goes on from a part already recorded
     QColor highlightColor = QColor(255, 230, 0, 110);
+    QColor laserColor = QColor(255, 30, 30);
+    LaserTrails *laser = nullptr;
+    // A stylus's pressure at the pointer event being handled; none for a mouse.
+    std::optional<qreal> stylusPressure;
+    // The widths along the stroke under way, one for each of penPoints, when a stylus drew it.
+    QList<qreal> penWidths;
+    QHash<int, QPen> pressurePens; // dot pens by width in quarter pixels, for the pen and colour
+    // The mode the stylus's eraser end stood in for, while it erases.
+    std::optional<Mode> modeBeforeEraserEnd;
     QList<QGraphicsItem *> erasedItems; // hidden by the eraser gesture under way, recorded at its end
     // The gestures of the modes added beside the tool box's, by mode (see BoardTools).
     std::map<int, std::unique_ptr<BoardGesture>> gestures;

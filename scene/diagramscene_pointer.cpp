@@ -6,6 +6,7 @@
 #include "history/boardorder.h"
 #include "history/moveitemscommand.h"
 #include "items/diagramtextitem.h"
+#include "items/diagramview.h"
 #include "items/liveink.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
@@ -46,6 +47,7 @@ void DiagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
         return;
     leftButtonHeld = true;
     const QScopedValueRollback<bool> handling(handlingPointer, true);
+    followStylus(event);
 
     const QPointF pos = event->scenePos();
     if (BoardGesture *gesture = gestureFor(mode)) {
@@ -265,6 +267,7 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 
     const QPointF pos = event->scenePos();
     const bool leftHeld = event->buttons() & Qt::LeftButton;
+    followStylus(event);
     if (mode == DrawFreehand && leftHeld) {
         extendStroke(pos);
         return;
@@ -323,7 +326,12 @@ void DiagramScene::extendStroke(const QPointF &pos)
 {
     strokeUnderway = true; // also when the pen was chosen while the button was held
     penPoints.append(pos.toPoint());
-    auto *dot = new PenDot(pos, strokePen());
+    if (stylusPressure || !penWidths.isEmpty()) {
+        // Widths only for a stroke a stylus drew; a mouse's points on it have the pen's own.
+        penWidths.resize(penPoints.size() - 1, penWidth);
+        penWidths.append(stylusPressure ? pressedWidth(*stylusPressure) : penWidth);
+    }
+    auto *dot = new PenDot(pos, dotPen());
     if (dotRunHead && dotsInRun < dotRunLength) {
         dot->setParentItem(dotRunHead); // joins the scene with it
         ++dotsInRun;
@@ -335,6 +343,32 @@ void DiagramScene::extendStroke(const QPointF &pos)
     }
     showLive(dot);
     makePartOfGesture(dot, tr("trazo"));
+}
+
+// From a third of the chosen width at the lightest touch to twice it at the firmest, in
+// quarter pixels, so that dots of one width share a pen.
+qreal DiagramScene::pressedWidth(qreal pressure) const
+{
+    const qreal width = penWidth * (1.0 / 3 + qBound(0.0, pressure, 1.0) * 5 / 3);
+    return qMax(1, qRound(width * 4)) / 4.0;
+}
+
+// A dot drawn with pressure has the width of its point.
+const QPen &DiagramScene::dotPen()
+{
+    if (penWidths.isEmpty())
+        return strokePen();
+    const int quarters = qRound(penWidths.last() * 4);
+    const QPen &stroke = strokePen();
+    auto found = pressurePens.find(quarters);
+    if (found == pressurePens.end() || found->color() != stroke.color()) {
+        QPen pen = stroke;
+        pen.setWidthF(quarters / 4.0);
+        pen.setCapStyle(Qt::RoundCap); // discs: a square would stick out where the width changes
+        pen.setJoinStyle(Qt::RoundJoin);
+        found = pressurePens.insert(quarters, pen);
+    }
+    return *found;
 }
 
 const QPen &DiagramScene::strokePen()
@@ -408,6 +442,36 @@ void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
     // What the gesture made, moved or reshaped are its steps, even when the mode changed while it
     // went on.
     recordGestureSoFar();
+    if (!leftButtonHeld)
+        endEraserEnd();
+}
+
+// A stylus's pressure sets the width of what it draws, and its eraser end erases whatever tool
+// is chosen; the view that turned the stylus's event into this one knows both.
+void DiagramScene::followStylus(const QGraphicsSceneMouseEvent *event)
+{
+    const QWidget *viewport = event->widget();
+    const auto *view = viewport ? qobject_cast<const diagramview *>(viewport->parentWidget())
+                                : nullptr;
+    const std::optional<diagramview::Stylus> stylus = view ? view->stylusDown() : std::nullopt;
+    stylusPressure = stylus ? std::optional<qreal>(stylus->pressure) : std::nullopt;
+    if (stylus && stylus->eraserEnd && event->type() == QEvent::GraphicsSceneMousePress)
+        beginEraserEnd();
+}
+
+void DiagramScene::beginEraserEnd()
+{
+    if (mode == Erase || modeBeforeEraserEnd)
+        return;
+    finishStroke(); // a stroke under way ends where the eraser begins
+    modeBeforeEraserEnd = mode;
+    mode = Erase;
+}
+
+void DiagramScene::endEraserEnd()
+{
+    if (modeBeforeEraserEnd)
+        mode = *std::exchange(modeBeforeEraserEnd, std::nullopt);
 }
 
 void DiagramScene::finishGesture(QGraphicsSceneMouseEvent *event)
@@ -479,9 +543,16 @@ void DiagramScene::finishStroke()
     // Of a stroke recorded part way, a rest that never moved on is only where it stood.
     if (std::exchange(strokeContinued, false) && penPoints.size() < 2) {
         penPoints.clear();
+        penWidths.clear();
         return;
     }
-    auto *stroke = new StrokeItem(QPolygonF(QPolygon(penPoints)), strokePen());
+    QPen pen = strokePen();
+    if (!penWidths.isEmpty()) {
+        penWidths.resize(penPoints.size(), penWidth);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
+    auto *stroke = new StrokeItem(QPolygonF(QPolygon(penPoints)), pen, std::exchange(penWidths, {}));
     stroke->setDotRuns(std::exchange(strokeRuns, {}), !dotsPaintThemselves);
     place(stroke);
     penPoints.clear();

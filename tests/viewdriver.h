@@ -5,6 +5,46 @@
 #include <QApplication>
 #include <QGraphicsView>
 #include <QMouseEvent>
+#include <QTabletEvent>
+#include <QTest>
+
+// Shows the view with its viewport's pixels on the scene's, from the scene's origin.
+inline bool showOneToOne(QGraphicsView *view, QSize size)
+{
+    view->setFrameShape(QFrame::NoFrame);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    view->resize(size);
+    view->show();
+    return QTest::qWaitForWindowExposed(view)
+           && view->mapFromScene(QPointF(300, 200)) == QPoint(300, 200);
+}
+
+// What a stylus's driver tells Qt: the tip or eraser end at a viewport point, pressed so firmly.
+inline void sendStylus(QGraphicsView *view,
+                       QEvent::Type type,
+                       const QPointF &local,
+                       const QPointingDevice *device,
+                       qreal pressure,
+                       Qt::MouseButton button,
+                       Qt::MouseButtons buttons)
+{
+    QTabletEvent event(type,
+                       device,
+                       local,
+                       view->viewport()->mapToGlobal(local),
+                       pressure,
+                       0,
+                       0,
+                       0,
+                       0,
+                       0,
+                       Qt::NoModifier,
+                       button,
+                       buttons);
+    QApplication::sendEvent(view->viewport(), &event);
+}
 
 // Sends a view's viewport the mouse events a person makes, at the viewport points of the given
 // scene positions, so the scene sees them exactly as it does in the program.

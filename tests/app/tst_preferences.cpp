@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/preferences.h"
 #include "boardlookup.h"
+#include "items/diagramview.h"
 #include "scene/diagramscene.h"
 #include "testsupport.h"
 
@@ -91,7 +92,7 @@ void TestPreferences::firstStartStoresTheFontOnly()
         QVERIFY(settings.contains(key));
         QCOMPARE(settings.value(key).toBool(), false);
     }
-    for (const char *key : {"fontColor", "fillColor", "lineColor"})
+    for (const char *key : {"fontColor", "fillColor", "lineColor", "laserColor", "spotlightRadius"})
         QVERIFY2(!settings.contains(key), key);
 
     // The scene keeps its own colours until a colour is picked.
@@ -113,6 +114,11 @@ void TestPreferences::formattingSurvivesARestart()
         colourButton(window, 0)->menu()->actions().at(5)->trigger(); // azul
         colourButton(window, 1)->menu()->actions().at(4)->trigger(); // Rojo
         colourButton(window, 2)->menu()->actions().at(7)->trigger(); // Verde
+        window.findChild<QToolButton *>("laserButton")->menu()->actions().at(2)->trigger();
+        auto *view = window.findChild<diagramview *>();
+        view->setSpotlight(true);
+        window.findChild<QAction *>("mas-grueso")->trigger(); // the circle's size, not the pen's
+        QCOMPARE(view->spotlightRadius(), 175);
     }
 
     MainWindow restarted;
@@ -129,6 +135,10 @@ void TestPreferences::formattingSurvivesARestart()
     QCOMPARE(scene->currentTextColor(), QColor(Qt::blue));
     QCOMPARE(scene->currentItemColor(), QColor(Qt::red));
     QCOMPARE(scene->currentLineColor(), QColor(Qt::green));
+    QCOMPARE(scene->currentLaserColor(), QColor(40, 120, 255));
+    QCOMPARE(scene->freehandPenWidth(), 5);
+    QCOMPARE(restarted.findChild<diagramview *>()->spotlightRadius(), 175);
+    QVERIFY(!restarted.findChild<diagramview *>()->isSpotlightOn());
     // The restored size differs from the box's first item, so the font reached the scene.
     QCOMPARE(scene->currentTextFont().pointSize(), 14);
     QCOMPARE(scene->currentTextFont().family(), QString("DejaVu Serif"));
@@ -164,8 +174,16 @@ void TestPreferences::hostileStoredValues_data()
         {"a byte array", QByteArray("\x00\xff\x10", 3)},
         {"a rectangle", QRect(1, 2, 3, 4)},
     };
-    for (const char *key :
-         {"font", "fontSize", "bold", "italic", "underLine", "fontColor", "fillColor", "lineColor"}) {
+    for (const char *key : {"font",
+                            "fontSize",
+                            "bold",
+                            "italic",
+                            "underLine",
+                            "fontColor",
+                            "fillColor",
+                            "lineColor",
+                            "laserColor",
+                            "spotlightRadius"}) {
         for (const auto &[name, value] : hostile)
             QTest::addRow("%s: %s", key, name) << QString(key) << value;
     }
@@ -201,6 +219,9 @@ void TestPreferences::hostileStoredValues()
     QVERIFY(scene->currentItemColor().isValid());
     QVERIFY(scene->currentLineColor().isValid());
     QVERIFY(scene->currentTextColor().isValid());
+    QVERIFY(scene->currentLaserColor().isValid());
+    const int radius = window.findChild<diagramview *>()->spotlightRadius();
+    QVERIFY(radius >= 40 && radius <= 800);
     QVERIFY(scene->currentTextFont().pointSizeF() > 0 || scene->currentTextFont().pixelSize() > 0);
     for (int i = 0; i < 3; ++i)
         QVERIFY(!colourButton(window, i)->icon().isNull());

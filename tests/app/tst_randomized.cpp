@@ -7,6 +7,7 @@
 #include "items/diagramview.h"
 #include "scene/diagramscene.h"
 #include "testsupport.h"
+#include "viewdriver.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -263,7 +264,7 @@ public:
         if (scene->newestCutPicture() && scene->newestCutPicture()->scene() != scene)
             return "the newest picture is not in the scene";
         const int mode = int(scene->currentMode());
-        if (mode < DiagramScene::InsertItem || mode > DiagramScene::InsertArrow)
+        if (mode < DiagramScene::InsertItem || mode > DiagramScene::DrawLaser)
             return QString("mode %1 is not a mode").arg(mode);
         for (const QGraphicsItem *item : scene->items()) {
             const auto *label = qgraphicsitem_cast<const DiagramTextItem *>(item);
@@ -300,8 +301,23 @@ private:
     {
         QWidget *viewport = view->viewport();
         const QPointF local = view->mapFromScene(scenePos);
+        if (stylus && type != QEvent::MouseButtonDblClick && button != Qt::RightButton
+            && button != Qt::MiddleButton) {
+            sendStylusAs(type, local, button);
+            return;
+        }
         QMouseEvent event(type, local, viewport->mapToGlobal(local), button, held, Qt::NoModifier);
         QApplication::sendEvent(viewport, &event);
+    }
+
+    // A stylus's tip or eraser end, pressed more or less firmly, in place of the mouse.
+    void sendStylusAs(QEvent::Type type, const QPointF &local, Qt::MouseButton button)
+    {
+        const QEvent::Type tabletType = type == QEvent::MouseButtonPress     ? QEvent::TabletPress
+                                        : type == QEvent::MouseButtonRelease ? QEvent::TabletRelease
+                                                                             : QEvent::TabletMove;
+        const qreal pressure = tabletType == QEvent::TabletRelease ? 0 : rng.bounded(1.0);
+        ::sendStylus(view, tabletType, local, stylus, pressure, button, held);
     }
 
     QString pointerStep()
@@ -313,8 +329,10 @@ private:
                                            : which < 9 ? Qt::RightButton
                                                        : Qt::MiddleButton;
             held = button;
+            const int tool = int(rng.bounded(100));
+            stylus = tool < 80 ? nullptr : tool < 95 ? &stylusTip : &stylusEraser;
             sendMouse(QEvent::MouseButtonPress, at, button);
-            return "press";
+            return stylus ? "stylus press" : "press";
         }
         if (percent(70)) {
             for (int i = int(rng.bounded(1, 6)); i > 0; --i)
@@ -330,6 +348,7 @@ private:
     QString doubleClick()
     {
         const QPointF at = randomTarget();
+        stylus = nullptr;
         held = Qt::LeftButton;
         sendMouse(QEvent::MouseButtonPress, at, Qt::LeftButton);
         held = Qt::NoButton;
@@ -470,6 +489,23 @@ private:
     QComboBox *zoomCombo = nullptr;
     QPushButton *maximizeButton = nullptr;
     Qt::MouseButton held = Qt::NoButton;
+    static constexpr auto stylusSenses = QInputDevice::Capability::Position
+                                         | QInputDevice::Capability::Pressure;
+    const QPointingDevice stylusTip{"stylus",
+                                    7,
+                                    QInputDevice::DeviceType::Stylus,
+                                    QPointingDevice::PointerType::Pen,
+                                    stylusSenses,
+                                    1,
+                                    2};
+    const QPointingDevice stylusEraser{"stylus",
+                                       7,
+                                       QInputDevice::DeviceType::Stylus,
+                                       QPointingDevice::PointerType::Eraser,
+                                       stylusSenses,
+                                       1,
+                                       2};
+    const QPointingDevice *stylus = nullptr; // what presses, moves and releases; null for a mouse
     int step = 0;
     int stepsSinceRoundTrip = 0;
     // How often the history round trip is checked; TAVELO_RANDOM_HISTORY=N checks it every N

@@ -2,6 +2,7 @@
 #include "boardfile/boardfile.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
+#include "items/strokeitem.h"
 #include "scene/diagramscene.h"
 #include "scenedriver.h"
 #include "testsupport.h"
@@ -77,6 +78,12 @@ void TestBoardFile::boardFileGivesBackTheBoard()
     DiagramScene original(nullptr, nullptr);
     original.setSceneRect(0, 0, 400, 300);
     fillWithEveryKind(original);
+    // A stylus's stroke, its ink widening as it was pressed harder.
+    auto *pressed = new StrokeItem(QPolygonF({{40, 280}, {90, 270}, {140, 285}}),
+                                   QPen(Qt::darkBlue, 1, Qt::SolidLine, Qt::RoundCap),
+                                   {2.5, 7.25, 13});
+    original.addItem(pressed);
+    original.recordAddition({pressed}, "stylus");
     const QByteArray file = BoardFile::save(original);
 
     DiagramScene restored(nullptr, nullptr);

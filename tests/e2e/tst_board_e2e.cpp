@@ -78,6 +78,7 @@ private slots:
     void cutCopiesTheMarkedRegion();
     void undoAndRedoGiveBackTheBoard();
     void highlighterAndEraserByKeys();
+    void pointingLeavesNoMark();
     void minimizeAndRestore();
     void passThroughLetsTheDesktopTakeClicks();
     void drawingsSurviveAKill();
@@ -311,6 +312,37 @@ void TestBoardEndToEnd::highlighterAndEraserByKeys()
     session.xdotool({"key", "ctrl+z"});
     session.xdotool({"key", "ctrl+4"});
     QTest::qWait(300);
+}
+
+// The laser's stroke shows, then fades and leaves the screen as it was; the spotlight darkens
+// all but the circle around the pointer until Esc.
+void TestBoardEndToEnd::pointingLeavesNoMark()
+{
+    QTest::qWait(300);
+    const QImage before = session.screenshot();
+    const auto laserRed = [](QRgb pixel) {
+        return qRed(pixel) > 200 && qGreen(pixel) < 120 && qBlue(pixel) < 120;
+    };
+    const QRect path(280, 540, 340, 80);
+    session.xdotool({"key", "ctrl+shift+l"});
+    session.drag({{300, 560}, {450, 600}, {600, 560}});
+    const QImage pointed = session.screenshot("laser");
+    QVERIFY(countPixels(pointed, path, laserRed) > countPixels(before, path, laserRed) + 300);
+    QCOMPARE(changesOutside(before, pointed, {path}), 0);
+    QTest::qWait(2000);
+    QCOMPARE(changesOutside(before, session.screenshot("laser-gone"), {}), 0);
+
+    session.xdotool({"mousemove", "640", "400"});
+    session.xdotool({"key", "ctrl+shift+o"});
+    QTest::qWait(300);
+    const QImage lit = session.screenshot("spotlight");
+    QVERIFY(near(lit.pixel(640, 400), before.pixel(640, 400), 8));
+    for (const QPoint far : {QPoint(1100, 650), QPoint(200, 120)})
+        QVERIFY(qGray(lit.pixel(far)) < qGray(before.pixel(far)) * 0.6 + 1);
+    session.xdotool({"key", "Escape"});
+    QTest::qWait(300);
+    QCOMPARE(changesOutside(before, session.screenshot("spotlight-off"), {}), 0);
+    session.xdotool({"key", "ctrl+4"});
 }
 
 // Ctrl+Alt+D, pressed while another window has the focus, lets clicks through to the window under

@@ -92,14 +92,7 @@ void TestPointer::init()
     scene = new DiagramScene(nullptr, nullptr);
     scene->setSceneRect(0, 0, 1000, 800);
     view = std::make_unique<QGraphicsView>(scene);
-    view->setFrameShape(QFrame::NoFrame);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    view->resize(1000, 800);
-    view->show();
-    QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-    QCOMPARE(view->mapFromScene(QPointF(300, 200)), QPoint(300, 200));
+    QVERIFY(showOneToOne(view.get(), QSize(1000, 800)));
     pointer = std::make_unique<ViewDriver>(view.get());
 }
 
@@ -450,14 +443,14 @@ void TestPointer::unknownModeBehavesLikeMove()
     auto *shape = new DiagramItem(DiagramItem::Square, nullptr);
     scene->addItem(shape);
     shape->setPos(300, 200);
-    scene->setMode(DiagramScene::Mode(10));
+    scene->setMode(DiagramScene::Mode(42));
 
     pointer->drag({{300, 200}, {310, 210}, {330, 250}});
 
     QCOMPARE(scene->items().size(), 1 + 4);
     QCOMPARE(shape->pos(), QPointF(330, 250));
     QCOMPARE(scene->shapeWithHandles(), shape);
-    QCOMPARE(int(scene->currentMode()), 10);
+    QCOMPARE(int(scene->currentMode()), 42);
 }
 
 void TestPointer::deletedShapeHandlesDriveNothing()

@@ -1,0 +1,27 @@
+#include "lasergesture.h"
+
+#include "items/lasertrails.h"
+#include "scene/diagramscene.h"
+
+namespace {
+
+// Thick enough to find on a shared screen whatever the pen's width.
+constexpr qreal minimumWidth = 5;
+
+} // namespace
+
+void LaserGesture::press(const QPointF &pos)
+{
+    const qreal width = qMax<qreal>(minimumWidth, scene.freehandPenWidth());
+    scene.laserTrails()->begin(pos, scene.currentLaserColor(), width);
+}
+
+void LaserGesture::move(const QPointF &pos)
+{
+    scene.laserTrails()->extend(pos);
+}
+
+void LaserGesture::finish()
+{
+    scene.laserTrails()->end();
+}
