@@ -4,6 +4,7 @@
 #include "app/portalscreenshot.h"
 #include "app/screengeometry.h"
 #include "items/diagramview.h"
+#include "items/lasertrails.h"
 #include "scene/boardtools.h"
 #include "scene/diagramscene.h"
 
@@ -299,6 +300,10 @@ QPixmap MainWindow::captureAudienceView()
     captureEffect->setOpacity(0.0);
     editToolBar->setGraphicsEffect(captureEffect);
     setScreenPanelsVisible(false);
+    // Pointing is for the moment: the laser's ink goes and the spotlight steps aside meanwhile.
+    scene->laserTrails()->clear();
+    const bool spotlight = view->isSpotlightOn();
+    view->setSpotlight(false);
 
     waitOneSecond();
 
@@ -310,6 +315,7 @@ QPixmap MainWindow::captureAudienceView()
         editToolBar->setGraphicsEffect(captureEffect);
     }
     setScreenPanelsVisible(true);
+    view->setSpotlight(spotlight);
     capturePending = false;
     return desktop;
 }

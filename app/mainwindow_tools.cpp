@@ -39,7 +39,7 @@ struct InkColours
     const char *key; // where the choice is stored
     QList<InkColour> choices;
     QIcon (*icon)(const QColor &color);
-    void (DiagramScene::*apply)(const QColor &color);
+    void (*apply)(DiagramScene &scene, const QColor &color);
 };
 
 namespace {
@@ -56,7 +56,7 @@ const InkColours highlighterColours{
         {QT_TRANSLATE_NOOP("MainWindow", "Naranja"), QColor(255, 150, 30, 110)},
     },
     ToolIcons::highlighter,
-    &DiagramScene::setHighlightColor,
+    [](DiagramScene &scene, const QColor &color) { scene.setHighlightColor(color); },
 };
 
 // Vivid, so that the pointer stands out on a shared screen.
@@ -71,7 +71,7 @@ const InkColours laserColours{
         {QT_TRANSLATE_NOOP("MainWindow", "Magenta"), QColor(255, 40, 220)},
     },
     ToolIcons::laser,
-    &DiagramScene::setLaserColor,
+    [](DiagramScene &scene, const QColor &color) { scene.setLaserColor(color); },
 };
 
 // The plain boards, then the bundle's grids.
@@ -193,17 +193,23 @@ QMenu *MainWindow::createInkColourMenu(QAction *tool, const InkColours &colours)
 {
     auto *menu = new QMenu(this);
     if (const auto stored = settings->value(colours.key).value<QColor>(); stored.isValid()) {
-        (scene->*colours.apply)(stored);
+        colours.apply(*scene, stored);
         tool->setIcon(colours.icon(stored));
     }
     for (const InkColour &entry : colours.choices) {
         QAction *choice = menu->addAction(colours.icon(entry.color), tr(entry.label));
-        connect(choice, &QAction::triggered, this, [this, tool, &colours, color = entry.color] {
-            (scene->*colours.apply)(color);
-            storePreferences({{colours.key, color}});
-            tool->setIcon(colours.icon(color));
-            tool->trigger();
-        });
+        const auto apply = colours.apply;
+        const auto icon = colours.icon;
+        const char *key = colours.key;
+        connect(choice,
+                &QAction::triggered,
+                this,
+                [this, tool, apply, icon, key, color = entry.color] {
+                    apply(*scene, color);
+                    storePreferences({{key, color}});
+                    tool->setIcon(icon(color));
+                    tool->trigger();
+                });
     }
     return menu;
 }

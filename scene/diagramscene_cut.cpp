@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 #include "app/screengeometry.h"
 #include "items/diagramitempixmap.h"
+#include "items/lasertrails.h"
 
 #include <QClipboard>
 #include <QGraphicsSceneMouseEvent>
@@ -62,9 +63,11 @@ void DiagramScene::finishCut(QGraphicsSceneMouseEvent *event)
         cutPixmapItem->setOffset(QPointF(qMin(dragStartScenePos.x(), cutEndScenePos.x()),
                                          qMin(dragStartScenePos.y(), cutEndScenePos.y())));
     }
-    // The picture is what the desktop shows there: no frame, selection outline or handle.
+    // The picture is what the desktop shows there: no frame, selection outline, handle or laser
+    // ink, which would stay on the board in it.
     clearSelection();
     hideHandles();
+    laser->clear();
     // The marked rectangle, whichever way it was dragged, press and release pixels included.
     cutRegion = markedRegion(cutStartScreenPos, cutEndScreenPos);
     cutGrabPending = true;

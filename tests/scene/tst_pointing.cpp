@@ -93,18 +93,19 @@ void TestPointing::cleanup()
 void TestPointing::laserFadesAndLeavesTheBoardAsItWas_data()
 {
     QTest::addColumn<Path>("path");
-    QTest::addColumn<bool>("clearedAtOnce");
+    QTest::addColumn<QString>("takenBy"); // what takes it at once; empty for the fade
 
     const Path stroke{{100, 100}, {200, 160}, {300, 100}, {400, 180}};
-    QTest::newRow("stroke") << stroke << false;
-    QTest::newRow("click") << Path{{250, 250}} << false;
-    QTest::newRow("Limpiar takes it at once") << stroke << true;
+    QTest::newRow("stroke") << stroke << "";
+    QTest::newRow("click") << Path{{250, 250}} << "";
+    QTest::newRow("Limpiar takes it at once") << stroke << "Limpiar";
+    QTest::newRow("a cut takes it out of its picture") << stroke << "Cortar";
 }
 
 void TestPointing::laserFadesAndLeavesTheBoardAsItWas()
 {
     QFETCH(Path, path);
-    QFETCH(bool, clearedAtOnce);
+    QFETCH(QString, takenBy);
     scene->setMode(DiagramScene::DrawFreehand);
     pointer->drag({{600, 500}, {650, 520}}); // something on the board, which stays
     scene->setMode(DiagramScene::DrawLaser);
@@ -122,8 +123,12 @@ void TestPointing::laserFadesAndLeavesTheBoardAsItWas()
     QCOMPARE(scene->boardItems(), board);
     QCOMPARE(scene->history()->count(), steps);
     QCOMPARE(scene->currentMode(), DiagramScene::DrawLaser);
-    if (clearedAtOnce) {
+    if (takenBy == "Limpiar") {
         scene->clearBoard();
+        QVERIFY(scene->laserTrails()->isEmpty());
+    } else if (takenBy == "Cortar") {
+        scene->setMode(DiagramScene::CutRegion);
+        pointer->drag({{50, 50}, {450, 250}});
         QVERIFY(scene->laserTrails()->isEmpty());
     } else {
         QTest::qWait(LaserTrails::holdMs / 2);
