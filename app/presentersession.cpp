@@ -3,6 +3,7 @@
 #include "app/boardinstance.h"
 #include "app/globalkey.h"
 #include "app/mainwindow.h"
+#include "app/portalshortcut.h"
 #include "app/recoveryfile.h"
 #include "app/screenchoice.h"
 
@@ -27,6 +28,8 @@ namespace {
 
 constexpr char globalKeyKey[] = "globalKey";
 constexpr char defaultGlobalKey[] = "Ctrl+Alt+D";
+// A portal that is there answers at once; one being started may take a moment.
+constexpr int portalAnswerMs = 3000;
 constexpr int badgeMargin = 12;
 constexpr qreal dimmedPanelOpacity = 0.2;
 
@@ -132,19 +135,56 @@ void PresenterSession::listenForLaterStarts()
 
 void PresenterSession::grabGlobalKey()
 {
-    // Wayland gives a program no key of its own outside its windows: there the desktop's key
-    // settings run "CorvaneTaveloWindow2 --toggle" instead.
-    if (QGuiApplication::platformName() != "xcb")
-        return;
     const QString text = QSettings().value(globalKeyKey, defaultGlobalKey).toString();
     const QKeySequence key(text, QKeySequence::PortableText);
+    if (PortalShortcut::isOffered(portalAnswerMs))
+        bindThroughPortal(key);
+    else
+        grabOnX11(key);
+}
+
+// Where the desktop's portal offers global shortcuts, the key works over every window, X11's
+// and Wayland's alike; the desktop may ask the user to confirm it or choose another.
+void PresenterSession::bindThroughPortal(const QKeySequence &key)
+{
+    portalKey = new PortalShortcut(this);
+    connect(portalKey, &PortalShortcut::activated, this, &PresenterSession::togglePassThrough);
+    connect(portalKey, &PortalShortcut::bound, this, [this, key](const QString &trigger) {
+        globalKeyText = trigger.isEmpty() ? key.toString(QKeySequence::NativeText) : trigger;
+    });
+    connect(portalKey, &PortalShortcut::failed, this, [this, key](const QString &reason) {
+        say(tr("Sin tecla global del escritorio: %1").arg(reason));
+        grabOnX11(key);
+    });
+    portalKey->bind(key, tr("Paso del puntero del Tablero Tavelo"));
+}
+
+// Without the portal, X11 lets the board grab the key at the server. Under Xwayland the server
+// sees the keys only while one of its own windows has the focus, and Wayland gives a program no
+// key of its own at all: the board says so, and what the desktop's key settings can run instead.
+void PresenterSession::grabOnX11(const QKeySequence &key)
+{
+    const QString toggleCommand = QCoreApplication::applicationName() + " --toggle";
+    if (QGuiApplication::platformName() != "xcb") {
+        say(tr("Sin tecla global en este escritorio: asigne «%1» a una tecla en la configuración "
+               "del escritorio")
+                .arg(toggleCommand));
+        return;
+    }
     globalKey = new GlobalKey(this);
     connect(globalKey, &GlobalKey::activated, this, &PresenterSession::togglePassThrough);
     QString reason;
-    if (globalKey->grab(key, &reason))
-        globalKeyText = key.toString(QKeySequence::NativeText);
-    else
+    if (!globalKey->grab(key, &reason)) {
         say(tr("Sin tecla global para el paso del puntero: %1").arg(reason));
+        return;
+    }
+    globalKeyText = key.toString(QKeySequence::NativeText);
+    if (qEnvironmentVariable("XDG_SESSION_TYPE") == "wayland"
+        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
+        say(tr("%1 solo funciona mientras una ventana X11 tiene el foco (Xwayland); para todas, "
+               "asigne «%2» a una tecla en la configuración del escritorio")
+                .arg(globalKeyText, toggleCommand));
+    }
 }
 
 void PresenterSession::createTrayIcon()
@@ -210,9 +250,27 @@ void PresenterSession::setPassThrough(bool on)
     passingThrough = on;
     passThroughAction->setChecked(on);
     if (QWindow *window = board.windowHandle())
-        window->setFlag(Qt::WindowTransparentForInput, on);
+        letInputThrough(window, on);
+    // A Wayland desktop raises the window that took the clicks, and gives a program no way to
+    // raise its own: a window mapped anew stands on top, so the board comes back as one.
+    if (!on && QGuiApplication::platformName().startsWith("wayland") && board.isVisible()
+        && !board.isInStrip()) {
+        board.hide();
+        board.showBoard();
+    }
     dimPanels(on);
     showBadge(on);
+}
+
+// On X11 the window manager honours Qt's flag. Qt 6.4's Wayland backend does not, but it sends
+// a window's mask as its input region: a mask that lies wholly outside the window leaves none,
+// and every click reaches the window below. (On X11 a mask shapes what is drawn, so it is for
+// Wayland alone; an empty mask gives the whole window back.)
+void PresenterSession::letInputThrough(QWindow *window, bool through)
+{
+    window->setFlag(Qt::WindowTransparentForInput, through);
+    if (QGuiApplication::platformName().startsWith("wayland"))
+        window->setMask(through ? QRegion(-1, -1, 1, 1) : QRegion());
 }
 
 // The panels fade but keep their room, so the drawings stay exactly where they are.

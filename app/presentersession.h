@@ -9,12 +9,15 @@
 class BoardInstance;
 class GlobalKey;
 class MainWindow;
+class PortalShortcut;
 class QAction;
 class QCoreApplication;
+class QKeySequence;
 class QLabel;
 class QMenu;
 class QScreen;
 class QSystemTrayIcon;
+class QWindow;
 class RecoveryFile;
 
 // What belongs to the presenter's session rather than to the drawing: pass-through with its
@@ -60,8 +63,11 @@ private:
     void createActions();
     void listenForLaterStarts();
     void grabGlobalKey();
+    void bindThroughPortal(const QKeySequence &key);
+    void grabOnX11(const QKeySequence &key);
     void createTrayIcon();
     void enableRecovery(const QString &path);
+    static void letInputThrough(QWindow *window, bool through);
     void dimPanels(bool dim);
     void showBadge(bool show);
     void placeBadge();
@@ -85,6 +91,7 @@ private:
     QPointer<QLabel> badge; // on the board window, which owns it
     QString globalKeyText;  // the global key, when the board holds one
     GlobalKey *globalKey = nullptr;
+    PortalShortcut *portalKey = nullptr;
     QSystemTrayIcon *tray = nullptr;
     RecoveryFile *recovery = nullptr;
     BoardInstance *channel = nullptr;

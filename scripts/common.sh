@@ -8,7 +8,7 @@ board_packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-
                 fonts-dejavu-core fonts-dejavu-extra)
 test_packages=(xvfb x11-utils x11-xserver-utils openbox xcompmgr xdotool xclip imagemagick trayer
                binutils-mingw-w64-x86-64
-               sway weston grim wl-clipboard dbus-daemon dbus-bin pipewire-bin
+               sway weston grim wl-clipboard dbus-daemon dbus-bin pipewire-bin xwayland
                xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk)
 
 # What building and checking the Debian package needs.

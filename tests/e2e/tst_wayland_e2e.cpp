@@ -2,6 +2,7 @@
 
 #include "screenpixels.h"
 
+#include <QStandardPaths>
 #include <QTest>
 
 #include <functional>
@@ -64,6 +65,8 @@ class TestWaylandEndToEnd : public QObject
 
 private slots:
     void swayWithThePortal();
+    void passThroughAndThePortalsKeyUnderWeston();
+    void xwaylandBoardCopiesThroughThePortal();
     void westonWithoutAPortal();
 };
 
@@ -71,12 +74,14 @@ private slots:
 // the board alive and every drawing in its place.
 void TestWaylandEndToEnd::swayWithThePortal()
 {
-    const QString missing = WaylandSession::missingPrograms(WaylandSession::Sway, true);
+    const QString missing = WaylandSession::missingPrograms(WaylandSession::Sway,
+                                                            WaylandSession::RealPortal);
     if (!missing.isEmpty())
         QSKIP(qPrintable("not here: " + missing));
     WaylandSession session;
     QString error;
-    QVERIFY2(session.start(WaylandSession::Sway, true, &error), qPrintable(error));
+    QVERIFY2(session.start(WaylandSession::Sway, WaylandSession::RealPortal, &error),
+             qPrintable(error));
     QVERIFY2(session.startBoard(&error), qPrintable(error));
 
     session.drag({{400, 450}, {450, 450}, {550, 450}, {700, 450}, {700, 520}});
@@ -119,15 +124,109 @@ void TestWaylandEndToEnd::swayWithThePortal()
     QCOMPARE(differing(back, Layout::drawingArea, beforeStrip), 0);
 }
 
-// Without a portal nothing reaches the clipboard and the board says so; the strip still works.
-void TestWaylandEndToEnd::westonWithoutAPortal()
+// A native Wayland window under the board gets no click until pass-through is on, whether the
+// desktop portal's global shortcut or the command line turns it on; off again, the board draws.
+// Weston gives a click to the window under the pointer that takes input there; sway gives it
+// to the window whose frame holds the pointer, whatever parts of it take input, so clicks never
+// pass through a window there.
+void TestWaylandEndToEnd::passThroughAndThePortalsKeyUnderWeston()
 {
-    const QString missing = WaylandSession::missingPrograms(WaylandSession::Weston, false);
+    const QString missing = WaylandSession::missingPrograms(WaylandSession::Weston,
+                                                            WaylandSession::ShortcutsPortal);
     if (!missing.isEmpty())
         QSKIP(qPrintable("not here: " + missing));
     WaylandSession session;
     QString error;
-    QVERIFY2(session.start(WaylandSession::Weston, false, &error), qPrintable(error));
+    QVERIFY2(session.start(WaylandSession::Weston, WaylandSession::ShortcutsPortal, &error),
+             qPrintable(error));
+    QVERIFY2(session.startClickRecorder(&error), qPrintable(error));
+    QVERIFY2(session.startBoard(&error), qPrintable(error));
+    QTRY_VERIFY_WITH_TIMEOUT(session.portalLog().contains("bound toggle-pass-through CTRL+ALT+d"),
+                             10000);
+
+    const QPoint slide(640, 420);
+    // Weston takes a press where it saw the pointer last: the pointer moves first, as a hand
+    // does (it starts on the panel's launcher).
+    const int panel = 32;
+    session.movePointer(Layout::lapizTool.x(), Layout::lapizTool.y() + panel);
+    session.click(Layout::lapizTool.x(), Layout::lapizTool.y() + panel);
+    session.movePointer(slide.x() - 40, slide.y() - 40);
+    session.click(slide.x(), slide.y());
+    QTest::qWait(500);
+    QCOMPARE(session.recordedClicks(), QStringList());
+
+    session.pressPortalShortcut();
+    QTRY_VERIFY_WITH_TIMEOUT(session.portalLog().contains("activated toggle-pass-through"), 5000);
+    QTest::qWait(1000);
+    session.screenshot("wayland-pass-through");
+    // The compositor looks for the window under the pointer when it moves: it moves, as a hand
+    // would.
+    session.click(slide.x() + 60, slide.y() + 30);
+    QTRY_COMPARE_WITH_TIMEOUT(session.recordedClicks().size(), 1, 5000);
+
+    session.runBoardCommand({"--toggle"});
+    QTest::qWait(1500);
+    session.movePointer(480, 480);
+    const QImage before = session.screenshot();
+    session.drag({{500, 500}, {600, 500}, {700, 500}});
+    QTest::qWait(500);
+    QCOMPARE(session.recordedClicks().size(), 1); // the board is back on top and takes them
+    // Weston speeds up the pointer's moves, so the stroke is found wherever it ended up.
+    const QImage drawn = session.screenshot("wayland-pass-through-off");
+    int ink = 0;
+    for (int y = 80; y < 740; ++y) {
+        for (int x = 100; x < 1250; ++x)
+            ink += isInk(drawn.pixel(x, y)) && !isInk(before.pixel(x, y)) ? 1 : 0;
+    }
+    QVERIFY2(ink > 150, qPrintable(QString::number(ink)));
+}
+
+// The board as GNOME and KDE run it on Wayland: an X11 client of Xwayland. Its grab of the screen
+// comes back black, so Copiar asks the portal, and the clipboard shows the drawing.
+void TestWaylandEndToEnd::xwaylandBoardCopiesThroughThePortal()
+{
+    QString missing = WaylandSession::missingPrograms(WaylandSession::Sway,
+                                                      WaylandSession::RealPortal);
+    if (QStandardPaths::findExecutable("Xwayland").isEmpty())
+        missing += " Xwayland";
+    if (!missing.trimmed().isEmpty())
+        QSKIP(qPrintable("not here: " + missing));
+    WaylandSession session;
+    QString error;
+    QVERIFY2(session.start(WaylandSession::Sway,
+                           WaylandSession::RealPortal,
+                           &error,
+                           "xwayland enable\n"),
+             qPrintable(error));
+    QVERIFY2(!session.xwaylandDisplay().isEmpty(), "sway named no Xwayland display");
+    QVERIFY2(session.startBoard(&error, "xcb"), qPrintable(error));
+
+    session.drag({{400, 450}, {450, 450}, {550, 450}, {700, 450}, {700, 520}});
+    const QImage drawn = session.screenshot("xwayland-drawn");
+    int ink = 0;
+    for (int x = 450; x < 690; ++x)
+        ink += isInk(drawn.pixel(x, 450)) ? 1 : 0;
+    QVERIFY2(ink > 200, qPrintable(QString::number(ink)));
+
+    session.click(Layout::copyButton.x(), Layout::copyButton.y());
+    const QImage copied = clipboardImageOfSize(session, Layout::screen);
+    copied.save(QString(SCREENSHOT_DIR) + "/xwayland-copied.png");
+    QCOMPARE(copied.size(), Layout::screen);
+    QVERIFY(differing(copied, Layout::drawingArea, drawn) < 200);
+    session.screenshot("xwayland-after-copy");
+}
+
+// Without a portal nothing reaches the clipboard and the board says so; the strip still works.
+void TestWaylandEndToEnd::westonWithoutAPortal()
+{
+    const QString missing = WaylandSession::missingPrograms(WaylandSession::Weston,
+                                                            WaylandSession::NoPortal);
+    if (!missing.isEmpty())
+        QSKIP(qPrintable("not here: " + missing));
+    WaylandSession session;
+    QString error;
+    QVERIFY2(session.start(WaylandSession::Weston, WaylandSession::NoPortal, &error),
+             qPrintable(error));
     QVERIFY2(session.startBoard(&error), qPrintable(error));
     const int panel = 32; // weston's own bar along the top
 

@@ -34,8 +34,9 @@ WaylandSession::~WaylandSession()
     }
 }
 
-QString WaylandSession::missingPrograms(Compositor compositor, bool withPortal)
+QString WaylandSession::missingPrograms(Compositor compositor, Portal portal)
 {
+    const bool withPortal = portal == RealPortal;
     QStringList needed{"Xvfb", "xdotool", "wl-paste", compositor == Sway ? "sway" : "weston"};
     if (compositor == Sway)
         needed << "grim"
@@ -43,6 +44,9 @@ QString WaylandSession::missingPrograms(Compositor compositor, bool withPortal)
     if (withPortal)
         needed << "dbus-daemon"
                << "pipewire";
+    if (portal == ShortcutsPortal)
+        needed << "dbus-daemon"
+               << "dbus-send";
     QStringList missing;
     for (const QString &program : std::as_const(needed)) {
         if (QStandardPaths::findExecutable(program).isEmpty())
@@ -56,9 +60,11 @@ QString WaylandSession::missingPrograms(Compositor compositor, bool withPortal)
 }
 
 std::unique_ptr<QProcess> WaylandSession::launch(const QString &program,
-                                                 const QStringList &arguments) const
+                                                 const QStringList &arguments,
+                                                 QProcess::ProcessChannelMode channels) const
 {
     auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(channels);
     if (asOtherUser) {
         // runuser starts the program with a clean environment; hand it the session's.
         QStringList wrapped{"-u", waylandUser, "--", "env", "-i"};
@@ -111,7 +117,10 @@ bool WaylandSession::giveToSessionUser(const QString &path) const
     return user && chown(QFile::encodeName(path).constData(), user->pw_uid, user->pw_gid) == 0;
 }
 
-bool WaylandSession::start(Compositor compositor, bool withPortal, QString *error)
+bool WaylandSession::start(Compositor compositor,
+                           Portal portal,
+                           QString *error,
+                           const QString &swayRules)
 {
     asOtherUser = geteuid() == 0;
     int number = 70;
@@ -166,34 +175,8 @@ bool WaylandSession::start(Compositor compositor, bool withPortal, QString *erro
     QFile::setPermissions(picturePath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
 
     if (compositor == Sway) {
-        const QString configPath = home.filePath("sway.conf");
-        QFile config(configPath);
-        if (!config.open(QIODevice::WriteOnly))
+        if (!startSway(swayRules, error))
             return false;
-        config.write(QString("output * resolution %1x%2 position 0,0 bg %3 stretch\n"
-                             "default_border none\n")
-                         .arg(screenWidth)
-                         .arg(screenHeight)
-                         .arg(picturePath)
-                         .toUtf8());
-        config.close();
-        QFile::setPermissions(configPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-        environment.insert("WLR_BACKENDS", "x11");
-        environment.insert("WLR_RENDERER", "pixman");
-        environment.insert("WLR_X11_OUTPUTS", "1");
-        environment.insert("XDG_CURRENT_DESKTOP", "sway");
-        if (!startHelper("sway", {"-c", configPath}, error))
-            return false;
-        // sway names its socket itself: wait for it, then hand its name on.
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            const QStringList sockets = QDir(runtimeDir).entryList({"wayland-*"}, QDir::System);
-            const QStringList named = sockets.filter(QRegularExpression("^wayland-\\d+$"));
-            if (!named.isEmpty()) {
-                environment.insert("WAYLAND_DISPLAY", named.first());
-                break;
-            }
-            QThread::msleep(100);
-        }
     } else {
         environment.insert("WAYLAND_DISPLAY", socketName);
         if (!startHelper("weston",
@@ -215,39 +198,93 @@ bool WaylandSession::start(Compositor compositor, bool withPortal, QString *erro
     environment.remove("DISPLAY"); // the board and the tools speak Wayland only
     QThread::msleep(1500);
 
-    if (withPortal) {
-        const QString bus = runtimeDir + "/bus";
-        if (!startHelper("dbus-daemon",
-                         {"--session", "--address=unix:path=" + bus, "--nofork", "--nopidfile"},
-                         error)
-            || !waitForFile(bus))
-            return false;
-        environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + bus);
-        if (!startHelper("pipewire", {}, error))
-            return false;
-        QThread::msleep(500);
-        // Start the portal now and wait until it answers, so that its first start (slow on a
-        // busy machine) is not counted against the board's capture.
-        run("dbus-send",
-            {"--session",
-             "--print-reply",
-             "--reply-timeout=60000",
-             "--dest=org.freedesktop.DBus",
-             "/org/freedesktop/DBus",
-             "org.freedesktop.DBus.StartServiceByName",
-             "string:org.freedesktop.portal.Desktop",
-             "uint32:0"});
+    return startPortal(portal, error);
+}
+
+bool WaylandSession::startSway(const QString &rules, QString *error)
+{
+    const QString configPath = home.filePath("sway.conf");
+    QFile config(configPath);
+    if (!config.open(QIODevice::WriteOnly))
+        return false;
+    // Sway hands its Xwayland's display to what it starts: written down for the X11 board.
+    config.write(QString("output * resolution %1x%2 position 0,0 bg %3 stretch\n"
+                         "default_border none\n"
+                         "exec sh -c 'echo $DISPLAY > %4'\n")
+                     .arg(screenWidth)
+                     .arg(screenHeight)
+                     .arg(home.filePath("desktop.png"), home.filePath("xwayland-display"))
+                     .toUtf8());
+    config.write(rules.toUtf8());
+    config.close();
+    QFile::setPermissions(configPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    environment.insert("WLR_BACKENDS", "x11");
+    environment.insert("WLR_RENDERER", "pixman");
+    environment.insert("WLR_X11_OUTPUTS", "1");
+    environment.insert("XDG_CURRENT_DESKTOP", "sway");
+    if (!startHelper("sway", {"-c", configPath}, error))
+        return false;
+    // sway names its socket itself: wait for it, then hand its name on.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QStringList sockets = QDir(runtimeDir).entryList({"wayland-*"}, QDir::System);
+        const QStringList named = sockets.filter(QRegularExpression("^wayland-\\d+$"));
+        if (!named.isEmpty()) {
+            environment.insert("WAYLAND_DISPLAY", named.first());
+            return true;
+        }
+        QThread::msleep(100);
     }
     return true;
 }
 
-bool WaylandSession::startBoard(QString *error)
+bool WaylandSession::startPortal(Portal portal, QString *error)
+{
+    if (portal == NoPortal)
+        return true;
+    const QString bus = runtimeDir + "/bus";
+    if (!startHelper("dbus-daemon",
+                     {"--session", "--address=unix:path=" + bus, "--nofork", "--nopidfile"},
+                     error)
+        || !waitForFile(bus))
+        return false;
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + bus);
+    if (portal == ShortcutsPortal) {
+        std::unique_ptr<QProcess> process = launch(FAKE_PORTAL, {});
+        process->setReadChannel(QProcess::StandardOutput);
+        if (!process->waitForStarted(10000) || !process->waitForReadyRead(20000)) {
+            *error = "the stand-in portal did not start";
+            return false;
+        }
+        fakePortalOutput = QString::fromUtf8(process->readAllStandardOutput());
+        fakePortal = process.get();
+        helpers.push_back(std::move(process));
+        return true;
+    }
+    if (!startHelper("pipewire", {}, error))
+        return false;
+    QThread::msleep(500);
+    // Start the portal now and wait until it answers, so that its first start (slow on a
+    // busy machine) is not counted against the board's capture.
+    run("dbus-send",
+        {"--session",
+         "--print-reply",
+         "--reply-timeout=60000",
+         "--dest=org.freedesktop.DBus",
+         "/org/freedesktop/DBus",
+         "org.freedesktop.DBus.StartServiceByName",
+         "string:org.freedesktop.portal.Desktop",
+         "uint32:0"});
+    return true;
+}
+
+bool WaylandSession::startBoard(QString *error, const QString &platform)
 {
     QProcessEnvironment boardEnvironment = environment;
-    environment.insert("QT_QPA_PLATFORM", "wayland");
-    board = launch(BOARD_EXECUTABLE, {});
+    environment.insert("QT_QPA_PLATFORM", platform);
+    if (platform == "xcb")
+        environment.insert("DISPLAY", xwaylandDisplay());
+    board = launch(BOARD_EXECUTABLE, {}, QProcess::ForwardedChannels);
     environment = boardEnvironment;
-    board->setProcessChannelMode(QProcess::ForwardedChannels);
     if (!board->waitForStarted(10000)) {
         *error = "the board did not start";
         return false;
@@ -260,6 +297,56 @@ bool WaylandSession::startBoard(QString *error)
     return true;
 }
 
+void WaylandSession::runBoardCommand(const QStringList &arguments) const
+{
+    std::unique_ptr<QProcess> command = launch(BOARD_EXECUTABLE, arguments);
+    command->waitForFinished(20000);
+}
+
+QString WaylandSession::xwaylandDisplay() const
+{
+    QFile file(home.filePath("xwayland-display"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
+}
+
+bool WaylandSession::startClickRecorder(QString *error)
+{
+    QProcessEnvironment recorderEnvironment = environment;
+    environment.insert("QT_QPA_PLATFORM", "wayland");
+    recorder = launch(CLICK_RECORDER, {});
+    environment = recorderEnvironment;
+    if (!recorder->waitForStarted(10000)) {
+        *error = "the click recorder did not start";
+        return false;
+    }
+    QThread::msleep(2000);
+    return recorder->state() == QProcess::Running;
+}
+
+QStringList WaylandSession::recordedClicks()
+{
+    if (recorder)
+        recorderOutput += QString::fromUtf8(recorder->readAllStandardOutput());
+    return recorderOutput.split('\n', Qt::SkipEmptyParts);
+}
+
+void WaylandSession::pressPortalShortcut() const
+{
+    run("dbus-send",
+        {"--session",
+         "--print-reply",
+         "--dest=org.freedesktop.portal.Desktop",
+         "/org/freedesktop/portal/desktop",
+         "org.tavelo.FakePortal.Activate"});
+}
+
+QString WaylandSession::portalLog()
+{
+    if (fakePortal)
+        fakePortalOutput += QString::fromUtf8(fakePortal->readAllStandardOutput());
+    return fakePortalOutput;
+}
+
 bool WaylandSession::boardRunning() const
 {
     return board && board->state() == QProcess::Running;
@@ -267,8 +354,15 @@ bool WaylandSession::boardRunning() const
 
 QImage WaylandSession::screenshot(const QString &saveAs) const
 {
-    const QImage shot = QImage::fromData(run("grim", {"-t", "png", "-"}), "PNG")
-                            .convertToFormat(QImage::Format_RGB32);
+    QImage shot = QImage::fromData(run("grim", {"-t", "png", "-"}), "PNG");
+    if (shot.isNull()) {
+        // Weston lets no program read its output, but it draws it into a window of the Xvfb.
+        QProcess import;
+        import.start("import", {"-display", display, "-window", "root", "png:-"});
+        import.waitForFinished(30000);
+        shot = QImage::fromData(import.readAllStandardOutput(), "PNG");
+    }
+    shot = shot.convertToFormat(QImage::Format_RGB32);
     if (!saveAs.isEmpty())
         shot.save(QString(SCREENSHOT_DIR) + "/" + saveAs + ".png");
     return shot;
@@ -298,6 +392,12 @@ void WaylandSession::xdotool(const QStringList &arguments) const
     process.setProcessEnvironment(pointerEnvironment);
     process.start("xdotool", arguments);
     process.waitForFinished(10000);
+}
+
+void WaylandSession::movePointer(int x, int y) const
+{
+    xdotool({"mousemove", QString::number(x), QString::number(y)});
+    QThread::msleep(300);
 }
 
 void WaylandSession::click(int x, int y) const
