@@ -116,9 +116,11 @@ void PresenterSession::createActions()
 
 void PresenterSession::start(const QString &recoveryPath, const QString &command)
 {
+    // What the key can do is said first: a restored board or a missing channel matter more,
+    // and each message stands until the next.
+    grabGlobalKey();
     enableRecovery(recoveryPath);
     listenForLaterStarts();
-    grabGlobalKey();
     createTrayIcon();
     watchScreens();
     if (command.startsWith("screen "))

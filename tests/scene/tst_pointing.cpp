@@ -256,7 +256,8 @@ void TestPointing::stylus()
 // line to where it touches.
 void TestPointing::twoFingersDrawOneStroke()
 {
-    QPointingDevice *screen = QTest::createTouchDevice();
+    const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
+    QPointingDevice *screen = touchScreen.get();
     QWidget *viewport = view->viewport();
     scene->setMode(DiagramScene::DrawFreehand);
     QTest::touchEvent(viewport, screen).press(0, QPoint(100, 100));
