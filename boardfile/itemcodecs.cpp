@@ -99,11 +99,12 @@ ReadItem readStroke(BoardReader &in, QMenu *)
     return result;
 }
 
-// A stroke a stylus drew: a stroke, then the ink's width at each of its points.
+// A stroke a stylus drew: a stroke, then the ink's width at each of its points. A stroke of one
+// point keeps no path of its own (its dot is all it shows), so it is a plain stroke in the file.
 bool isPressedStroke(const QGraphicsItem &item)
 {
     const auto *stroke = dynamic_cast<const StrokeItem *>(&item);
-    return stroke && !stroke->pointWidths().isEmpty();
+    return stroke && stroke->pointWidths().size() > 1;
 }
 
 void writePressedStroke(BoardWriter &out, const QGraphicsItem &item)

@@ -82,8 +82,11 @@ void TestBoardFile::boardFileGivesBackTheBoard()
     auto *pressed = new StrokeItem(QPolygonF({{40, 280}, {90, 270}, {140, 285}}),
                                    QPen(Qt::darkBlue, 1, Qt::SolidLine, Qt::RoundCap),
                                    {2.5, 7.25, 13});
-    original.addItem(pressed);
-    original.recordAddition({pressed}, "stylus");
+    // And a touch of the stylus: one point, whose dot is all it shows.
+    auto *touch = new StrokeItem(QPolygonF({{200, 280}}), pressed->pen(), {6.5});
+    for (QGraphicsItem *item : std::initializer_list<QGraphicsItem *>{pressed, touch})
+        original.addItem(item);
+    original.recordAddition({pressed, touch}, "stylus");
     const QByteArray file = BoardFile::save(original);
 
     DiagramScene restored(nullptr, nullptr);
