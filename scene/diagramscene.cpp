@@ -248,16 +248,15 @@ void DiagramScene::recordGestureSoFar()
     // step; the rest of it, from where it stands, another.
     if (strokeUnderway && !penPoints.isEmpty()) {
         const QPoint reached = penPoints.last();
-        const std::optional<qreal> reachedWidth = penWidths.isEmpty()
-                                                      ? std::nullopt
-                                                      : std::optional<qreal>(penWidths.last());
+        const bool pressed = !penWidths.isEmpty();
+        const qreal reachedWidth = pressed ? penWidths.last() : penWidth;
         finishStroke();
         if (leftButtonHeld && mode == DrawFreehand) {
             strokeUnderway = true;
             strokeContinued = true;
             penPoints.append(reached);
-            if (reachedWidth)
-                penWidths.append(*reachedWidth);
+            if (pressed)
+                penWidths.append(reachedWidth);
         }
     }
     finishGestures();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QGraphicsView>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,4 +38,17 @@ inline void expectCutMessage(int kind)
 {
     if (kind == 5 || kind == 6)
         QTest::ignoreMessage(QtDebugMsg, "CUT!");
+}
+
+// Shows the view with its viewport's pixels on the scene's, from the scene's origin.
+inline bool showOneToOne(QGraphicsView *view, QSize size)
+{
+    view->setFrameShape(QFrame::NoFrame);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    view->resize(size);
+    view->show();
+    return QTest::qWaitForWindowExposed(view)
+           && view->mapFromScene(QPointF(300, 200)) == QPoint(300, 200);
 }

@@ -6,20 +6,6 @@
 #include <QGraphicsView>
 #include <QMouseEvent>
 #include <QTabletEvent>
-#include <QTest>
-
-// Shows the view with its viewport's pixels on the scene's, from the scene's origin.
-inline bool showOneToOne(QGraphicsView *view, QSize size)
-{
-    view->setFrameShape(QFrame::NoFrame);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    view->resize(size);
-    view->show();
-    return QTest::qWaitForWindowExposed(view)
-           && view->mapFromScene(QPointF(300, 200)) == QPoint(300, 200);
-}
 
 // What a stylus's driver tells Qt: the tip or eraser end at a viewport point, pressed so firmly.
 inline void sendStylus(QGraphicsView *view,
