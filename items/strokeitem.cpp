@@ -159,7 +159,7 @@ qreal StrokeItem::segmentWidth(int index) const
 
 QPainterPath StrokeItem::strokeOf(const QList<int> &segments) const
 {
-    if (!widths.isEmpty()) {
+    if (widths.size() > 1) {
         // Each segment with its own width, its round ends making the joins.
         QPainterPath ink;
         ink.setFillRule(Qt::WindingFill);
@@ -272,7 +272,8 @@ void StrokeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option
 {
     const QRectF exposed = option->exposedRect;
     paintDots(painter, exposed);
-    if (!widths.isEmpty()) {
+    // A stroke of one point shows its dot alone, as its path is empty, whatever drew it.
+    if (widths.size() > 1) {
         paintVaryingWidth(painter, segmentsNear(exposed));
         return;
     }
