@@ -5,6 +5,7 @@
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
 #include "items/diagramview.h"
+#include "items/lasertrails.h"
 #include "scene/diagramscene.h"
 #include "testsupport.h"
 #include "viewdriver.h"
@@ -263,6 +264,8 @@ public:
             return "the line in progress is not in the scene";
         if (scene->newestCutPicture() && scene->newestCutPicture()->scene() != scene)
             return "the newest picture is not in the scene";
+        if (scene->laserTrails()->isEmpty() && scene->laserTrails()->isTicking())
+            return "the laser's timer runs with no laser ink";
         const int mode = int(scene->currentMode());
         if (mode < DiagramScene::InsertItem || mode > DiagramScene::DrawLaser)
             return QString("mode %1 is not a mode").arg(mode);
