@@ -22,17 +22,7 @@ protected:
     void takeOffBoard();
 
 private:
-    struct LaterItems
-    {
-        QList<QGraphicsItem *> items; // first first
-        qsizetype topLevel = 0;       // how many items the top of the scene holds
-        qsizetype withChildren = 0;   // the later items and theirs
-    };
-    LaterItems laterThan(quint64 order) const;
-    static void moveBefore(const QList<QGraphicsItem *> &returning,
-                           const QList<QGraphicsItem *> &later);
-    QList<QGraphicsItem *> takeOff(const QList<QGraphicsItem *> &later);
-    void putBack(const QList<QGraphicsItem *> &later, const QList<QGraphicsItem *> &selected);
+    void restackAmongLaterItems(const QList<QGraphicsItem *> &returning);
 
     QGraphicsScene *scene;
     QList<QGraphicsItem *> items; // by the order they joined the board, first first
