@@ -44,6 +44,30 @@ QImage clipboardImageOfSize(const WaylandSession &session, const QSize &size)
     return image;
 }
 
+// The stroke the Copiar checks look for: along y 450, then down at its end.
+QImage drawStroke(const WaylandSession &session, const QString &shotName)
+{
+    session.drag({{400, 450}, {450, 450}, {550, 450}, {700, 450}, {700, 520}});
+    return session.screenshot(shotName);
+}
+
+int inkOnRow(const QImage &shot, int y, int fromX, int toX)
+{
+    int ink = 0;
+    for (int x = fromX; x < toX; ++x)
+        ink += isInk(shot.pixel(x, y)) ? 1 : 0;
+    return ink;
+}
+
+// Copiar pressed, and what reaches the clipboard once it is the screen's size.
+QImage copyTheScreen(const WaylandSession &session, const QString &saveAs)
+{
+    session.click(Layout::copyButton.x(), Layout::copyButton.y());
+    const QImage copied = clipboardImageOfSize(session, Layout::screen);
+    copied.save(QString(SCREENSHOT_DIR) + "/" + saveAs + ".png");
+    return copied;
+}
+
 // The strip shows where the compositor put it; find its button by the board's absence.
 QPoint stripButton(const QImage &shot, const QImage &desktop)
 {
@@ -84,17 +108,12 @@ void TestWaylandEndToEnd::swayWithThePortal()
              qPrintable(error));
     QVERIFY2(session.startBoard(&error), qPrintable(error));
 
-    session.drag({{400, 450}, {450, 450}, {550, 450}, {700, 450}, {700, 520}});
-    const QImage drawn = session.screenshot("wayland-drawn");
-    int ink = 0;
-    for (int x = 450; x < 690; ++x)
-        ink += isInk(drawn.pixel(x, 450)) ? 1 : 0;
+    const QImage drawn = drawStroke(session, "wayland-drawn");
+    const int ink = inkOnRow(drawn, 450, 450, 690);
     QVERIFY2(ink > 200, qPrintable(QString::number(ink)));
 
-    session.click(Layout::copyButton.x(), Layout::copyButton.y());
-    const QImage copied = clipboardImageOfSize(session, Layout::screen);
-    copied.save(QString(SCREENSHOT_DIR) + "/wayland-copied.png");
-    QCOMPARE(copied.size(), QSize(WaylandSession::screenWidth, WaylandSession::screenHeight));
+    const QImage copied = copyTheScreen(session, "wayland-copied");
+    QCOMPARE(copied.size(), Layout::screen);
     // The drawings as the audience sees them, and the desktop where the panels stand.
     QVERIFY(differing(copied, Layout::drawingArea, drawn) < 200);
     QVERIFY(differing(copied, QRect(300, 5, 600, 20), session.desktopPicture()) < 100);
@@ -201,16 +220,11 @@ void TestWaylandEndToEnd::xwaylandBoardCopiesThroughThePortal()
     QVERIFY2(!session.xwaylandDisplay().isEmpty(), "sway named no Xwayland display");
     QVERIFY2(session.startBoard(&error, "xcb"), qPrintable(error));
 
-    session.drag({{400, 450}, {450, 450}, {550, 450}, {700, 450}, {700, 520}});
-    const QImage drawn = session.screenshot("xwayland-drawn");
-    int ink = 0;
-    for (int x = 450; x < 690; ++x)
-        ink += isInk(drawn.pixel(x, 450)) ? 1 : 0;
+    const QImage drawn = drawStroke(session, "xwayland-drawn");
+    const int ink = inkOnRow(drawn, 450, 450, 690);
     QVERIFY2(ink > 200, qPrintable(QString::number(ink)));
 
-    session.click(Layout::copyButton.x(), Layout::copyButton.y());
-    const QImage copied = clipboardImageOfSize(session, Layout::screen);
-    copied.save(QString(SCREENSHOT_DIR) + "/xwayland-copied.png");
+    const QImage copied = copyTheScreen(session, "xwayland-copied");
     QCOMPARE(copied.size(), Layout::screen);
     QVERIFY(differing(copied, Layout::drawingArea, drawn) < 200);
     session.screenshot("xwayland-after-copy");
