@@ -1,12 +1,14 @@
 #include "itemscommand.h"
 
 #include "boardorder.h"
+#include "items/itemremovallistener.h"
 
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QSet>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -41,36 +43,79 @@ ItemsCommand::~ItemsCommand()
         qDeleteAll(items);
 }
 
+// Items come back below those that joined the board after them and stayed. Qt puts an item it
+// is given on top of its level, and its stackBefore() renumbers every item at the top of the
+// scene each time: moving thousands of returning items down one by one (an eraser's sweep taken
+// back) takes minutes on a full board. Taking the later items off and putting everything back in
+// the order it joined costs a removal and an addition for each of them and their children
+// instead; the cheaper way is taken.
 void ItemsCommand::putOnBoard()
 {
     ownsItems = false;
     QList<QGraphicsItem *> returning;
     for (QGraphicsItem *item : std::as_const(items)) {
-        if (!item->scene()) {
-            scene->addItem(item);
+        if (!item->scene())
             returning.append(item);
-        }
     }
-    if (!returning.isEmpty())
-        restackAmongLaterItems(returning);
+    if (returning.isEmpty())
+        return;
+    const LaterItems later = laterThan(BoardOrder::of(returning.first()));
+    constexpr qsizetype liftCostInRenumberings = 32;
+    const bool lift = !later.items.isEmpty() && !later.anyHeld
+                      && qsizetype(returning.size()) * (later.topLevel + returning.size())
+                             > liftCostInRenumberings * later.withChildren;
+    if (!lift) {
+        for (QGraphicsItem *item : std::as_const(returning))
+            scene->addItem(item);
+        moveBefore(returning, later.items);
+        return;
+    }
+    // Newest first, so each comes off the end of the scene's list.
+    std::for_each(later.items.crbegin(), later.items.crend(), [this](QGraphicsItem *item) {
+        scene->removeItem(item);
+    });
+    QList<QGraphicsItem *> all;
+    std::merge(returning.cbegin(),
+               returning.cend(),
+               later.items.cbegin(),
+               later.items.cend(),
+               std::back_inserter(all),
+               joinedEarlier);
+    for (QGraphicsItem *item : std::as_const(all))
+        scene->addItem(item);
 }
 
-// Qt put the returning items on top of their levels. Items that joined the board after them and
-// stayed must stand above them again: one look at the board, only when there are such items.
-void ItemsCommand::restackAmongLaterItems(const QList<QGraphicsItem *> &returning)
+// The items at the top of the scene that joined the board after the given order, first first.
+ItemsCommand::LaterItems ItemsCommand::laterThan(quint64 order) const
 {
-    const quint64 first = BoardOrder::of(returning.first());
-    const QSet<QGraphicsItem *> back(returning.cbegin(), returning.cend());
-    QList<QGraphicsItem *> later;
+    LaterItems later;
+    const auto *listener = dynamic_cast<const ItemRemovalListener *>(scene);
+    // Taken off, a selected item would be deselected and a label lose its focus (which it keeps
+    // even while the window has none), and whoever follows those would hear of it.
+    const QGraphicsItem *focused = scene->focusItem();
     const QList<QGraphicsItem *> onBoard = scene->items();
     for (QGraphicsItem *item : onBoard) {
-        if (!item->parentItem() && !back.contains(item) && BoardOrder::of(item) > first)
-            later.append(item);
+        if (item->parentItem())
+            continue;
+        ++later.topLevel;
+        if (BoardOrder::of(item) <= order)
+            continue;
+        later.items.append(item);
+        later.withChildren += 1 + item->childItems().size();
+        later.anyHeld = later.anyHeld || item->isSelected() || item == focused
+                        || item->isAncestorOf(focused)
+                        || (listener && listener->holdsReferenceTo(item));
     }
+    std::sort(later.items.begin(), later.items.end(), joinedEarlier);
+    return later;
+}
+
+void ItemsCommand::moveBefore(const QList<QGraphicsItem *> &returning,
+                              const QList<QGraphicsItem *> &later)
+{
     if (later.isEmpty())
         return;
-    std::sort(later.begin(), later.end(), joinedEarlier);
-    for (QGraphicsItem *item : std::as_const(returning)) {
+    for (QGraphicsItem *item : returning) {
         const auto next = std::upper_bound(later.cbegin(), later.cend(), item, joinedEarlier);
         if (next != later.cend())
             item->stackBefore(*next); // orders the item among its siblings whatever their level

@@ -22,7 +22,16 @@ protected:
     void takeOffBoard();
 
 private:
-    void restackAmongLaterItems(const QList<QGraphicsItem *> &returning);
+    struct LaterItems
+    {
+        QList<QGraphicsItem *> items; // first first
+        qsizetype topLevel = 0;       // how many items the top of the scene holds
+        qsizetype withChildren = 0;   // the later items and theirs
+        bool anyHeld = false; // one is selected or focused, or the scene refers to it: stays put
+    };
+    LaterItems laterThan(quint64 order) const;
+    static void moveBefore(const QList<QGraphicsItem *> &returning,
+                           const QList<QGraphicsItem *> &later);
 
     QGraphicsScene *scene;
     QList<QGraphicsItem *> items; // by the order they joined the board, first first

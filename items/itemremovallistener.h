@@ -12,6 +12,9 @@ public:
     // The item is about to move (reported by items that send geometry changes); it still stands
     // at its old place.
     virtual void itemAboutToMove(QGraphicsItem *) {}
+    // Whether the scene keeps a reference to the item for a gesture or a step under way, which
+    // taking the item off the board for a moment would make it drop.
+    virtual bool holdsReferenceTo(const QGraphicsItem *) const { return false; }
 
 protected:
     ~ItemRemovalListener() = default;

@@ -396,6 +396,18 @@ void DiagramScene::itemLeavingScene(QGraphicsItem *item)
     dragStart.remove(item);
 }
 
+bool DiagramScene::holdsReferenceTo(const QGraphicsItem *item) const
+{
+    if (!isOnRecord(item) || item == labelBeingEdited.data())
+        return true;
+    auto *held = const_cast<QGraphicsItem *>(item);
+    const bool single = item == currentShape || item == lineInProgress || item == cutPixmapItem
+                        || item == pinnedShape || item == handleOwner || item == dotRunHead;
+    return single || gestureItems.contains(held) || erasedItems.contains(held)
+           || strokeRuns.contains(held) || dragStart.contains(held)
+           || outlinesBeforeReshape.contains(qgraphicsitem_cast<DiagramItem *>(held));
+}
+
 // Keeps the two lists parallel when a handle goes without hideHandles().
 void DiagramScene::forgetHandle(QGraphicsItem *item)
 {

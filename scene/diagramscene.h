@@ -162,6 +162,7 @@ public:
     void itemLeavingScene(QGraphicsItem *item) override;
     void forgetHandle(QGraphicsItem *item);
     void itemAboutToMove(QGraphicsItem *item) override;
+    bool holdsReferenceTo(const QGraphicsItem *item) const override;
 
 signals:
     void itemInserted(DiagramItem *item);
