@@ -16,6 +16,9 @@
 #include <QStatusBar>
 #include <QTextCursor>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 constexpr int indexDepth = 9;
@@ -400,11 +403,18 @@ bool DiagramScene::holdsReferenceTo(const QGraphicsItem *item) const
 {
     if (!isOnRecord(item) || item == labelBeingEdited.data())
         return true;
+    const QGraphicsItem *referred[] = {
+        currentShape, lineInProgress, cutPixmapItem, pinnedShape, handleOwner, dotRunHead};
+    return std::find(std::begin(referred), std::end(referred), item) != std::end(referred)
+           || gestureHolds(item);
+}
+
+// What the gesture under way made, erased, moved or reshaped.
+bool DiagramScene::gestureHolds(const QGraphicsItem *item) const
+{
     auto *held = const_cast<QGraphicsItem *>(item);
-    const bool single = item == currentShape || item == lineInProgress || item == cutPixmapItem
-                        || item == pinnedShape || item == handleOwner || item == dotRunHead;
-    return single || gestureItems.contains(held) || erasedItems.contains(held)
-           || strokeRuns.contains(held) || dragStart.contains(held)
+    return gestureItems.contains(held) || erasedItems.contains(held) || strokeRuns.contains(held)
+           || dragStart.contains(held)
            || outlinesBeforeReshape.contains(qgraphicsitem_cast<DiagramItem *>(held));
 }
 

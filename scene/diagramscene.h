@@ -208,6 +208,7 @@ private:
     void createGestures();
     BoardGesture *gestureFor(Mode mode) const;
     void finishGestures();
+    bool gestureHolds(const QGraphicsItem *item) const;
     void drag(const QPointF &pos, BoardGesture *gesture);
     void dragInMode(const QPointF &pos);
     void reportCoordinates(const QPointF &pos);
