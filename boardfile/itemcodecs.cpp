@@ -269,7 +269,7 @@ const Codec codecs[] = {
     {Kind::Stroke, isA<StrokeItem>, writeStroke, readStroke},
     {Kind::Shape, isA<DiagramItem>, writeShape, readShape},
     {Kind::Arrow, isA<ArrowItemBase>, writeLine, readLine<ArrowItem>},
-    {Kind::Line, isStraightLine, writeLine, readLine<ReportsRemoval<QGraphicsLineItem>>},
+    {Kind::Line, isStraightLine, writeLine, readLine<ReportsPresence<QGraphicsLineItem>>},
     {Kind::Label, isA<DiagramTextItem>, writeLabel, readLabel},
     {Kind::Picture, isA<diagramItemPixmap>, writePicture, readPicture},
     {Kind::Highlight, isA<HighlightItemBase>, writeHighlight, readHighlight},

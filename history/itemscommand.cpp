@@ -1,7 +1,7 @@
 #include "itemscommand.h"
 
 #include "boardorder.h"
-#include "items/itemremovallistener.h"
+#include "items/itempresencelistener.h"
 
 #include <QGraphicsItem>
 #include <QGraphicsScene>
@@ -15,6 +15,16 @@ namespace {
 bool joinedEarlier(const QGraphicsItem *a, const QGraphicsItem *b)
 {
     return BoardOrder::of(a) < BoardOrder::of(b);
+}
+
+// A board's scene keeps a list of them; asking Qt sorts every item, a million dots among them.
+QList<QGraphicsItem *> topItemsOf(QGraphicsScene *scene)
+{
+    if (const auto *listener = dynamic_cast<const ItemPresenceListener *>(scene))
+        return listener->reportedTopItems();
+    QList<QGraphicsItem *> top = scene->items();
+    top.removeIf([](const QGraphicsItem *item) { return item->parentItem(); });
+    return top;
 }
 
 } // namespace
@@ -89,24 +99,26 @@ void ItemsCommand::putOnBoard()
 ItemsCommand::LaterItems ItemsCommand::laterThan(quint64 order) const
 {
     LaterItems later;
-    const auto *listener = dynamic_cast<const ItemRemovalListener *>(scene);
+    const auto *listener = dynamic_cast<const ItemPresenceListener *>(scene);
     // Taken off, a selected item would be deselected and a label lose its focus (which it keeps
     // even while the window has none), and whoever follows those would hear of it.
     const QGraphicsItem *focused = scene->focusItem();
-    const QList<QGraphicsItem *> onBoard = scene->items();
-    for (QGraphicsItem *item : onBoard) {
-        if (item->parentItem())
-            continue;
+    QList<std::pair<quint64, QGraphicsItem *>> joined;
+    for (QGraphicsItem *item : topItemsOf(scene)) {
         ++later.topLevel;
-        if (BoardOrder::of(item) <= order)
+        const quint64 itemOrder = BoardOrder::of(item);
+        if (itemOrder <= order)
             continue;
-        later.items.append(item);
+        joined.append({itemOrder, item});
         later.withChildren += 1 + item->childItems().size();
         later.anyHeld = later.anyHeld || item->isSelected() || item == focused
                         || item->isAncestorOf(focused)
                         || (listener && listener->holdsReferenceTo(item));
     }
-    std::sort(later.items.begin(), later.items.end(), joinedEarlier);
+    std::sort(joined.begin(), joined.end());
+    later.items.reserve(joined.size());
+    for (const auto &entry : std::as_const(joined))
+        later.items.append(entry.second);
     return later;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "items/itemremovallistener.h"
+#include "items/itempresencelistener.h"
 
 #include <QGraphicsLineItem>
 #include <QPolygonF>
@@ -23,4 +23,4 @@ public:
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 };
 
-using ArrowItem = ReportsRemoval<ArrowItemBase>;
+using ArrowItem = ReportsPresence<ArrowItemBase>;

@@ -24,7 +24,7 @@ QPolygonF roundedRectFillPolygon()
 } // namespace
 
 DiagramItem::DiagramItem(DiagramType diagramType, QMenu *contextMenu, QGraphicsItem *parent)
-    : ReportsRemoval(parent)
+    : ReportsPresence(parent)
     , kind(diagramType)
     , contextMenu(contextMenu)
 {

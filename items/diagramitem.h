@@ -1,6 +1,6 @@
 #pragma once
 
-#include "itemremovallistener.h"
+#include "itempresencelistener.h"
 
 #include <QGraphicsPolygonItem>
 #include <QPixmap>
@@ -10,7 +10,7 @@ class QMenu;
 
 // A filled shape on the board. The outline is the one source of truth for the polygon the base
 // class paints: every change goes through setOutline() or setRectCorners().
-class DiagramItem : public ReportsRemoval<QGraphicsPolygonItem>
+class DiagramItem : public ReportsPresence<QGraphicsPolygonItem>
 {
 public:
     enum { Type = UserType + 15 };

@@ -1,7 +1,7 @@
 #include "diagramitempixmap.h"
 
 diagramItemPixmap::diagramItemPixmap()
-    : ReportsRemoval(nullptr)
+    : ReportsPresence(nullptr)
 {
     // Moves are reported to the scene, so that each drag becomes a step of the history.
     setFlag(ItemSendsGeometryChanges);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "itemremovallistener.h"
+#include "itempresencelistener.h"
 
 #include <QGraphicsPixmapItem>
 
 // The picture a region cut leaves on the board.
-class diagramItemPixmap : public ReportsRemoval<QGraphicsPixmapItem>
+class diagramItemPixmap : public ReportsPresence<QGraphicsPixmapItem>
 {
 public:
     diagramItemPixmap();

@@ -11,7 +11,7 @@
 #include <QTextCursor>
 
 DiagramTextItem::DiagramTextItem(QGraphicsItem *parent)
-    : ReportsRemoval<QGraphicsTextItem>(parent)
+    : ReportsPresence<QGraphicsTextItem>(parent)
 {
     setFlag(ItemIsMovable);
     setFlag(ItemIsSelectable);
@@ -27,7 +27,7 @@ void DiagramTextItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
         setTextInteractionFlags(Qt::TextEditorInteraction);
         emit editStarted(this);
     }
-    ReportsRemoval<QGraphicsTextItem>::mouseDoubleClickEvent(event);
+    ReportsPresence<QGraphicsTextItem>::mouseDoubleClickEvent(event);
 }
 
 void DiagramTextItem::focusOutEvent(QFocusEvent *event)
@@ -43,7 +43,7 @@ QVariant DiagramTextItem::itemChange(GraphicsItemChange change, const QVariant &
 {
     if (change == ItemSelectedHasChanged)
         emit selectedChange(this);
-    return ReportsRemoval<QGraphicsTextItem>::itemChange(change, value);
+    return ReportsPresence<QGraphicsTextItem>::itemChange(change, value);
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "itemremovallistener.h"
+#include "itempresencelistener.h"
 
 #include <QGraphicsTextItem>
 
@@ -10,7 +10,7 @@ class QTextCursor;
 // A free text label. Editing is switched off when it loses focus and back on by a double-click.
 // Pasted and dropped text is taken as plain text; typed, pasted and dropped text stop at
 // maximumLength characters.
-class DiagramTextItem : public ReportsRemoval<QGraphicsTextItem>
+class DiagramTextItem : public ReportsPresence<QGraphicsTextItem>
 {
     Q_OBJECT
 

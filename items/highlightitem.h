@@ -1,6 +1,6 @@
 #pragma once
 
-#include "items/itemremovallistener.h"
+#include "items/itempresencelistener.h"
 
 #include <QGraphicsItem>
 #include <QPen>
@@ -41,4 +41,4 @@ private:
     mutable QPainterPath cachedShape;
 };
 
-using HighlightItem = ReportsRemoval<HighlightItemBase>;
+using HighlightItem = ReportsPresence<HighlightItemBase>;

@@ -4,13 +4,20 @@
 #include <QPen>
 
 PenDot::PenDot(const QPointF &at, const QPen &pen)
-    : QGraphicsLineItem(QLineF(at, at))
+    : ReportsPresence(QLineF(at, at))
 {
     setPen(pen);
     bounds = QGraphicsLineItem::boundingRect();
     // A dot never paints itself: the stroke it belongs to paints it, or while the stroke is
     // drawn the ink under way does. Qt then keeps no record of where a view painted it.
     setFlag(ItemHasNoContents);
+}
+
+QVariant PenDot::itemChange(GraphicsItemChange change, const QVariant &value)
+{
+    if (parentItem())
+        return QGraphicsLineItem::itemChange(change, value);
+    return ReportsPresence::itemChange(change, value);
 }
 
 void PenDot::paintDot(QPainter *painter, const QGraphicsLineItem &dot)

@@ -58,7 +58,7 @@ QList<int> indexesIn(const QHash<quint64, QList<int>> &grid, const QRectF &area)
 StrokeItem::StrokeItem(const QPolygonF &strokePoints,
                        const QPen &pen,
                        const QList<qreal> &pointWidths)
-    : QGraphicsPathItem(polylinePath(strokePoints))
+    : ReportsPresence(polylinePath(strokePoints))
     , points(strokePoints)
     , widths(pointWidths.size() == strokePoints.size() ? pointWidths : QList<qreal>())
 {

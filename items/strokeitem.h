@@ -1,5 +1,7 @@
 #pragma once
 
+#include "itempresencelistener.h"
+
 #include <QGraphicsPathItem>
 #include <QHash>
 #include <QPolygonF>
@@ -8,7 +10,7 @@
 // after it is made. It keeps a grid of its segments so that painting a small exposed area and
 // hit-testing a point look at the few segments nearby instead of the whole stroke; a board full
 // of long strokes then paints and answers presses about as fast as an empty one.
-class StrokeItem : public QGraphicsPathItem
+class StrokeItem : public ReportsPresence<QGraphicsPathItem>
 {
 public:
     // With widths (one for each point, from a stylus's pressure) the ink's width follows them,

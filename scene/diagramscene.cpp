@@ -183,14 +183,21 @@ void DiagramScene::place(QGraphicsItem *item)
     addItem(item);
 }
 
+// Qt would sort every item, each dot of every stroke among them, by its stacking order; the
+// items at the top stack by their level and then by the order they joined the board (which the
+// history keeps when they come back), so only those are sorted here.
 QList<QGraphicsItem *> DiagramScene::boardItems() const
 {
-    QList<QGraphicsItem *> kept;
-    for (QGraphicsItem *item : items(Qt::AscendingOrder)) {
-        if (!item->parentItem() && item->isVisible() && isOnRecord(item)
-            && !dynamic_cast<PenDot *>(item))
-            kept << item;
+    QList<std::pair<std::pair<qreal, quint64>, QGraphicsItem *>> stacked;
+    for (QGraphicsItem *item : topItems) {
+        if (item->isVisible() && isOnRecord(item) && !dynamic_cast<PenDot *>(item))
+            stacked.append({{item->zValue(), BoardOrder::of(item)}, item});
     }
+    std::sort(stacked.begin(), stacked.end());
+    QList<QGraphicsItem *> kept;
+    kept.reserve(stacked.size());
+    for (const auto &entry : std::as_const(stacked))
+        kept.append(entry.second);
     return kept;
 }
 
@@ -384,6 +391,7 @@ void DiagramScene::itemAboutToMove(QGraphicsItem *item)
 
 void DiagramScene::itemLeavingScene(QGraphicsItem *item)
 {
+    topItems.remove(item);
     forgetHandle(item);
     if (item == handleOwner)
         hideHandles();
@@ -397,6 +405,15 @@ void DiagramScene::itemLeavingScene(QGraphicsItem *item)
     for (const auto &[mode, gesture] : gestures)
         gesture->forget(item);
     dragStart.remove(item);
+}
+
+// An item put on the board by other hands takes its place in the order of the board as it joins,
+// where Qt stacks it too; the vertex handles are no part of the board.
+void DiagramScene::itemJoinedScene(QGraphicsItem *item)
+{
+    if (!BoardOrder::of(item) && !handles.contains(item))
+        BoardOrder::stamp(item, ++itemsPlaced);
+    topItems.insert(item);
 }
 
 bool DiagramScene::holdsReferenceTo(const QGraphicsItem *item) const

@@ -3,7 +3,7 @@
 #include "history/changecommand.h"
 #include "items/diagramitem.h"
 #include "items/diagramtextitem.h"
-#include "items/itemremovallistener.h"
+#include "items/itempresencelistener.h"
 
 #include <QColor>
 #include <QFont>
@@ -11,6 +11,7 @@
 #include <QList>
 #include <QPen>
 #include <QPointer>
+#include <QSet>
 #include <QUndoStack>
 
 #include <map>
@@ -36,7 +37,7 @@ class diagramItemPixmap;
 // The scene keeps plain references to single items (the shape with handles, the line being
 // drawn, the newest cut picture, the dragged handle). Each of those item classes reports when it
 // leaves the scene, and itemLeavingScene() forgets it, so a stale reference is never used.
-class DiagramScene : public QGraphicsScene, public ItemRemovalListener
+class DiagramScene : public QGraphicsScene, public ItemPresenceListener
 {
     Q_OBJECT
 
@@ -160,6 +161,8 @@ public:
     QPen outlinePen() const;
 
     void itemLeavingScene(QGraphicsItem *item) override;
+    void itemJoinedScene(QGraphicsItem *item) override;
+    QList<QGraphicsItem *> reportedTopItems() const override { return topItems.values(); }
     void forgetHandle(QGraphicsItem *item);
     void itemAboutToMove(QGraphicsItem *item) override;
     bool holdsReferenceTo(const QGraphicsItem *item) const override;
@@ -285,6 +288,7 @@ private:
 
     QUndoStack *undoStack;
     quint64 itemsPlaced = 0;                   // the order of the last item that joined the board
+    QSet<QGraphicsItem *> topItems;            // at the top of the scene, reporting their presence
     QList<QGraphicsItem *> gestureItems;       // made by the gesture under way, recorded at its end
     QString gestureStep;                       // what the history calls them
     QHash<QGraphicsItem *, QPointF> dragStart; // where the items a drag may move started

@@ -22,8 +22,8 @@
 
 namespace {
 
-using VertexHandle = ReportsRemoval<QGraphicsEllipseItem>;
-using StraightLine = ReportsRemoval<QGraphicsLineItem>;
+using VertexHandle = ReportsPresence<QGraphicsEllipseItem>;
+using StraightLine = ReportsPresence<QGraphicsLineItem>;
 
 constexpr qreal textZValue = 1000.0;
 constexpr qreal handleZValue = 100000000.0;
@@ -605,8 +605,8 @@ void DiagramScene::showHandles(DiagramItem *shape)
         handle->setBrush(brush);
         handle->setFlag(QGraphicsItem::ItemIsMovable);
         handle->setZValue(handleZValue);
+        handles.append(handle); // before it joins: no part of the board
         addItem(handle);
-        handles.append(handle);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "items/diagramtextitem.h"
 #include "items/diagramview.h"
 #include "items/lasertrails.h"
+#include "items/pendot.h"
 #include "scene/diagramscene.h"
 #include "testsupport.h"
 #include "viewdriver.h"
@@ -30,7 +31,9 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
+#include <algorithm>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -266,6 +269,11 @@ public:
             return "the newest picture is not in the scene";
         if (scene->laserTrails()->isEmpty() && scene->laserTrails()->isTicking())
             return "the laser's timer runs with no laser ink";
+        // Not QList's ==, which hands two empty lists' null data to memcmp.
+        const QList<QGraphicsItem *> listed = scene->boardItems();
+        const QList<QGraphicsItem *> stacked = itemsAsQtStacksThem();
+        if (!std::equal(listed.cbegin(), listed.cend(), stacked.cbegin(), stacked.cend()))
+            return "the board's list of its items is not the order Qt stacks them in";
         const int mode = int(scene->currentMode());
         if (mode < DiagramScene::InsertItem || mode > DiagramScene::DrawLaser)
             return QString("mode %1 is not a mode").arg(mode);
@@ -279,6 +287,16 @@ public:
     }
 
 private:
+    QList<QGraphicsItem *> itemsAsQtStacksThem() const
+    {
+        QList<QGraphicsItem *> stacked = scene->items(Qt::AscendingOrder);
+        stacked.removeIf([this](const QGraphicsItem *item) {
+            return item->parentItem() || !item->isVisible() || !scene->isOnRecord(item)
+                   || dynamic_cast<const PenDot *>(item);
+        });
+        return stacked;
+    }
+
     bool percent(int chance) { return int(rng.bounded(100)) < chance; }
 
     template<typename T>
