@@ -16,12 +16,13 @@ namespace {
 constexpr int saveDelayMs = 1500;
 constexpr qint64 largestFile = qint64(1) << 31;
 
-void writeFile(const QString &path, const QByteArray &data)
+void writeFile(const QString &path, const QByteArrayList &parts)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return;
-    file.write(data);
+    for (const QByteArray &part : parts)
+        file.write(part);
     if (file.commit())
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
@@ -97,7 +98,9 @@ void RecoveryFile::saveWhenIdle()
 void RecoveryFile::saveNow()
 {
     saveTimer.stop();
-    writer.start([path = path, data = BoardFile::save(*scene)] { writeFile(path, data); });
+    // Only what changed since the last copy is encoded here; the rest is shared with it.
+    writer.start(
+        [path = path, parts = BoardFile::saveInParts(*scene, written)] { writeFile(path, parts); });
 }
 
 void RecoveryFile::discard()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "boardfile/writtenitems.h"
+
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
@@ -38,5 +40,6 @@ private:
     DiagramScene *scene;
     QString path;
     QTimer saveTimer;
-    QThreadPool writer; // one thread: writes land in order
+    QThreadPool writer;   // one thread: writes land in order
+    WrittenItems written; // what the last copy wrote for what does not change
 };

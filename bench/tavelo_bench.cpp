@@ -12,6 +12,7 @@
 // painted their dots. The defaults are the board's own.
 #include "app/mainwindow.h"
 #include "boardfile/boardfile.h"
+#include "boardfile/writtenitems.h"
 #include "items/diagramview.h"
 #include "scene/diagramscene.h"
 #include "scenedriver.h"
@@ -396,11 +397,39 @@ double fullViewRepaint(Board &board)
     return medianMicroseconds(5, [&] { whole.viewport()->repaint(); });
 }
 
-// What the recovery timer costs the board: its copy is made on the GUI thread, and only
-// written to disk on another.
-double recoveryCopy(Board &board)
+struct RecoveryCopy
 {
-    return medianMicroseconds(3, [&] { BoardFile::save(*board.scene); });
+    double first = 0;       // the first copy, which encodes everything
+    double afterStroke = 0; // the next one, after a new stroke
+};
+
+// What the recovery timer costs the board: its copy is made on the GUI thread, and only
+// written to disk on another. Each copy after the first encodes only what changed.
+RecoveryCopy recoveryCopy(Board &board)
+{
+    RecoveryCopy copy;
+    WrittenItems written;
+    copy.first = medianMicroseconds(3, [&] {
+        written = WrittenItems();
+        BoardFile::saveInParts(*board.scene, written);
+    });
+    board.scene->setMode(DiagramScene::DrawFreehand);
+    SceneDriver pen(board.scene);
+    auto drawAStroke = [&] {
+        pen.drag(strokePoints(board.strokes));
+        QApplication::processEvents();
+    };
+    drawAStroke();
+    copy.afterStroke = medianMicroseconds(
+        3,
+        [&] { BoardFile::saveInParts(*board.scene, written); },
+        [&] {
+            board.scene->history()->undo();
+            drawAStroke();
+        });
+    board.scene->history()->undo();
+    board.settle();
+    return copy;
 }
 
 struct Sweep
@@ -633,7 +662,9 @@ int main(int argc, char *argv[])
         record("full repaint", fullRepaint(board), "us", floor);
         record("full view repaint", fullViewRepaint(board), "us", floor);
         if (board.strokes > 0) {
-            record("recovery copy (GUI thread)", recoveryCopy(board), "us");
+            const RecoveryCopy copy = recoveryCopy(board);
+            record("recovery copy, first (GUI thread)", copy.first, "us");
+            record("recovery copy after a stroke (GUI thread)", copy.afterStroke, "us");
             if (newTools) {
                 const Sweep sweep = eraserSweep(board);
                 record("eraser sweep, half the board", sweep.erase, "us");

@@ -3,7 +3,9 @@
 #include "boardstream.h"
 #include "itemcodecs.h"
 #include "scene/diagramscene.h"
+#include "writtenitems.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 
@@ -19,15 +21,76 @@ QString tr(const char *text)
     return QCoreApplication::translate("DiagramScene", text);
 }
 
-void writeBackground(BoardWriter &out, const QBrush &background)
+// Collects a file as parts: what is written now goes into the current part, and bytes kept from
+// an earlier writing become parts of their own, shared and never copied.
+class FileParts
+{
+public:
+    FileParts()
+        : stream(&buffer)
+        , writer(stream)
+    {
+        stream.setVersion(BoardStream::version);
+        buffer.open(QIODevice::WriteOnly);
+    }
+
+    BoardWriter &out() { return writer; }
+
+    void append(const QByteArray &kept)
+    {
+        closeCurrent();
+        parts << kept;
+        buffer.open(QIODevice::WriteOnly);
+    }
+
+    QByteArrayList take()
+    {
+        closeCurrent();
+        return std::exchange(parts, {});
+    }
+
+private:
+    void closeCurrent()
+    {
+        buffer.close();
+        if (!current.isEmpty())
+            parts << std::exchange(current, {});
+        buffer.setBuffer(&current);
+    }
+
+    QByteArray current;
+    QBuffer buffer{&current};
+    QDataStream stream;
+    BoardWriter writer;
+    QByteArrayList parts;
+};
+
+template<typename Write>
+QByteArray keptOrWritten(WrittenItems &written, const void *part, quint64 identity, Write write)
+{
+    QByteArray bytes = written.find(part, identity);
+    if (bytes.isNull()) {
+        FileParts fresh;
+        write(fresh.out());
+        bytes = fresh.take().join();
+        written.keep(part, identity, bytes);
+    }
+    return bytes;
+}
+
+void writeBackground(FileParts &file, WrittenItems &written, const QBrush &background)
 {
     if (background.style() == Qt::TexturePattern) {
-        out << quint8(Background::Texture);
-        out.picture(background.textureImage());
+        file.out() << quint8(Background::Texture);
+        const QImage texture = background.textureImage();
+        file.append(
+            keptOrWritten(written, &written, texture.cacheKey(), [&texture](BoardWriter &out) {
+                out.picture(texture);
+            }));
     } else if (background.style() == Qt::SolidPattern) {
-        out << quint8(Background::Solid) << background.color();
+        file.out() << quint8(Background::Solid) << background.color();
     } else {
-        out << quint8(Background::None);
+        file.out() << quint8(Background::None);
     }
 }
 
@@ -65,26 +128,35 @@ bool readHeader(BoardReader &in, QString *error)
 
 namespace BoardFile {
 
-QByteArray save(const DiagramScene &scene)
+QByteArrayList saveInParts(const DiagramScene &scene, WrittenItems &written)
 {
     // The items go after their count, which is known once they are written.
-    QByteArray body;
-    QDataStream bodyStream(&body, QIODevice::WriteOnly);
-    bodyStream.setVersion(BoardStream::version);
-    BoardWriter items(bodyStream);
+    FileParts items;
     quint32 count = 0;
-    for (const QGraphicsItem *item : scene.boardItems())
-        count += ItemCodecs::write(items, *item) ? 1 : 0;
+    for (const QGraphicsItem *item : scene.boardItems()) {
+        if (!ItemCodecs::writeHeader(items.out(), *item))
+            continue;
+        ++count;
+        if (const auto identity = ItemCodecs::unchangingIdentity(*item)) {
+            items.append(keptOrWritten(written, item, *identity, [item](BoardWriter &out) {
+                ItemCodecs::writeBody(out, *item);
+            }));
+        } else {
+            ItemCodecs::writeBody(items.out(), *item);
+        }
+    }
+    FileParts file;
+    file.out() << fileMagic << fileVersion;
+    writeBackground(file, written, scene.backgroundBrush());
+    file.out() << count;
+    written.finishWriting();
+    return file.take() + items.take();
+}
 
-    QByteArray data;
-    QDataStream stream(&data, QIODevice::WriteOnly);
-    stream.setVersion(BoardStream::version);
-    BoardWriter out(stream);
-    out << fileMagic << fileVersion;
-    writeBackground(out, scene.backgroundBrush());
-    out << count;
-    stream.writeRawData(body.constData(), int(body.size()));
-    return data;
+QByteArray save(const DiagramScene &scene)
+{
+    WrittenItems nothingKept;
+    return saveInParts(scene, nothingKept).join();
 }
 
 bool load(DiagramScene &scene, const QByteArray &data, QString *error)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 
 class DiagramScene;
+class WrittenItems;
 
 // The board as a file (see docs/board-file-format.md) and back: the recovery copy today, an
 // editable board file later. Items leave the board for the file through the scene's list of
@@ -11,6 +13,9 @@ class DiagramScene;
 namespace BoardFile {
 
 QByteArray save(const DiagramScene &scene);
+// The same file as the parts it is made of, in order, taking from written what an earlier
+// writing wrote for what has not changed since, and keeping there what this one writes.
+QByteArrayList saveInParts(const DiagramScene &scene, WrittenItems &written);
 // Puts what the file holds on the board, or nothing and the reason when the file is not sound:
 // every item is made before any joins the board.
 bool load(DiagramScene &scene, const QByteArray &data, QString *error);

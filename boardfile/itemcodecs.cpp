@@ -1,6 +1,7 @@
 #include "itemcodecs.h"
 
 #include "boardstream.h"
+#include "history/boardorder.h"
 #include "items/arrowitem.h"
 #include "items/diagramitem.h"
 #include "items/diagramitempixmap.h"
@@ -275,20 +276,61 @@ const Codec codecs[] = {
     {Kind::Highlight, isA<HighlightItemBase>, writeHighlight, readHighlight},
 };
 
+const Codec *codecFor(const QGraphicsItem &item)
+{
+    const auto codec = std::find_if(std::begin(codecs), std::end(codecs), [&item](const Codec &c) {
+        return c.takes(item);
+    });
+    return codec == std::end(codecs) ? nullptr : codec;
+}
+
 } // namespace
 
 namespace ItemCodecs {
 
+bool writeHeader(BoardWriter &out, const QGraphicsItem &item)
+{
+    const Codec *codec = codecFor(item);
+    if (codec)
+        out << quint8(codec->kind) << item.zValue() << item.pos();
+    return codec != nullptr;
+}
+
+void writeBody(BoardWriter &out, const QGraphicsItem &item)
+{
+    if (const Codec *codec = codecFor(item))
+        codec->write(out, item);
+}
+
 bool write(BoardWriter &out, const QGraphicsItem &item)
 {
-    for (const Codec &codec : codecs) {
-        if (codec.takes(item)) {
-            out << quint8(codec.kind) << item.zValue() << item.pos();
-            codec.write(out, item);
-            return true;
-        }
+    if (!writeHeader(out, item))
+        return false;
+    writeBody(out, item);
+    return true;
+}
+
+// A stroke and a picture never change once on the board (they are neither reshaped nor
+// recoloured; a move or a new level is in the header). The order in which the item joined the
+// board tells one item from another that later stands at the same address.
+std::optional<quint64> unchangingIdentity(const QGraphicsItem &item)
+{
+    const quint64 joined = BoardOrder::of(&item);
+    if (const auto *stroke = dynamic_cast<const StrokeItem *>(&item)) {
+        return qHashMulti(0,
+                          joined,
+                          stroke->pen().color().rgba(),
+                          stroke->pen().widthF(),
+                          stroke->path().elementCount(),
+                          stroke->dotRuns().size());
     }
-    return false;
+    if (const auto *picture = dynamic_cast<const diagramItemPixmap *>(&item))
+        return qHashMulti(0,
+                          joined,
+                          picture->pixmap().cacheKey(),
+                          picture->offset().x(),
+                          picture->offset().y());
+    return std::nullopt;
 }
 
 ReadItem read(BoardReader &in, QMenu *itemMenu)
