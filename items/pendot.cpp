@@ -7,7 +7,6 @@ PenDot::PenDot(const QPointF &at, const QPen &pen)
     : ReportsPresence(QLineF(at, at))
 {
     setPen(pen);
-    bounds = QGraphicsLineItem::boundingRect();
     // A dot never paints itself: the stroke it belongs to paints it, or while the stroke is
     // drawn the ink under way does. Qt then keeps no record of where a view painted it.
     setFlag(ItemHasNoContents);
@@ -18,6 +17,12 @@ QVariant PenDot::itemChange(GraphicsItemChange change, const QVariant &value)
     if (parentItem())
         return QGraphicsLineItem::itemChange(change, value);
     return ReportsPresence::itemChange(change, value);
+}
+
+QRectF PenDot::boundingRect() const
+{
+    const QPointF at = line().p1();
+    return QRectF(at, at);
 }
 
 void PenDot::paintDot(QPainter *painter, const QGraphicsLineItem &dot)

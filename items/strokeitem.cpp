@@ -36,6 +36,7 @@ qreal distanceToSegment(const QPointF &point, const QLineF &segment)
 QPainterPath polylinePath(const QPolygonF &points)
 {
     QPainterPath path;
+    path.reserve(int(points.size()));
     path.addPolygon(points);
     return path;
 }
@@ -59,7 +60,7 @@ StrokeItem::StrokeItem(const QPolygonF &strokePoints,
                        const QPen &pen,
                        const QList<qreal> &pointWidths)
     : ReportsPresence(polylinePath(strokePoints))
-    , points(strokePoints)
+    , polyline(path())
     , widths(pointWidths.size() == strokePoints.size() ? pointWidths : QList<qreal>())
 {
     QPen broadest = pen;
@@ -71,9 +72,11 @@ StrokeItem::StrokeItem(const QPolygonF &strokePoints,
     setFlag(ItemUsesExtendedStyleOption);
 
     // A one-point stroke still has a segment (of no length), so it is painted and hit like one.
-    const int segments = qMax(0, int(points.size()) - 1);
-    for (int i = 0; i < segments || (i == 0 && points.size() == 1); ++i)
+    const int segments = qMax(0, pointCount() - 1);
+    for (int i = 0; i < segments || (i == 0 && pointCount() == 1); ++i)
         addToGrid(i);
+    for (QList<int> &cell : grid) // grown one by one: no room to spare
+        cell.squeeze();
 }
 
 // The cells within reach of a segment's ink, found by walking along it: a long diagonal
@@ -96,10 +99,19 @@ void StrokeItem::addToGrid(int index)
     }
 }
 
+QPolygonF StrokeItem::pointsFrom(int first, int count) const
+{
+    QPolygonF run;
+    run.reserve(count);
+    for (int i = first; i < first + count; ++i)
+        run.append(point(i));
+    return run;
+}
+
 QLineF StrokeItem::segment(int index) const
 {
     // The last point starts a segment of no length, which is all a one-point stroke has.
-    return QLineF(points.at(index), points.at(qMin(index + 1, int(points.size()) - 1)));
+    return QLineF(point(index), point(qMin(index + 1, pointCount() - 1)));
 }
 
 qreal StrokeItem::reach() const
@@ -123,8 +135,8 @@ void StrokeItem::forEachRun(const QList<int> &segments, Visit visit) const
         if (i + 1 < segments.size() && segments.at(i + 1) == segments.at(i) + 1)
             continue;
         const int first = segments.at(runStart);
-        const int last = qMin(segments.at(i) + 1, int(points.size()) - 1);
-        visit(points.constData() + first, last - first + 1);
+        const int last = qMin(segments.at(i) + 1, pointCount() - 1);
+        visit(pointsFrom(first, last - first + 1));
         runStart = i + 1;
     }
 }
@@ -134,15 +146,15 @@ QList<int> StrokeItem::withNeighbours(const QList<int> &segments) const
     // A run that stops near the probe would end in a cap where the whole stroke has a join:
     // widen each run until its ends lie two pen widths away along the stroke.
     const qreal needed = 2 * pen().widthF();
-    const int lastSegment = qMax(0, int(points.size()) - 2);
+    const int lastSegment = qMax(0, pointCount() - 2);
     QList<int> widened;
     for (int segment : segments) {
         int first = segment;
         for (qreal length = 0; first > 0 && length < needed; --first)
-            length += QLineF(points.at(first - 1), points.at(first)).length();
+            length += QLineF(point(first - 1), point(first)).length();
         int last = segment;
         for (qreal length = 0; last < lastSegment && length < needed; ++last)
-            length += QLineF(points.at(last + 1), points.at(last + 2)).length();
+            length += QLineF(point(last + 1), point(last + 2)).length();
         for (int i = first; i <= last; ++i)
             widened.append(i);
     }
@@ -153,7 +165,7 @@ QList<int> StrokeItem::withNeighbours(const QList<int> &segments) const
 
 qreal StrokeItem::segmentWidth(int index) const
 {
-    const int next = qMin(index + 1, int(points.size()) - 1);
+    const int next = qMin(index + 1, pointCount() - 1);
     return (widths.at(index) + widths.at(next)) / 2;
 }
 
@@ -173,18 +185,16 @@ QPainterPath StrokeItem::strokeOf(const QList<int> &segments) const
         return ink;
     }
     QPainterPath runs;
-    forEachRun(withNeighbours(segments), [&runs](const QPointF *first, int count) {
-        runs.addPolygon(QPolygonF(QList<QPointF>(first, first + count)));
-    });
+    forEachRun(withNeighbours(segments), [&runs](const QPolygonF &run) { runs.addPolygon(run); });
     QPainterPathStroker stroker(pen());
     return stroker.createStroke(runs);
 }
 
+// Not kept: Qt asks for it once, for the bounds it then keeps, and the outline of a long stroke
+// is several times the stroke's size. Hits and painting go by the grid instead.
 QPainterPath StrokeItem::shape() const
 {
-    if (cachedShape.isEmpty())
-        cachedShape = QGraphicsPathItem::shape();
-    return cachedShape;
+    return QGraphicsPathItem::shape();
 }
 
 QList<int> StrokeItem::segmentsReaching(const QRectF &probe) const
@@ -241,6 +251,10 @@ void StrokeItem::setDotRuns(const QList<QGraphicsItem *> &runs, bool paintsThem)
             dotsInOrder.append(dot);
         }
     }
+    // A board holds a million dots: no room to spare for each.
+    dotsInOrder.squeeze();
+    for (QList<int> &cell : dotGrid)
+        cell.squeeze();
 }
 
 QRectF StrokeItem::boundingRect() const
@@ -277,16 +291,14 @@ void StrokeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option
         paintVaryingWidth(painter, segmentsNear(exposed));
         return;
     }
-    if (exposed.contains(boundingRect()) || points.size() < 2) {
+    if (exposed.contains(boundingRect()) || pointCount() < 2) {
         QGraphicsPathItem::paint(painter, option, widget);
         return;
     }
     // All the runs as one path, painted with one fill: with a translucent pen, a place where
     // two runs cross is painted once, as when the whole stroke is.
     QPainterPath runs;
-    forEachRun(segmentsNear(exposed), [&runs](const QPointF *first, int count) {
-        runs.addPolygon(QPolygonF(QList<QPointF>(first, first + count)));
-    });
+    forEachRun(segmentsNear(exposed), [&runs](const QPolygonF &run) { runs.addPolygon(run); });
     painter->setPen(pen());
     painter->setBrush(Qt::NoBrush);
     painter->drawPath(runs);

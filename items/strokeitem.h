@@ -46,11 +46,14 @@ private:
     void paintVaryingWidth(QPainter *painter, const QList<int> &segments) const;
     qreal segmentWidth(int index) const;
 
-    QPolygonF points;                // the polyline the path was built from
+    int pointCount() const { return polyline.elementCount(); }
+    QPointF point(int index) const { return polyline.elementAt(index); }
+    QPolygonF pointsFrom(int first, int count) const;
+
+    QPainterPath polyline;           // the item's path, shared: one element for each point
     QList<qreal> widths;             // the ink's width at each point; empty for the pen's
     QHash<quint64, QList<int>> grid; // cell -> indexes of the segments crossing it
-    mutable QPainterPath cachedShape;
-    QList<QGraphicsItem *> dots;                  // the runs' first dots
+    QList<QGraphicsItem *> dots;     // the runs' first dots
     QList<const QGraphicsLineItem *> dotsInOrder; // every dot, as they stack
     QHash<quint64, QList<int>> dotGrid;           // cell -> indexes of the dots in it
     QRectF dotBounds;
