@@ -190,7 +190,7 @@ QList<QGraphicsItem *> DiagramScene::boardItems() const
 {
     QList<std::pair<std::pair<qreal, quint64>, QGraphicsItem *>> stacked;
     for (QGraphicsItem *item : topItems) {
-        if (item->isVisible() && isOnRecord(item) && !dynamic_cast<PenDot *>(item))
+        if (item->isVisible() && isOnRecord(item))
             stacked.append({{item->zValue(), BoardOrder::of(item)}, item});
     }
     std::sort(stacked.begin(), stacked.end());
@@ -391,7 +391,7 @@ void DiagramScene::itemAboutToMove(QGraphicsItem *item)
 
 void DiagramScene::itemLeavingScene(QGraphicsItem *item)
 {
-    topItems.remove(item);
+    (dynamic_cast<PenDot *>(item) ? topDots : topItems).remove(item);
     forgetHandle(item);
     if (item == handleOwner)
         hideHandles();
@@ -413,7 +413,12 @@ void DiagramScene::itemJoinedScene(QGraphicsItem *item)
 {
     if (!BoardOrder::of(item) && !handles.contains(item))
         BoardOrder::stamp(item, ++itemsPlaced);
-    topItems.insert(item);
+    (dynamic_cast<PenDot *>(item) ? topDots : topItems).insert(item);
+}
+
+QList<QGraphicsItem *> DiagramScene::reportedTopItems() const
+{
+    return topItems.values() + topDots.values();
 }
 
 bool DiagramScene::holdsReferenceTo(const QGraphicsItem *item) const

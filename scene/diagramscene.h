@@ -162,7 +162,7 @@ public:
 
     void itemLeavingScene(QGraphicsItem *item) override;
     void itemJoinedScene(QGraphicsItem *item) override;
-    QList<QGraphicsItem *> reportedTopItems() const override { return topItems.values(); }
+    QList<QGraphicsItem *> reportedTopItems() const override;
     void forgetHandle(QGraphicsItem *item);
     void itemAboutToMove(QGraphicsItem *item) override;
     bool holdsReferenceTo(const QGraphicsItem *item) const override;
@@ -287,8 +287,11 @@ private:
     QPen sharedStrokePen; // the pen of dots and strokes, rebuilt when the line colour changes
 
     QUndoStack *undoStack;
-    quint64 itemsPlaced = 0;                   // the order of the last item that joined the board
-    QSet<QGraphicsItem *> topItems;            // at the top of the scene, reporting their presence
+    quint64 itemsPlaced = 0; // the order of the last item that joined the board
+    // At the top of the scene, reporting their presence: the first dots of the strokes' runs,
+    // which the strokes stand for, apart from the rest.
+    QSet<QGraphicsItem *> topItems;
+    QSet<QGraphicsItem *> topDots;
     QList<QGraphicsItem *> gestureItems;       // made by the gesture under way, recorded at its end
     QString gestureStep;                       // what the history calls them
     QHash<QGraphicsItem *, QPointF> dragStart; // where the items a drag may move started
