@@ -2,8 +2,10 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QtEndian>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -21,8 +23,25 @@ void BoardWriter::pen(const QPen &pen)
 void BoardWriter::points(const QPolygonF &points)
 {
     out << quint32(points.size());
-    for (const QPointF &point : points)
-        out << point.x() << point.y();
+    if (out.byteOrder() != QDataStream::BigEndian
+        || out.floatingPointPrecision() != QDataStream::DoublePrecision) {
+        for (const QPointF &point : points)
+            out << point.x() << point.y();
+        return;
+    }
+    // The bytes Qt's stream writes for each coordinate (eight, most significant first), packed
+    // here and written at once: a stroke has thousands, and its dots as many again.
+    QByteArray packed(points.size() * 2 * qsizetype(sizeof(quint64)), Qt::Uninitialized);
+    uchar *at = reinterpret_cast<uchar *>(packed.data());
+    for (const QPointF &point : points) {
+        for (const qreal coordinate : {point.x(), point.y()}) {
+            quint64 bits;
+            std::memcpy(&bits, &coordinate, sizeof bits);
+            qToBigEndian(bits, at);
+            at += sizeof bits;
+        }
+    }
+    out.writeRawData(packed.constData(), int(packed.size()));
 }
 
 void BoardWriter::bytes(const QByteArray &bytes)
