@@ -68,7 +68,7 @@ QString RecoveryFile::restore()
     } else if (!file.open(QIODevice::ReadOnly)) {
         reason = file.errorString();
     } else {
-        restored = BoardFile::load(*scene, file.readAll(), &reason);
+        restored = BoardFile::load(*scene, file.readAll(), &reason, &written);
         file.close();
     }
     if (restored)

@@ -159,8 +159,11 @@ QByteArray save(const DiagramScene &scene)
     return saveInParts(scene, nothingKept).join();
 }
 
-bool load(DiagramScene &scene, const QByteArray &data, QString *error)
+bool load(DiagramScene &scene, const QByteArray &data, QString *error, WrittenItems *read)
 {
+    WrittenItems forgotten;
+    if (!read)
+        read = &forgotten;
     QDataStream stream(data);
     stream.setVersion(BoardStream::version);
     BoardReader in(stream);
@@ -182,7 +185,11 @@ bool load(DiagramScene &scene, const QByteArray &data, QString *error)
     for (ReadItem &item : made) {
         for (std::unique_ptr<QGraphicsItem> &run : item.dotRuns)
             run.release(); // the stroke's runs join the board with it
-        scene.placeRestored(item.item.release());
+        QGraphicsItem *placed = item.item.release();
+        scene.placeRestored(placed);
+        // Its bytes are those a writing would write for it now (they were written so).
+        if (const auto identity = ItemCodecs::unchangingIdentity(*placed))
+            read->keep(placed, *identity, data.mid(item.bodyFrom, item.bodyTo - item.bodyFrom));
     }
     return true;
 }

@@ -18,6 +18,7 @@ QByteArray save(const DiagramScene &scene);
 QByteArrayList saveInParts(const DiagramScene &scene, WrittenItems &written);
 // Puts what the file holds on the board, or nothing and the reason when the file is not sound:
 // every item is made before any joins the board.
-bool load(DiagramScene &scene, const QByteArray &data, QString *error);
+// What it read for the items that never change is kept in read, for the next writing.
+bool load(DiagramScene &scene, const QByteArray &data, QString *error, WrittenItems *read = nullptr);
 
 } // namespace BoardFile

@@ -75,6 +75,8 @@ public:
     QImage picture();
     // Whether count parts of at least partSize bytes each still fit in the file; fails if not.
     bool canHold(quint32 count, qint64 partSize);
+    // How far into the file the next value stands.
+    qint64 position() const { return in.device()->pos(); }
 
 private:
     qint64 remaining() const { return in.device()->bytesAvailable(); }

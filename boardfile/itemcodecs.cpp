@@ -343,9 +343,12 @@ ReadItem read(BoardReader &in, QMenu *itemMenu)
     });
     if (codec == std::end(codecs) || !in.ok())
         return {};
+    const qint64 bodyFrom = in.position();
     ReadItem result = codec->read(in, itemMenu);
     if (!in.ok() || !result.item)
         return {};
+    result.bodyFrom = bodyFrom;
+    result.bodyTo = in.position();
     result.item->setZValue(z);
     result.item->setPos(pos);
     return result;

@@ -16,6 +16,8 @@ struct ReadItem
 {
     std::unique_ptr<QGraphicsItem> item;
     std::vector<std::unique_ptr<QGraphicsItem>> dotRuns;
+    qint64 bodyFrom = 0; // where in the file the item's body stands, after its header
+    qint64 bodyTo = 0;
 };
 
 // How each kind of item is written to the board file and read back: one codec per kind, each

@@ -1,22 +1,22 @@
 #include "writtenitems.h"
 
-#include <utility>
-
 QByteArray WrittenItems::find(const void *part, quint64 identity)
 {
-    const auto found = kept.constFind(part);
-    if (found == kept.cend() || found->identity != identity)
+    const auto found = kept.find(part);
+    if (found == kept.end() || found->identity != identity)
         return QByteArray();
-    asked.insert(part, *found);
+    found->writing = writing;
     return found->bytes;
 }
 
 void WrittenItems::keep(const void *part, quint64 identity, const QByteArray &bytes)
 {
-    asked.insert(part, {identity, bytes});
+    kept.insert(part, {identity, bytes, writing});
 }
 
 void WrittenItems::finishWriting()
 {
-    kept = std::exchange(asked, {});
+    kept.removeIf(
+        [this](QHash<const void *, Kept>::iterator entry) { return entry->writing != writing; });
+    ++writing;
 }

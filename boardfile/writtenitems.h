@@ -13,7 +13,7 @@ public:
     // The bytes kept for the part, or none when its identity is not the one they were kept for.
     QByteArray find(const void *part, quint64 identity);
     void keep(const void *part, quint64 identity, const QByteArray &bytes);
-    // Forgets every part the writing now ending did not ask for.
+    // Forgets every part neither kept nor asked for since the last writing ended.
     void finishWriting();
 
 private:
@@ -21,7 +21,8 @@ private:
     {
         quint64 identity;
         QByteArray bytes;
+        quint64 writing; // the last writing that kept it or asked for it
     };
     QHash<const void *, Kept> kept;
-    QHash<const void *, Kept> asked; // kept, and asked for by the writing under way
+    quint64 writing = 0; // the writing under way
 };
