@@ -16,6 +16,7 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontComboBox>
 #include <QGraphicsLineItem>
@@ -193,7 +194,12 @@ public:
         renderedBoard();
         recovery.saveNow();
         const QImage asked = withoutPictures(*scene);
+        const QByteArray afresh = BoardFile::save(*scene);
         recovery.flush();
+        // Byte for byte, pictures and all: the copy takes what it kept from earlier copies.
+        QFile written(keep.filePath("recovery.tavelo"));
+        if (!written.open(QIODevice::ReadOnly) || written.readAll() != afresh)
+            return "the recovery copy differs from the board's file written afresh";
         DiagramScene copy(nullptr, nullptr);
         const QString said = RecoveryFile(&copy, keep.filePath("recovery.tavelo")).restore();
         if (!said.startsWith("Dibujos recuperados"))
