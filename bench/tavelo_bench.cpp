@@ -108,7 +108,43 @@ struct Row
     double vsEmpty = 0; // 0: not compared
     double floor = 0;   // the same painting with a plain QPainter, 0 when there is none
     double vsFloor = 0;
+    double goal = 0; // in the row's unit, 0 when the row has none
+    double vsGoal = 0;
 };
+
+// What a full board should cost: at most so many times the empty board's figure or the
+// floor's, or an absolute figure.
+struct Goal
+{
+    const char *metric;
+    enum { Absolute, TimesEmpty, TimesFloor } against;
+    double figure;
+};
+
+constexpr Goal goals[] = {
+    {"pen move with repaint", Goal::TimesEmpty, 3},
+    {"press (pen)", Goal::TimesEmpty, 3},
+    {"shape drag", Goal::TimesFloor, 1.5},
+    {"full view repaint", Goal::TimesFloor, 1.2},
+    {"memory per pen move", Goal::Absolute, 600},
+    {"first recovery copy (GUI thread)", Goal::Absolute, 20000},
+    {"recovery copy after a stroke (GUI thread)", Goal::Absolute, 20000},
+    {"start-up", Goal::TimesFloor, 1.5},
+};
+
+void setGoal(Row &row)
+{
+    for (const Goal &goal : goals) {
+        if (row.metric != QLatin1String(goal.metric))
+            continue;
+        const double empty = row.vsEmpty > 0 ? row.value / row.vsEmpty : 0;
+        const double base = goal.against == Goal::TimesEmpty   ? empty
+                            : goal.against == Goal::TimesFloor ? row.floor
+                                                               : 1;
+        row.goal = goal.figure * base;
+        row.vsGoal = row.goal > 0 ? row.value / row.goal : 0;
+    }
+}
 
 // Counts what a widget paints, so that a row said to include a repaint is seen to.
 class PaintCounter : public QObject
@@ -648,7 +684,7 @@ int main(int argc, char *argv[])
             std::printf("warning: %d paints per pen move, not one\n", pen.paintsPerMove);
         const double dotFloor = penDotFloor();
         record("pen move with repaint", pen.withRepaint, "us", dotFloor);
-        record("pen move, event only", pen.eventOnly, "us");
+        record("pen move (event only)", pen.eventOnly, "us");
         record("repaint of a dot", pen.dotRepaint, "us", dotFloor);
         if (newTools) {
             record("highlighter move", toolMove(board, DiagramScene::DrawHighlight), "us");
@@ -663,11 +699,11 @@ int main(int argc, char *argv[])
         record("full view repaint", fullViewRepaint(board), "us", floor);
         if (board.strokes > 0) {
             const RecoveryCopy copy = recoveryCopy(board);
-            record("recovery copy, first (GUI thread)", copy.first, "us");
+            record("first recovery copy (GUI thread)", copy.first, "us");
             record("recovery copy after a stroke (GUI thread)", copy.afterStroke, "us");
             if (newTools) {
                 const Sweep sweep = eraserSweep(board);
-                record("eraser sweep, half the board", sweep.erase, "us");
+                record("eraser sweep over half the board", sweep.erase, "us");
                 record("undo of that sweep", sweep.undo, "us");
             }
         }
@@ -690,9 +726,13 @@ int main(int argc, char *argv[])
     QTextStream csv(&file);
     // The floor of start-up is a bare main window; of the others, the same painting done with a
     // plain QPainter.
-    csv << "metric,strokes,value,unit,vs_empty,floor,vs_floor\n";
-    for (const Row &row : rows)
+    // A goal's ratio is over 1 where the goal is not met.
+    csv << "metric,strokes,value,unit,vs_empty,floor,vs_floor,goal,vs_goal\n";
+    for (Row &row : rows) {
+        setGoal(row);
         csv << row.metric << ',' << row.strokes << ',' << row.value << ',' << row.unit << ','
-            << row.vsEmpty << ',' << row.floor << ',' << row.vsFloor << '\n';
+            << row.vsEmpty << ',' << row.floor << ',' << row.vsFloor << ',' << row.goal << ','
+            << row.vsGoal << '\n';
+    }
     return 0;
 }
