@@ -134,16 +134,16 @@ QByteArrayList saveInParts(const DiagramScene &scene, WrittenItems &written)
     FileParts items;
     quint32 count = 0;
     for (const QGraphicsItem *item : scene.boardItems()) {
-        if (!ItemCodecs::writeHeader(items.out(), *item))
+        const auto identity = ItemCodecs::unchangingIdentity(*item);
+        if (!identity) {
+            count += ItemCodecs::write(items.out(), *item) ? 1 : 0;
             continue;
-        ++count;
-        if (const auto identity = ItemCodecs::unchangingIdentity(*item)) {
-            items.append(keptOrWritten(written, item, *identity, [item](BoardWriter &out) {
-                ItemCodecs::writeBody(out, *item);
-            }));
-        } else {
-            ItemCodecs::writeBody(items.out(), *item);
         }
+        ItemCodecs::writeHeader(items.out(), *item); // a stroke or a picture: a codec takes it
+        ++count;
+        items.append(keptOrWritten(written, item, *identity, [item](BoardWriter &out) {
+            ItemCodecs::writeBody(out, *item);
+        }));
     }
     FileParts file;
     file.out() << fileMagic << fileVersion;
