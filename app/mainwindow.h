@@ -167,8 +167,11 @@ private:
     static QBrush boardBrush(const QString &name);
     // What a tool's button says: its label or tooltip, with its key.
     static QString toolTip(const BoardTools::Tool &tool);
+    // "Limpiar (Ctrl+L)"; the name alone for a command without a key.
+    static QString namedWithKey(const QString &what, const QKeySequence &key);
     void chooseBoardTool(DiagramScene::Mode mode);
     void uncheckBoardTools();
+    static void uncheckAll(QButtonGroup *group);
     void applyPenWidth(int width);
     void stepPenWidth(int direction);
     bool historyMayMove() const;

@@ -263,11 +263,13 @@ void MainWindow::sceneScaleChanged(const QString &scale)
     view->resetTransform();
     view->translate(old.dx(), old.dy());
     view->scale(factor, factor);
+    view->followZoom();
 }
 
 void MainWindow::pointerGroupClicked()
 {
     uncheckBoardTools();
+    uncheckAll(buttonGroup);
     scene->setMode(DiagramScene::Mode(pointerGroup->checkedId()));
 }
 

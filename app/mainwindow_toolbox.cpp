@@ -99,7 +99,9 @@ QWidget *MainWindow::createToolCell(const QString &label, const QString &image, 
 
 void MainWindow::buttonGroupClicked(QAbstractButton *button)
 {
+    // Only the chosen tool shows as chosen, whichever bar the last one stood in.
     uncheckBoardTools();
+    uncheckAll(pointerGroup);
     const QList<QAbstractButton *> buttons = buttonGroup->buttons();
     for (QAbstractButton *other : buttons) {
         if (other != button)

@@ -256,12 +256,19 @@ QAction *MainWindow::createSaveAction(const BoardTools::Tool &tool)
 
 void MainWindow::chooseBoardTool(DiagramScene::Mode mode)
 {
-    // The tool box shows no tool while one of these is in use.
-    buttonGroup->setExclusive(false);
-    for (QAbstractButton *button : buttonGroup->buttons())
-        button->setChecked(false);
-    buttonGroup->setExclusive(true);
+    // Neither the tool box nor the pointer buttons show a tool while one of these is in use.
+    uncheckAll(buttonGroup);
+    uncheckAll(pointerGroup);
     scene->setMode(mode);
+}
+
+// Qt keeps one button of an exclusive group checked; a tool chosen elsewhere checks none.
+void MainWindow::uncheckAll(QButtonGroup *group)
+{
+    group->setExclusive(false);
+    for (QAbstractButton *button : group->buttons())
+        button->setChecked(false);
+    group->setExclusive(true);
 }
 
 void MainWindow::uncheckBoardTools()

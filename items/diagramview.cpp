@@ -21,7 +21,43 @@ const QColor spotlightShade(0, 0, 0, 170);
 diagramview::diagramview(QGraphicsScene *scene)
     : QGraphicsView(scene)
     , viewScene(scene)
-{}
+{
+    followZoom();
+}
+
+void diagramview::followZoom()
+{
+    const QTransform zoom = transform();
+    const bool oneToOne = qFuzzyCompare(zoom.m11(), 1.0) && qFuzzyCompare(zoom.m22(), 1.0)
+                          && qFuzzyIsNull(zoom.m12()) && qFuzzyIsNull(zoom.m21());
+    pinned = oneToOne;
+    if (pinned) {
+        pinToScreen();
+        return;
+    }
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setAlignment(Qt::AlignCenter);
+    setSceneRect(QRectF()); // the scene's own rectangle again
+}
+
+// The view shows exactly the part of the scene its viewport covers, from the scene's origin:
+// with nothing beyond it, Qt has nothing to scroll to, whatever asks (a label keeping its
+// cursor in sight, a wheel, a drag past the edge).
+void diagramview::pinToScreen()
+{
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setSceneRect(QRectF(QPointF(0, 0), maximumViewportSize()));
+}
+
+void diagramview::resizeEvent(QResizeEvent *event)
+{
+    if (pinned)
+        pinToScreen();
+    QGraphicsView::resizeEvent(event);
+}
 
 diagramview::~diagramview() = default;
 

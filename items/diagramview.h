@@ -28,6 +28,12 @@ public:
     std::optional<Stylus> stylusDown() const { return stylus; }
     void setLaserTrails(LaserTrails *trails);
 
+    // At 100 % the board lies over the desktop pixel for pixel: a scene position stays on the
+    // same screen pixel whatever is typed, pasted, dragged past an edge or wheeled, and no scroll
+    // bar shows. Any other zoom scrolls as a plain view does. Called whenever the zoom changes.
+    void followZoom();
+    bool isPinnedToScreen() const { return pinned; }
+
     bool isSpotlightOn() const { return spotlightOn; }
     int spotlightRadius() const { return radius; }
     void setSpotlightRadius(int pixels);
@@ -46,15 +52,18 @@ protected:
     bool viewportEvent(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void paintSpotlight(QPainter *painter) const;
     QRect spotlightCircle() const;
     void moveSpotlight(const QPoint &to);
     void followStylus(QTabletEvent *event);
+    void pinToScreen();
 
     QGraphicsScene *viewScene; // not owned: the main window owns the scene
     QPointer<LaserTrails> laser;
+    bool pinned = false;
     std::optional<Stylus> stylus;
     bool spotlightOn = false;
     int radius = 140;

@@ -214,6 +214,28 @@ void TestMainWindow::noTwoActionsShareAKey()
     }
 }
 
+namespace {
+
+// The tools whose buttons show as chosen, wherever they stand.
+QStringList chosenTools(const MainWindow &window)
+{
+    QStringList chosen;
+    for (QButtonGroup *group : {toolGroup(window), pointerGroup(window)}) {
+        for (const QAbstractButton *button : group->buttons()) {
+            if (button->isChecked())
+                chosen << button->accessibleName();
+        }
+    }
+    for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool) {
+        const auto *action = window.findChild<QAction *>(tool->id);
+        if (tool->place == BoardTools::Place::ToolsBar && tool->mode >= 0 && action->isChecked())
+            chosen << action->text();
+    }
+    return chosen;
+}
+
+} // namespace
+
 void TestMainWindow::everyToolOfTheTable_data()
 {
     QTest::addColumn<QByteArray>("id");
@@ -258,8 +280,11 @@ void TestMainWindow::everyToolOfTheTable()
         if (tool.mode < 0)
             continue; // it acts, but chooses no tool
         scene->setMode(DiagramScene::Mode(99));
+        pointerGroup(window)->button(DiagramScene::InsertLine)->click();
         byKey->trigger();
         QCOMPARE(int(scene->currentMode()), tool.mode);
+        // Only this tool shows as chosen: the line chosen before it no longer does.
+        QCOMPARE(chosenTools(window), QStringList{label});
     }
 
     QString listed;

@@ -280,6 +280,11 @@ public:
         const QList<QGraphicsItem *> stacked = itemsAsQtStacksThem();
         if (!std::equal(listed.cbegin(), listed.cend(), stacked.cbegin(), stacked.cend()))
             return "the board's list of its items is not the order Qt stacks them in";
+        // At 100 % the board lies still over the desktop: whatever was typed, pasted or wheeled,
+        // the scene's origin stays at the view's.
+        const QTransform zoom = view->transform();
+        if (zoom.m11() == 1 && zoom.m22() == 1 && view->mapFromScene(QPointF(0, 0)) != QPoint(0, 0))
+            return "the board scrolled at 100 %";
         const int mode = int(scene->currentMode());
         if (mode < DiagramScene::InsertItem || mode > DiagramScene::DrawLaser)
             return QString("mode %1 is not a mode").arg(mode);
@@ -469,8 +474,29 @@ private:
 
     QString changeZoom()
     {
+        if (percent(50))
+            return wheel();
         zoomCombo->setCurrentIndex(int(rng.bounded(zoomCombo->count())));
         return "zoom";
+    }
+
+    // Up, down, left or right, where the pointer is on the board.
+    QString wheel()
+    {
+        static const QPoint turns[] = {{0, 120}, {0, -120}, {120, 0}, {-120, 0}};
+        const QPoint turn = turns[rng.bounded(4)];
+        QWidget *viewport = view->viewport();
+        const QPointF local = view->mapFromScene(randomTarget());
+        QWheelEvent event(local,
+                          viewport->mapToGlobal(local),
+                          QPoint(),
+                          turn,
+                          held,
+                          Qt::NoModifier,
+                          Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(viewport, &event);
+        return "wheel";
     }
 
     QString changeFocus()

@@ -10,6 +10,7 @@
 #include <QGraphicsPathItem>
 #include <QGraphicsView>
 #include <QLabel>
+#include <QMetaEnum>
 #include <QSignalSpy>
 
 using Path = QList<QPointF>;
@@ -71,6 +72,7 @@ private slots:
     void textLabelIsPlacedAndModeReturns();
     void vertexDragMovesOneCorner();
     void draggedShapeCarriesItsHandles();
+    void unknownModeBehavesLikeMove_data();
     void unknownModeBehavesLikeMove();
 
     void deletedShapeHandlesDriveNothing();
@@ -438,19 +440,40 @@ void TestPointer::draggedShapeCarriesItsHandles()
     QCOMPARE(scene->activeShape(), shape);
 }
 
+void TestPointer::unknownModeBehavesLikeMove_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("selectedFirst");
+    // The first value past the known modes is the one a new tool would take next.
+    const QMetaEnum modes = QMetaEnum::fromType<DiagramScene::Mode>();
+    const int pastTheKnown = modes.value(modes.keyCount() - 1) + 1;
+    for (const int mode : {pastTheKnown, 42, -1}) {
+        QTest::addRow("mode %d, shape not yet selected", mode) << mode << false;
+        QTest::addRow("mode %d, shape selected", mode) << mode << true;
+    }
+}
+
+// Whatever tools the board gains, a mode it does not know picks up and moves as the pointer does.
 void TestPointer::unknownModeBehavesLikeMove()
 {
+    QFETCH(int, mode);
+    QFETCH(bool, selectedFirst);
     auto *shape = new DiagramItem(DiagramItem::Square, nullptr);
     scene->addItem(shape);
     shape->setPos(300, 200);
-    scene->setMode(DiagramScene::Mode(42));
+    if (selectedFirst) {
+        scene->setMode(DiagramScene::MoveItem);
+        pointer->drag({{300, 200}});
+        QVERIFY(shape->isSelected());
+    }
+    scene->setMode(DiagramScene::Mode(mode));
 
     pointer->drag({{300, 200}, {310, 210}, {330, 250}});
 
     QCOMPARE(scene->items().size(), 1 + 4);
     QCOMPARE(shape->pos(), QPointF(330, 250));
     QCOMPARE(scene->shapeWithHandles(), shape);
-    QCOMPARE(int(scene->currentMode()), 42);
+    QCOMPARE(int(scene->currentMode()), mode);
 }
 
 void TestPointer::deletedShapeHandlesDriveNothing()
