@@ -1,9 +1,14 @@
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/presentersession.h"
 #include "app/recoveryfile.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +22,36 @@ bool desktopSessionAvailable()
     if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland"))
         return true;
     return !qgetenv("DISPLAY").isEmpty() || !qgetenv("WAYLAND_DISPLAY").isEmpty();
+}
+
+// The help, the version and a mistyped option are answered on the terminal, display or none.
+int answerOnTheTerminal(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    CommandLine::describe(parser);
+    parser.process(app); // prints the help or the error, and ends the program
+    std::fputs(qPrintable(CommandLine::nameAndVersion() + '\n'), stdout);
+    return EXIT_SUCCESS;
+}
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Qt's own dialogs (the file dialog, its questions) speak Spanish like the rest of the board.
+void speakSpanishInQtsDialogs(QApplication &app)
+{
+    auto *qtTexts = new QTranslator(&app);
+    if (qtTexts->load(QLocale(QLocale::Spanish),
+                      "qtbase",
+                      "_",
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
 }
 
 // A Wayland client cannot keep itself above other windows. On GNOME and KDE Wayland sessions
@@ -53,6 +88,8 @@ void setApplicationIdentity()
 int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(resources);
+    if (CommandLine::asksOnlyForAnAnswer(argumentsOf(argc, argv)))
+        return answerOnTheTerminal(argc, argv);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     if (!desktopSessionAvailable()) {
         std::fputs("CorvaneTaveloWindow2: no desktop session (neither DISPLAY nor WAYLAND_DISPLAY "
@@ -64,6 +101,7 @@ int main(int argc, char *argv[])
 #endif
     QApplication app(argc, argv);
     setApplicationIdentity();
+    speakSpanishInQtsDialogs(app);
     // A board is already running: it acts, and this start ends here.
     const QString command = PresenterSession::commandFromArguments(app);
     if (const auto handed = PresenterSession::handToRunningBoard(command))

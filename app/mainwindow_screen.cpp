@@ -1,6 +1,7 @@
 // Placement on the screen, the desktop capture, the screen-area grab and the about box.
 #include "mainwindow.h"
 
+#include "app/commandline.h"
 #include "app/portalscreenshot.h"
 #include "app/screengeometry.h"
 #include "items/diagramview.h"
@@ -454,6 +455,7 @@ void MainWindow::about()
         const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
         box.setIconPixmap(windowIcon().pixmap(size));
     }
-    box.setInformativeText(QString("<table cellspacing=\"4\">%1</table>").arg(rows));
+    box.setInformativeText(QString("<p>%1</p><table cellspacing=\"4\">%2</table>")
+                               .arg(tr("Versión %1").arg(CommandLine::version()), rows));
     box.exec();
 }

@@ -1,9 +1,11 @@
 #include "presentersession.h"
 
 #include "app/boardinstance.h"
+#include "app/commandline.h"
 #include "app/globalkey.h"
 #include "app/mainwindow.h"
 #include "app/portalshortcut.h"
+#include "app/preferences.h"
 #include "app/recoveryfile.h"
 #include "app/screenchoice.h"
 
@@ -53,22 +55,11 @@ PresenterSession::~PresenterSession() = default;
 QString PresenterSession::commandFromArguments(const QCoreApplication &app)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(tr("Tablero para presentar una pantalla en videollamada"));
-    parser.addHelpOption();
-    const QCommandLineOption toggle(
-        "toggle",
-        tr("Turns pass-through on or off in the running board (starts one when none is running)."));
-    const QCommandLineOption show("show", tr("Brings the running board to the front."));
-    const QCommandLineOption clear("clear", tr("Clears the running board (Limpiar)."));
-    const QCommandLineOption screen(
-        "screen",
-        tr("Puts the board, running or starting, on the screen of that name."),
-        tr("NAME"));
-    parser.addOptions({toggle, show, clear, screen});
+    CommandLine::describe(parser);
     parser.process(app);
-    if (parser.isSet(screen))
-        return "screen " + parser.value(screen);
-    return parser.isSet(toggle) ? "toggle" : parser.isSet(clear) ? "clear" : "show";
+    if (parser.isSet("screen"))
+        return "screen " + parser.value("screen");
+    return parser.isSet("toggle") ? "toggle" : parser.isSet("clear") ? "clear" : "show";
 }
 
 std::optional<int> PresenterSession::handToRunningBoard(const QString &command)

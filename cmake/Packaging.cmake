@@ -30,7 +30,7 @@ install(FILES ${compressed}/changelog.gz packaging/copyright DESTINATION ${TAVEL
 
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "tablero-tavelo")
-set(CPACK_PACKAGE_VERSION "1.0.0")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CONTACT "The Tablero Tavelo developers <maintainers@tablero-tavelo.invalid>")
@@ -49,6 +49,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "graphics")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tablero-tavelo.invalid/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Qt's own dialogs speak Spanish with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 include(CPack)
