@@ -79,6 +79,20 @@ const quint16 lockVariants[] = {0,
 
 } // namespace
 
+bool GlobalKey::canBeGlobal(const QKeySequence &key)
+{
+    if (key.count() != 1)
+        return false;
+    const Qt::Key pressed = key[0].key();
+    const bool offered = (pressed >= Qt::Key_A && pressed <= Qt::Key_Z)
+                         || (pressed >= Qt::Key_0 && pressed <= Qt::Key_9)
+                         || (pressed >= Qt::Key_F1 && pressed <= Qt::Key_F12)
+                         || pressed == Qt::Key_Space;
+    const Qt::KeyboardModifiers held = key[0].keyboardModifiers();
+    const Qt::KeyboardModifiers holding = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    return offered && (held & holding) && !(held & ~(holding | Qt::ShiftModifier));
+}
+
 GlobalKey::GlobalKey(QObject *parent)
     : QObject(parent)
 {}

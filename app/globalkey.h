@@ -16,6 +16,10 @@ public:
     explicit GlobalKey(QObject *parent = nullptr);
     ~GlobalKey() override;
 
+    // Letters, digits, F1 to F12 and space, held with Ctrl, Alt or Meta (Shift may join them):
+    // a key that leaves ordinary typing to the other programs.
+    static bool canBeGlobal(const QKeySequence &key);
+
     // False, with the reason in plain words, when the key cannot be had (another program holds
     // it, the key is not one the board can grab, or the desktop allows no grabs).
     bool grab(const QKeySequence &key, QString *reason);

@@ -101,6 +101,8 @@ void MainWindow::showReadiness(const QStringList &setAsideStores)
 {
     statusBar()->setStyleSheet("color:white");
     statusBar()->showMessage(tr("Sistema listo"), 0);
+    for (const QString &note : std::as_const(notesAtStart))
+        statusBar()->showMessage(note, 0);
     if (!setAsideStores.isEmpty()) {
         statusBar()->showMessage(
             tr("Preferencias dañadas: apartadas en %1").arg(setAsideStores.join(", ")), 0);

@@ -137,6 +137,7 @@ private:
     void createEditToolBar();
     void restoreFontStyles();
     void createFontControls();
+    void takeReadableFontSize(const QString &ignored);
     void createColorButtons();
     QToolButton *createColorButton(const char *key,
                                    const QColor &defaultColor,
@@ -229,6 +230,7 @@ private:
     QComboBox *fontSizeCombo = nullptr;
     QString fontSizeText; // the last whole size from 2 to 64 the size box showed; empty for none
     bool showingLabelFont = false; // the toolbars are taking on a selected label's font
+    QStringList notesAtStart;      // what the start-up ignored, said once the board is ready
     QFontComboBox *fontCombo = nullptr;
 
     QButtonGroup *buttonGroup = nullptr;

@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFontComboBox>
+#include <QFontInfo>
 #include <QMenu>
 #include <QPainter>
 #include <QScopedValueRollback>
@@ -98,12 +99,15 @@ void MainWindow::createFontControls()
 
     fontSizeCombo = new QComboBox;
     fontSizeCombo->setAccessibleName(tr("Tamaño de letra"));
+    fontSizeCombo->setToolTip(tr("Tamaño de letra"));
     fontSizeCombo->setEditable(true);
     for (int size = 8; size <= 28; size += 2)
         fontSizeCombo->addItem(QString::number(size));
     fontSizeCombo->setValidator(new FontSizeValidator(fontSizeText, this));
     fontSizeText = fontSizeCombo->currentText();
     connect(fontSizeCombo, &QComboBox::currentTextChanged, this, &MainWindow::fontSizeChanged);
+    // Read before the start-up writes the size over.
+    const QString unusableSize = Preferences::unusableFontSize(*settings);
     // Connected first on purpose: a stored size that differs from the first item reaches the
     // scene through handleFontChange(), and so does the absence of one (no size chosen).
     const QString storedSize = Preferences::fontSize(*settings);
@@ -112,6 +116,29 @@ void MainWindow::createFontControls()
         fontSizeText.clear();
         handleFontChange();
     }
+    if (!unusableSize.isEmpty())
+        takeReadableFontSize(unusableSize);
+    else if (const QFont labels = scene->currentTextFont(); !Preferences::hasReadableSize(labels))
+        takeReadableFontSize(
+            QString::number(labels.pointSizeF() > 0 ? labels.pointSizeF() : labels.pixelSize()));
+}
+
+// A label is always readable: a stored size it cannot take is ignored, the box shows the size
+// labels get instead, and the status bar says so.
+void MainWindow::takeReadableFontSize(const QString &ignored)
+{
+    const QFont labels = scene->currentTextFont();
+    const int size = Preferences::hasReadableSize(labels) ? QFontInfo(labels).pointSize()
+                                                          : Preferences::readableFallbackSize();
+    const QString text = QString::number(size);
+    if (fontSizeCombo->currentText() == text) {
+        fontSizeText = text;
+        handleFontChange();
+    } else {
+        fontSizeCombo->setCurrentText(text); // applied through fontSizeChanged()
+    }
+    notesAtStart << tr("Tamaño de letra guardado no válido («%1»): las etiquetas usan %2")
+                        .arg(ignored, text);
 }
 
 void MainWindow::createColorButtons()

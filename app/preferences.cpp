@@ -1,6 +1,7 @@
 #include "preferences.h"
 
 #include <QDataStream>
+#include <QFontInfo>
 #include <QIODevice>
 #include <QSettings>
 
@@ -48,6 +49,41 @@ QString fontSize(const QSettings &settings)
         return QString();
     const QString text = stored.toString();
     return isValidFontSize(text) ? text : QString();
+}
+
+QString unusableFontSize(const QSettings &settings)
+{
+    const QVariant stored = settings.value(fontSizeKey);
+    if (!stored.isValid() || !fontSize(settings).isEmpty())
+        return QString();
+    if (stored.metaType().id() == QMetaType::QString && stored.toString().isEmpty())
+        return QString(); // what the first start writes: no size chosen yet
+    return asStored(stored);
+}
+
+QString asStored(const QVariant &value)
+{
+    constexpr int longestShown = 20;
+    const QString text = value.toString();
+    if (text.isEmpty())
+        return QString::fromLatin1(value.typeName());
+    return text.size() > longestShown ? text.left(longestShown) + "…" : text;
+}
+
+bool hasReadableSize(const QFont &font)
+{
+    constexpr qreal pixelsPerPoint = 96.0 / 72.0;
+    if (font.pointSizeF() > 0)
+        return font.pointSizeF() >= minimumFontSize && font.pointSizeF() <= maximumFontSize;
+    return font.pixelSize() >= minimumFontSize * pixelsPerPoint
+           && font.pixelSize() <= maximumFontSize * pixelsPerPoint;
+}
+
+int readableFallbackSize()
+{
+    constexpr int ordinarySize = 10;
+    const int desktops = QFontInfo(QFont()).pointSize();
+    return desktops >= minimumFontSize && desktops <= maximumFontSize ? desktops : ordinarySize;
 }
 
 bool flag(const QSettings &settings, const char *key)

@@ -34,5 +34,15 @@ bool flag(const QSettings &settings, const char *key);
 std::optional<QColor> color(const QSettings &settings, const char *key);
 
 bool isValidFontSize(const QString &text);
+// A stored size text that is no size a label can take, as it was stored (a value that is no text
+// is named by its type); empty when the size is usable, empty or absent.
+QString unusableFontSize(const QSettings &settings);
+// A stored value as a status message names it: its text, shortened, or for a value that is no
+// text its type.
+QString asStored(const QVariant &value);
+// Whether a label in this font can be read: from 2 to 64 points, or as many pixels as those.
+bool hasReadableSize(const QFont &font);
+// The size labels take when the stored one cannot be used: the desktop's own font size.
+int readableFallbackSize();
 
 } // namespace Preferences

@@ -128,12 +128,27 @@ void PresenterSession::listenForLaterStarts()
 
 void PresenterSession::grabGlobalKey()
 {
-    const QString text = QSettings().value(globalKeyKey, defaultGlobalKey).toString();
-    const QKeySequence key(text, QKeySequence::PortableText);
+    const QKeySequence key = chosenGlobalKey();
     if (PortalShortcut::isOffered(portalAnswerMs))
         bindThroughPortal(key);
     else
         grabOnX11(key);
+}
+
+// The key stored in the preferences, or the usual one when none is stored or the stored one
+// cannot serve (the status bar then names it).
+QKeySequence PresenterSession::chosenGlobalKey()
+{
+    const QKeySequence usual(defaultGlobalKey, QKeySequence::PortableText);
+    const QVariant stored = QSettings().value(globalKeyKey);
+    if (!stored.isValid())
+        return usual;
+    const QKeySequence chosen(stored.toString(), QKeySequence::PortableText);
+    if (GlobalKey::canBeGlobal(chosen))
+        return chosen;
+    say(tr("La tecla global guardada («%1») no se puede usar: se usa %2")
+            .arg(Preferences::asStored(stored), usual.toString(QKeySequence::NativeText)));
+    return usual;
 }
 
 // Where the desktop's portal offers global shortcuts, the key works over every window, X11's
@@ -210,6 +225,12 @@ void PresenterSession::createTrayIcon()
 void PresenterSession::enableRecovery(const QString &path)
 {
     recovery = new RecoveryFile(board.boardScene(), path, this);
+    // The presenter must not believe the drawings are safe when they are not.
+    connect(recovery, &RecoveryFile::keepingChanged, this, [this](bool keeping, const QString &why) {
+        say(keeping ? tr("Los dibujos vuelven a guardarse para recuperarlos tras un fallo")
+                    : tr("Los dibujos no se están guardando para recuperarlos tras un fallo: %1")
+                          .arg(why));
+    });
     const QString restored = recovery->restore();
     if (!restored.isEmpty())
         say(restored);

@@ -63,6 +63,7 @@ private:
     void createActions();
     void listenForLaterStarts();
     void grabGlobalKey();
+    QKeySequence chosenGlobalKey();
     void bindThroughPortal(const QKeySequence &key);
     void grabOnX11(const QKeySequence &key);
     void createTrayIcon();

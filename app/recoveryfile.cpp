@@ -16,15 +16,29 @@ namespace {
 constexpr int saveDelayMs = 1500;
 constexpr qint64 largestFile = qint64(1) << 31;
 
-void writeFile(const QString &path, const QByteArrayList &parts)
+// The copy shows what was on the screen: its folder is its user's alone.
+void makePrivateFolder(const QString &folder)
 {
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// Returns why the copy could not be written; empty once it is on disk.
+QString writeFile(const QString &path, const QByteArrayList &parts)
+{
+    // The folder may have gone since the board started.
+    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
+        makePrivateFolder(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return;
+        return file.errorString();
     for (const QByteArray &part : parts)
         file.write(part);
-    if (file.commit())
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (!file.commit())
+        return file.errorString();
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return QString();
 }
 
 } // namespace
@@ -39,10 +53,7 @@ RecoveryFile::RecoveryFile(DiagramScene *scene, const QString &path, QObject *pa
     saveTimer.setInterval(saveDelayMs);
     connect(&saveTimer, &QTimer::timeout, this, &RecoveryFile::saveWhenIdle);
     connect(scene->history(), &QUndoStack::indexChanged, this, &RecoveryFile::scheduleSave);
-    const QString folder = QFileInfo(path).absolutePath();
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    makePrivateFolder(QFileInfo(path).absolutePath());
 }
 
 RecoveryFile::~RecoveryFile()
@@ -99,8 +110,21 @@ void RecoveryFile::saveNow()
 {
     saveTimer.stop();
     // Only what changed since the last copy is encoded here; the rest is shared with it.
-    writer.start(
-        [path = path, parts = BoardFile::saveInParts(*scene, written)] { writeFile(path, parts); });
+    writer.start([this, path = path, parts = BoardFile::saveInParts(*scene, written)] {
+        const QString problem = writeFile(path, parts);
+        // Told on the board's thread; dropped if the board has gone meanwhile.
+        QMetaObject::invokeMethod(
+            this, [this, problem] { noteWrite(problem); }, Qt::QueuedConnection);
+    });
+}
+
+void RecoveryFile::noteWrite(const QString &problem)
+{
+    const bool keeps = problem.isEmpty();
+    if (keeps == keeping)
+        return;
+    keeping = keeps;
+    emit keepingChanged(keeping, problem);
 }
 
 void RecoveryFile::discard()

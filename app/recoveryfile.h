@@ -34,12 +34,19 @@ public:
     // The board ended as it should: there is nothing to recover.
     void discard();
 
+signals:
+    // Said once when the copies stop reaching the disk (no room, no permission), with why, and
+    // once when they reach it again.
+    void keepingChanged(bool keeping, const QString &problem);
+
 private:
     void saveWhenIdle();
+    void noteWrite(const QString &problem);
 
     DiagramScene *scene;
     QString path;
     QTimer saveTimer;
     QThreadPool writer;   // one thread: writes land in order
     WrittenItems written; // what the last copy wrote for what does not change
+    bool keeping = true;  // the last copy reached the disk
 };

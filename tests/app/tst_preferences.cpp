@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QLockFile>
 #include <QMenu>
@@ -191,6 +192,14 @@ void TestPreferences::hostileStoredValues_data()
     QTest::newRow("fontSize: 65") << "fontSize" << QVariant(QString("65"));
     QTest::newRow("fontSize: 1") << "fontSize" << QVariant(QString("1"));
     QTest::newRow("fontSize: fraction") << "fontSize" << QVariant(QString("12.5"));
+    QFont tiny("DejaVu Sans");
+    tiny.setPointSizeF(0.1);
+    QFont huge("DejaVu Sans", 500);
+    QFont onePixel("DejaVu Sans");
+    onePixel.setPixelSize(1);
+    QTest::newRow("font: a tenth of a point") << "font" << QVariant(tiny);
+    QTest::newRow("font: 500 points") << "font" << QVariant(huge);
+    QTest::newRow("font: one pixel") << "font" << QVariant(onePixel);
     QTest::newRow("fillColor: invalid colour") << "fillColor" << QVariant(QColor());
     QTest::newRow("lineColor: unknown name") << "lineColor" << QVariant(QString("notacolour"));
 }
@@ -222,7 +231,10 @@ void TestPreferences::hostileStoredValues()
     QVERIFY(scene->currentLaserColor().isValid());
     const int radius = window.findChild<diagramview *>()->spotlightRadius();
     QVERIFY(radius >= 40 && radius <= 800);
-    QVERIFY(scene->currentTextFont().pointSizeF() > 0 || scene->currentTextFont().pixelSize() > 0);
+    // A label can be read, and the box shows the size it gets.
+    QVERIFY(Preferences::hasReadableSize(scene->currentTextFont()));
+    if (!size.isEmpty())
+        QCOMPARE(size, QString::number(QFontInfo(scene->currentTextFont()).pointSize()));
     for (int i = 0; i < 3; ++i)
         QVERIFY(!colourButton(window, i)->icon().isNull());
     QVERIFY(window.isVisible());
@@ -253,23 +265,37 @@ void TestPreferences::hostileRawFile()
 void TestPreferences::fontSizeRule_data()
 {
     QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("shown"); // "label" for the size labels get instead
+    QTest::newRow("nothing stored") << QVariant() << "";
     QTest::newRow("smallest") << QVariant("2") << "2";
     QTest::newRow("largest") << QVariant("64") << "64";
     QTest::newRow("stored as a number") << QVariant(18) << "18";
-    QTest::newRow("too large") << QVariant("640") << "";
-    QTest::newRow("not a number") << QVariant("doce") << "";
-    QTest::newRow("a boolean") << QVariant(true) << "";
+    QTest::newRow("too large") << QVariant("640") << "label";
+    QTest::newRow("zero") << QVariant("0") << "label";
+    QTest::newRow("not a number") << QVariant("doce") << "label";
+    QTest::newRow("a boolean") << QVariant(true) << "label";
 }
 
+// A stored size a label cannot take is ignored, and said so: the box shows the size labels get.
 void TestPreferences::fontSizeRule()
 {
     QFETCH(QVariant, stored);
     QFETCH(QString, shown);
-    writeStore({{"fontSize", stored}});
+    if (stored.isValid())
+        writeStore({{"fontSize", stored}});
     MainWindow window;
+    auto *scene = window.findChild<DiagramScene *>();
+    const QString said = window.statusBar()->currentMessage();
+    const bool ignored = shown == "label";
+    if (ignored)
+        shown = QString::number(QFontInfo(scene->currentTextFont()).pointSize());
     QCOMPARE(sizeBox(window)->currentText(), shown);
     QCOMPARE(store().value("fontSize").toString(), shown);
+    QVERIFY(Preferences::hasReadableSize(scene->currentTextFont()));
+    QCOMPARE(said.contains("no válido"), ignored);
+    if (ignored)
+        QVERIFY2(said.contains("«" + stored.toString() + "»") && said.contains(shown),
+                 qPrintable(said));
 }
 
 void TestPreferences::typedSizesOutsideTheRange_data()
