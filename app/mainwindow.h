@@ -187,6 +187,7 @@ private:
     QPixmap grabDesktop(QScreen *screen, const QRect &local);
     QPixmap captureAudienceView();
     static QString picturesFolder();
+    QString askWhereToSave(const QString &start);
     static bool writePicture(const QImage &image, const QString &path, QString *reason);
     void returnDrawingsToTheirPlace();
     void keepDrawingsWhereTheyWere();

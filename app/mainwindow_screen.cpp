@@ -331,10 +331,7 @@ void MainWindow::saveBoardImage()
                               .filePath(tr("tablero-%1.png")
                                             .arg(QDateTime::currentDateTime().toString(
                                                 "yyyy-MM-dd-HHmmss")));
-    const QString path = QFileDialog::getSaveFileName(this,
-                                                      tr("Guardar el tablero como imagen"),
-                                                      start,
-                                                      tr("Imagen PNG (*.png)"));
+    const QString path = askWhereToSave(start);
     if (path.isEmpty())
         return;
     // The dialog has closed; the grab waits until the screen shows the board again.
@@ -352,6 +349,30 @@ void MainWindow::saveBoardImage()
     }
     storePreferences({{lastSaveFolderKey, QFileInfo(path).absolutePath()}});
     statusBar()->showMessage(tr("Tablero guardado en %1").arg(path), 0);
+}
+
+// A name typed without an extension gets ".png", and a picture already there is replaced only
+// when the presenter says so: Qt's own dialog asks for the name it returns, and a desktop's
+// dialog that returns a bare name is asked about here.
+QString MainWindow::askWhereToSave(const QString &start)
+{
+    QFileDialog dialog(this, tr("Guardar el tablero como imagen"), start, tr("Imagen PNG (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("png");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    QString path = dialog.selectedFiles().constFirst();
+    if (!QFileInfo(path).suffix().isEmpty())
+        return path;
+    path += ".png";
+    if (QFileInfo::exists(path)
+        && QMessageBox::question(this,
+                                 tr("Guardar el tablero como imagen"),
+                                 tr("%1 ya existe. ¿Reemplazarlo?").arg(path))
+               != QMessageBox::Yes) {
+        return QString();
+    }
+    return path;
 }
 
 QRect MainWindow::onBoardScreen(const QRect &global) const
