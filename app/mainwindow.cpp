@@ -113,6 +113,7 @@ void MainWindow::showReadiness(const QStringList &setAsideStores)
 // four bars painting their own background.
 void MainWindow::setWindowLook()
 {
+    setWindowTitle(tr("Tablero Tavelo")); // what task switchers show
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_TranslucentBackground, true);
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
@@ -160,6 +161,7 @@ void MainWindow::buildLayout()
     maximizeButton->setStyleSheet("padding: 2px;");
     maximizeButton->hide();
     connect(maximizeButton, &QPushButton::released, this, &MainWindow::maximizePart);
+    maximizeButton->setToolTip(maximizeAction->toolTip());
 
     coordinatesLabel = new QLabel(tr("0,0"));
     coordinatesLabel->setObjectName("coordinatesLabel");

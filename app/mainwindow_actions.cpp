@@ -70,6 +70,11 @@ void MainWindow::createActions()
     exitAction->setShortcuts(QKeySequence::Quit);
     for (QAction *style : {boldAction, italicAction, underlineAction})
         style->setCheckable(true);
+    // A button tells its key as well as its name.
+    for (const ActionRow &row : actionRows) {
+        QAction *action = this->*row.action;
+        action->setToolTip(namedWithKey(action->iconText(), action->shortcut()));
+    }
 }
 
 void MainWindow::createMenus()
@@ -185,6 +190,7 @@ void MainWindow::createHistoryActions()
     auto describe = [](QAction *action, const QString &verb) {
         return [action, verb](const QString &step) {
             action->setText(step.isEmpty() ? verb : verb + " " + step);
+            action->setToolTip(namedWithKey(action->text(), action->shortcut()));
         };
     };
     connect(history, &QUndoStack::undoTextChanged, undoAction, describe(undoAction, tr("Deshacer")));
@@ -193,6 +199,8 @@ void MainWindow::createHistoryActions()
     connect(history, &QUndoStack::canRedoChanged, redoAction, &QAction::setEnabled);
     undoAction->setEnabled(false);
     redoAction->setEnabled(false);
+    for (QAction *action : {undoAction, redoAction})
+        action->setToolTip(namedWithKey(action->text(), action->shortcut()));
     connect(undoAction, &QAction::triggered, this, &MainWindow::undo);
     connect(redoAction, &QAction::triggered, this, &MainWindow::redo);
 
@@ -201,6 +209,8 @@ void MainWindow::createHistoryActions()
     historyToolBar->addAction(undoAction);
     historyToolBar->addAction(redoAction);
     historyToolBar->setAutoFillBackground(true);
-    // After the four bars: their content, order and places stay as they are.
+    // On a row of their own under the four bars, which keep their content, order and places:
+    // every added tool is in reach on a small screen too, none behind Qt's extension button.
+    addToolBarBreak();
     addToolBar(historyToolBar);
 }

@@ -257,6 +257,13 @@ void MainWindow::primaryScreenChanged(QScreen *) {}
 
 void MainWindow::setScreenPanelsVisible(bool visible)
 {
+    // The added bars' row would close up without them and move the drawings on the screen: for
+    // the moment of a capture they keep their room.
+    for (QToolBar *bar : {historyToolBar, boardToolBar}) {
+        QSizePolicy policy = bar->sizePolicy();
+        policy.setRetainSizeWhenHidden(!visible);
+        bar->setSizePolicy(policy);
+    }
     for (QWidget *widget : std::initializer_list<QWidget *>{textToolBar,
                                                             colorToolBar,
                                                             pointerToolBar,

@@ -87,6 +87,7 @@ void MainWindow::restoreFontStyles()
     // Read in this order: the font first, then the three styles.
     fontCombo = new QFontComboBox;
     fontCombo->setAccessibleName(tr("Fuente"));
+    fontCombo->setToolTip(tr("Fuente"));
     fontCombo->setCurrentFont(Preferences::font(*settings));
     italicAction->setChecked(Preferences::flag(*settings, Preferences::italicKey));
     underlineAction->setChecked(Preferences::flag(*settings, Preferences::underlineKey));
@@ -151,6 +152,7 @@ void MainWindow::createColorButtons()
                                             &DiagramScene::setTextColor);
     fontColorToolButton->setAutoFillBackground(true);
     fontColorToolButton->setAccessibleName(tr("Color del texto"));
+    fontColorToolButton->setToolTip(tr("Color del texto"));
     connect(fontColorToolButton, &QToolButton::clicked, this, &MainWindow::textButtonTriggered);
 
     fillColorToolButton = createColorButton(Preferences::fillColorKey,
@@ -161,6 +163,7 @@ void MainWindow::createColorButtons()
                                             &DiagramScene::setItemColor);
     connect(fillColorToolButton, &QToolButton::clicked, this, &MainWindow::fillButtonTriggered);
     fillColorToolButton->setAccessibleName(tr("Color de relleno"));
+    fillColorToolButton->setToolTip(tr("Color de relleno"));
 
     lineColorToolButton = createColorButton(Preferences::lineColorKey,
                                             Qt::white,
@@ -170,6 +173,7 @@ void MainWindow::createColorButtons()
                                             &DiagramScene::setLineColor);
     connect(lineColorToolButton, &QToolButton::clicked, this, &MainWindow::lineButtonTriggered);
     lineColorToolButton->setAccessibleName(tr("Color de línea"));
+    lineColorToolButton->setToolTip(tr("Color de línea"));
 }
 
 QToolButton *MainWindow::createColorButton(const char *key,
@@ -212,6 +216,7 @@ void MainWindow::createPointerToolBar()
 
     sceneScaleCombo = new QComboBox;
     sceneScaleCombo->setAccessibleName(tr("Escala del tablero"));
+    sceneScaleCombo->setToolTip(tr("Escala del tablero"));
     sceneScaleCombo->addItems({tr("50%"), tr("75%"), tr("100%"), tr("125%"), tr("150%")});
     sceneScaleCombo->setCurrentIndex(2);
     connect(sceneScaleCombo, &QComboBox::currentTextChanged, this, &MainWindow::sceneScaleChanged);

@@ -115,11 +115,15 @@ QBrush MainWindow::boardBrush(const QString &name)
 
 QString MainWindow::toolTip(const BoardTools::Tool &tool)
 {
-    const QString what = tr(*tool.tooltip ? tool.tooltip : tool.label);
     const QList<QKeySequence> keys = keysOf(tool);
-    return keys.isEmpty()
-               ? what
-               : QString("%1 (%2)").arg(what, keys.first().toString(QKeySequence::NativeText));
+    return namedWithKey(tr(*tool.tooltip ? tool.tooltip : tool.label),
+                        keys.isEmpty() ? QKeySequence() : keys.first());
+}
+
+QString MainWindow::namedWithKey(const QString &what, const QKeySequence &key)
+{
+    return key.isEmpty() ? what
+                         : QString("%1 (%2)").arg(what, key.toString(QKeySequence::NativeText));
 }
 
 void MainWindow::createBoardToolBar()
@@ -133,7 +137,7 @@ void MainWindow::createBoardToolBar()
             addToolsBarEntry(*tool);
     }
     boardToolBar->setAutoFillBackground(true);
-    // After the four bars: their content, order and places stay as they are.
+    // After the history bar, on the added bars' row.
     addToolBar(boardToolBar);
     createToolKeys();
 }
@@ -406,9 +410,11 @@ void MainWindow::createToolKeys()
                                                                              : nullptr;
         if (!group)
             continue;
+        QAbstractButton *button = group->button(tool->button);
+        button->setToolTip(toolTip(*tool));
         auto *key = new QAction(this);
         key->setShortcuts(keysOf(*tool));
-        connect(key, &QAction::triggered, group->button(tool->button), &QAbstractButton::click);
+        connect(key, &QAction::triggered, button, &QAbstractButton::click);
         view->addAction(key);
     }
 }

@@ -122,11 +122,18 @@ void TestMainWindow::toolbarsInOrder()
         QCOMPARE(window.toolBarArea(bars.last()), Qt::TopToolBarArea);
         QVERIFY(bars.last()->autoFillBackground());
     }
-    for (int i = 1; i < bars.size(); ++i)
+    for (int i = 1; i < bars.size(); ++i) {
         QVERIFY(bars.at(i - 1)->x() < bars.at(i)->x());
-    // The bars added since stand after them, so theirs keep their places.
-    for (const char *added : {"Historial", "Herramientas"})
-        QVERIFY2(toolBarNamed(window, added)->x() > bars.last()->x(), added);
+        QCOMPARE(bars.at(i)->y(), bars.first()->y());
+    }
+    // The bars added since stand on a row of their own under them, so theirs keep their places.
+    QToolBar *history = toolBarNamed(window, "Historial");
+    QToolBar *tools = toolBarNamed(window, "Herramientas");
+    QCOMPARE(window.toolBarArea(history), Qt::TopToolBarArea);
+    QVERIFY(window.toolBarBreak(history));
+    QVERIFY(history->y() >= bars.first()->geometry().bottom());
+    QCOMPARE(tools->y(), history->y());
+    QVERIFY(tools->x() > history->x());
 
     auto texts = [](const QToolBar *bar) {
         QStringList found;
@@ -688,6 +695,7 @@ void TestMainWindow::everyVisibleControlHasAName()
     MainWindow window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QStringList unnamed;
+    QStringList untipped;
     int controls = 0;
     for (QWidget *widget : window.findChildren<QWidget *>()) {
         const bool control = qobject_cast<QAbstractButton *>(widget)
@@ -696,15 +704,21 @@ void TestMainWindow::everyVisibleControlHasAName()
         if (!control || !widget->isVisible() || widget->inherits("QToolBarExtension"))
             continue;
         ++controls;
+        const QString where = widget->metaObject()->className() + QString(" ")
+                              + widget->objectName()
+                              + QString(" at %1,%2")
+                                    .arg(widget->mapTo(&window, QPoint()).x())
+                                    .arg(widget->mapTo(&window, QPoint()).y());
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
         if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
-            unnamed << widget->metaObject()->className() + QString(" ") + widget->objectName()
-                           + QString(" at %1,%2")
-                                 .arg(widget->mapTo(&window, QPoint()).x())
-                                 .arg(widget->mapTo(&window, QPoint()).y());
+            unnamed << where;
+        // The pointer hovering a control learns what it is.
+        if (widget->toolTip().trimmed().isEmpty())
+            untipped << where;
     }
     QVERIFY(controls > 15);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("; ")));
+    QVERIFY2(untipped.isEmpty(), qPrintable(untipped.join("; ")));
 }
 
 TAVELO_TEST_MAIN(TestMainWindow)
