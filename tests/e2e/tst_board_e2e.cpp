@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <functional>
@@ -14,22 +16,27 @@ namespace {
 using ScreenPixels::isInk;
 using ScreenPixels::near;
 
-// Where the board's controls stand on a 1280 x 800 screen.
+// Where the board's controls stand on a 1280 x 800 screen: the four bars on the first row, the
+// added ones on the second.
 namespace Layout {
 const QPoint copyButton(161, 18);
 const QPoint fillMenuArrow(643, 18);
 const QRect fillButtonColourBar(612, 26, 16, 4);
-const QPoint minimizeButton(858, 18);
+const QRect lineButton(745, 4, 28, 28);
+const QPoint minimizeButton(1193, 18);
+const QPoint exitButton(1259, 18);
+const QRect eraserButton(142, 44, 28, 28);
+const QPoint backgroundButton(333, 58);
+const QPoint blackBoardCell(537, 110); // in the background button's menu
+const QPoint saveButton(366, 58);
 const QPoint stripMaximizeButton(40, 12);
-const QPoint formaTool(27, 232);
-const QPoint lapizTool(27, 403);
-const QPoint cortarTool(27, 507);
-const QPoint libreTool(27, 559);
-const QRect toolbars(0, 0, 1280, 38);
+const QPoint formaTool(27, 252);
+const QPoint lapizTool(27, 423);
+const QPoint cortarTool(27, 527);
+const QPoint libreTool(27, 579);
+const QRect toolbars(0, 0, 1280, 78);
 const int panelRight = 80; // the left panel, whose coordinates label follows the pointer
 const int statusTop = 776;
-const int scrollBarsTop = 750;
-const QPoint exitButton(924, 18);
 } // namespace Layout
 
 int countPixels(const QImage &image, const QRect &area, const std::function<bool(QRgb)> &test)
@@ -44,11 +51,11 @@ int countPixels(const QImage &image, const QRect &area, const std::function<bool
 }
 
 // Pixels of the drawing area that differ between two shots outside the allowed rectangles. The
-// left panel (its coordinates label follows the pointer) and the scroll bars are left out.
+// left panel (its coordinates label follows the pointer) and the status line are left out.
 int changesOutside(const QImage &before, const QImage &after, const QList<QRect> &allowed)
 {
     int changes = 0;
-    for (int y = Layout::toolbars.bottom() + 1; y < Layout::scrollBarsTop; ++y) {
+    for (int y = Layout::toolbars.bottom() + 1; y < Layout::statusTop; ++y) {
         for (int x = Layout::panelRight; x < before.width(); ++x) {
             const bool inAllowed = std::any_of(allowed.cbegin(),
                                                allowed.cend(),
@@ -84,6 +91,10 @@ private slots:
     void drawingsSurviveAKill();
     void fillColourSurvivesARestart();
     void trayShowsTheBoardsIcon();
+    void boardNeverScrolls();
+    void onlyTheChosenToolShowsChosen();
+    void addedBarsAreInReachOnASmallScreen();
+    void commandLineAnswersWithoutADisplay();
     void boardFollowsTheSharedScreen();
 
 private:
@@ -100,6 +111,9 @@ void TestBoardEndToEnd::initTestCase()
 void TestBoardEndToEnd::boardCoversTheScreen()
 {
     QCOMPARE(session.boardGeometry(), QRect(0, 0, XSession::screenWidth, XSession::screenHeight));
+    // What task switchers show.
+    QVERIFY(session.run("xprop", {"-id", session.boardWindow(), "_NET_WM_NAME", "WM_NAME"})
+                .contains("= \"Tablero Tavelo\"\nWM_NAME(STRING) = \"Tablero Tavelo\""));
     const QImage shot = session.screenshot("started");
     // "Sistema listo" in white at the bottom-left, over the mid-tone desktop.
     const int white = countPixels(shot, QRect(0, Layout::statusTop, 120, 24), [](QRgb p) {
@@ -204,11 +218,12 @@ void TestBoardEndToEnd::saveWritesWhatCopiarCopies()
     session.xdotool({"key", "ctrl+c"});
     QTest::qWait(2000);
     const QImage copied = session.clipboardImage();
+    // A name typed without an extension becomes a PNG picture all the same.
     const QString path = session.homePath() + "/guardado.png";
     session.xdotool({"key", "ctrl+s"});
     QTest::qWait(1500); // the file dialog
     session.xdotool({"key", "ctrl+a"});
-    session.xdotool({"type", path});
+    session.xdotool({"type", session.homePath() + "/guardado"});
     session.xdotool({"key", "Return"});
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 10000);
     QTest::qWait(300);
@@ -497,6 +512,121 @@ void TestBoardEndToEnd::trayShowsTheBoardsIcon()
         return geometry.width() <= 64 && geometry.height() <= 64 && geometry.width() > 0;
     });
     QVERIFY2(iconShown, qPrintable(windows.join(' ')));
+}
+
+// Whatever is typed, pasted or wheeled at the edge of the screen, the board lies still over the
+// desktop: a stroke stays on the pixels it was drawn on, and no scroll bar shows.
+void TestBoardEndToEnd::boardNeverScrolls()
+{
+    session.xdotool({"key", "ctrl+4"});
+    session.drag({{900, 400}, {1000, 400}, {1040, 430}});
+    QTest::qWait(300);
+    const QImage drawn = session.screenshot();
+    QVERIFY(countPixels(drawn, QRect(930, 398, 60, 5), isInk) > 60 * 3);
+
+    session.xdotool({"key", "ctrl+5"});
+    session.click(1150, 500);
+    session.xdotool({"type", "--delay", "5", "Una etiqueta larga junto al borde de la pantalla"});
+    bool ok = false;
+    session.run("sh",
+                {"-c",
+                 "printf '%s' ' y un texto pegado que sigue mucho más allá del borde derecho' "
+                 "| xclip -selection clipboard >/dev/null 2>&1"},
+                &ok);
+    QVERIFY(ok);
+    session.xdotool({"key", "ctrl+v"});
+    for (const char *wheel : {"6", "7", "6", "6"}) // to the left and to the right
+        session.xdotool({"click", wheel});
+    QTest::qWait(300);
+    const QImage typed = session.screenshot("typed-at-the-edge");
+    QCOMPARE(changesOutside(drawn, typed, {QRect(1140, 480, 140, 50)}), 0);
+    session.xdotool({"key", "ctrl+4"});
+    session.xdotool({"key", "ctrl+l"});
+    QTest::qWait(300);
+}
+
+// After the line, choosing another tool leaves the line's button as it was before: only the
+// chosen tool shows pressed.
+void TestBoardEndToEnd::onlyTheChosenToolShowsChosen()
+{
+    const auto looksAlike = [](const QImage &a, const QImage &b, const QRect &area) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (!near(a.pixel(x, y), b.pixel(x, y), 8))
+                    return false;
+            }
+        }
+        return true;
+    };
+    const QImage penChosen = session.screenshot();
+    session.xdotool({"key", "ctrl+9"});
+    QTest::qWait(300);
+    const QImage lineChosen = session.screenshot("line-chosen");
+    QVERIFY(!looksAlike(penChosen, lineChosen, Layout::lineButton));
+    session.xdotool({"key", "ctrl+e"});
+    QTest::qWait(300);
+    const QImage eraserChosen = session.screenshot("eraser-chosen");
+    QVERIFY(looksAlike(penChosen, eraserChosen, Layout::lineButton));
+    QVERIFY(!looksAlike(penChosen, eraserChosen, Layout::eraserButton));
+    session.xdotool({"key", "ctrl+4"});
+    QTest::qWait(300);
+}
+
+// On a 1280 x 800 screen every button of the added bars stands in sight: none hides behind Qt's
+// extension button.
+void TestBoardEndToEnd::addedBarsAreInReachOnASmallScreen()
+{
+    session.click(Layout::backgroundButton.x(), Layout::backgroundButton.y());
+    QTest::qWait(500);
+    session.click(Layout::blackBoardCell.x(), Layout::blackBoardCell.y());
+    QTest::qWait(500);
+    QCOMPARE(qGray(session.screenshot("black-board").pixel(640, 400)), 0);
+    session.xdotool({"key", "ctrl+z"});
+
+    session.click(Layout::saveButton.x(), Layout::saveButton.y());
+    QString dialog;
+    QTRY_VERIFY_WITH_TIMEOUT(!(dialog = session.run("xdotool",
+                                                    {"search",
+                                                     "--onlyvisible",
+                                                     "--name",
+                                                     "Guardar el tablero como imagen"}))
+                                  .isEmpty(),
+                             5000);
+    session.xdotool({"key", "Escape"});
+    QTest::qWait(500);
+}
+
+// The help and the version need no display; the manual page describes every option the program
+// knows, and an option it does not know is an error.
+void TestBoardEndToEnd::commandLineAnswersWithoutADisplay()
+{
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        bare.remove(name);
+    const auto run = [&bare](const QStringList &arguments, QString *output) {
+        QProcess board;
+        board.setProcessEnvironment(bare);
+        board.start(BOARD_EXECUTABLE, arguments);
+        board.waitForFinished(10000);
+        *output = QString::fromUtf8(board.readAllStandardOutput());
+        return board.exitStatus() == QProcess::NormalExit ? board.exitCode() : -1;
+    };
+    QString said;
+    QCOMPARE(run({"--version"}, &said), 0);
+    QVERIFY2(QRegularExpression("^Tablero Tavelo \\d+\\.\\d+\\.\\d+\n$").match(said).hasMatch(),
+             qPrintable(said));
+    QCOMPARE(run({"--help"}, &said), 0);
+    QFile manualFile(MANUAL_PAGE);
+    QVERIFY(manualFile.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(manualFile.readAll());
+    QStringList options;
+    QRegularExpressionMatchIterator found = QRegularExpression("\\s(--[a-z-]+)").globalMatch(said);
+    while (found.hasNext())
+        options << found.next().captured(1);
+    QVERIFY2(options.size() >= 7, qPrintable(said));
+    for (const QString &option : std::as_const(options))
+        QVERIFY2(manual.contains(QString(option).replace("-", "\\-")), qPrintable(option));
+    QCOMPARE(run({"--no-such-option"}, &said), 1);
 }
 
 // On two monitors the board opens on the one under the pointer, moves to the other by its key

@@ -15,10 +15,10 @@ using ScreenPixels::near;
 // Where the board's controls stand on a 1280 x 800 output with no panel (sway).
 namespace Layout {
 const QPoint copyButton(161, 18);
-const QPoint minimizeButton(858, 18);
-const QPoint cortarTool(27, 507);
-const QPoint lapizTool(27, 410);
-const QRect drawingArea(100, 60, 1100, 660); // inside the view, clear of panels and bars
+const QPoint minimizeButton(1193, 18);
+const QPoint cortarTool(27, 527);
+const QPoint lapizTool(27, 430);
+const QRect drawingArea(100, 90, 1100, 630); // inside the view, clear of panels and bars
 const QSize screen(WaylandSession::screenWidth, WaylandSession::screenHeight);
 } // namespace Layout
 
