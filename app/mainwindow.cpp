@@ -201,3 +201,8 @@ void MainWindow::setCoordinates(const QString &pos)
 {
     coordinatesLabel->setText(pos);
 }
+
+void MainWindow::showStatus(const QString &message)
+{
+    statusBar()->showMessage(message, 0);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "items/diagramitem.h"
+#include "scene/boardhost.h"
 #include "scene/diagramscene.h"
 
 #include <QKeySequence>
@@ -40,17 +41,18 @@ struct InkColours;
 // The board window and the hub of the program. Its implementation is split by concern:
 // construction and layout here, actions and item commands, tool box, toolbars, and screen work
 // (placement, capture, about) in their own files.
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, public BoardHost
 {
     Q_OBJECT
+    Q_INTERFACES(BoardHost)
 
 public:
     MainWindow();
     ~MainWindow() override;
 
-    QPixmap grabScreenArea(int x, int y, int width, int height);
-    // The part of a rectangle of the desktop that lies on the board's screen.
-    QRect onBoardScreen(const QRect &global) const;
+    QPixmap grabScreenArea(int x, int y, int width, int height) override;
+    QRect onBoardScreen(const QRect &global) const override;
+    void showStatus(const QString &message) override;
     bool isCapturePending() const { return capturePending; }
     DiagramScene *boardScene() const { return scene; }
     // Shrunk to the "Maximizar" strip.
@@ -64,7 +66,7 @@ public:
     const QSettings &preferences() const { return *settings; }
 
 public slots:
-    void setCoordinates(const QString &pos);
+    void setCoordinates(const QString &pos) override;
     // Brings the board to the front, out of the strip or back from hiding.
     void showBoard();
     void clearBoard();

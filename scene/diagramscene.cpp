@@ -1,6 +1,5 @@
 #include "diagramscene.h"
 
-#include "app/mainwindow.h"
 #include "history/additemscommand.h"
 #include "history/boardorder.h"
 #include "history/removeitemscommand.h"
@@ -10,10 +9,10 @@
 #include "items/liveink.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
+#include "scene/boardhost.h"
 #include "scene/gestures/boardgesture.h"
 
 #include <QGraphicsLineItem>
-#include <QStatusBar>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -37,7 +36,7 @@ constexpr int historyLimit = 100;
 DiagramScene::DiagramScene(QMenu *itemMenu, QObject *parent)
     : QGraphicsScene(parent)
     , itemMenu(itemMenu)
-    , mainWindow(qobject_cast<MainWindow *>(parent))
+    , mainWindow(qobject_cast<BoardHost *>(parent))
 {
     qRegisterMetaType<DiagramTextItem *>();
     qRegisterMetaType<DiagramScene::Mode>();
@@ -369,7 +368,7 @@ void DiagramScene::reportLabelInsertionCut()
 void DiagramScene::showStatus(const QString &message)
 {
     if (mainWindow)
-        mainWindow->statusBar()->showMessage(message, 0);
+        mainWindow->showStatus(message);
 }
 
 void DiagramScene::forgetHandles()

@@ -18,7 +18,7 @@
 #include <memory>
 #include <optional>
 
-class MainWindow;
+class BoardHost;
 class BoardGesture;
 class LaserTrails;
 class LiveInk;
@@ -270,7 +270,7 @@ private:
     DiagramItem *currentShape = nullptr;
     diagramItemPixmap *cutPixmapItem = nullptr;
     int draggedHandleIndex = 0;
-    MainWindow *mainWindow;
+    BoardHost *mainWindow; // the window showing the board; null for a board of its own
     QPointF dragStartScenePos;
     QPoint cutStartScreenPos;
     QPoint cutEndScreenPos;

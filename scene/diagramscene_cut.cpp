@@ -2,10 +2,10 @@
 // clipboard.
 #include "diagramscene.h"
 
-#include "app/mainwindow.h"
-#include "app/screengeometry.h"
 #include "items/diagramitempixmap.h"
 #include "items/lasertrails.h"
+#include "scene/boardhost.h"
+#include "scene/markedregion.h"
 
 #include <QClipboard>
 #include <QGraphicsSceneMouseEvent>

@@ -2,7 +2,6 @@
 // function named for what it does.
 #include "diagramscene.h"
 
-#include "app/mainwindow.h"
 #include "history/boardorder.h"
 #include "history/moveitemscommand.h"
 #include "items/diagramtextitem.h"
@@ -10,6 +9,7 @@
 #include "items/liveink.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
+#include "scene/boardhost.h"
 #include "scene/gestures/boardgesture.h"
 
 #include <QGraphicsEllipseItem>

@@ -5,6 +5,7 @@
 #include "items/diagramitempixmap.h"
 #include "items/diagramview.h"
 #include "scene/diagramscene.h"
+#include "scene/markedregion.h"
 #include "scenedriver.h"
 #include "testsupport.h"
 
