@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int textToolId = 10;
 const QSize toolIconSize(25, 25);
 
 QWidget *cellAround(QToolButton *button, const QString &label, int maxHeight)
@@ -108,22 +107,14 @@ void MainWindow::buttonGroupClicked(QAbstractButton *button)
             other->setChecked(false);
     }
 
-    const int id = buttonGroup->id(button);
-    if (id == textToolId) {
-        scene->setMode(DiagramScene::InsertText);
-    } else if (id == DiagramItem::Freehand) {
-        scene->setItemType(DiagramItem::Freehand);
-        scene->setMode(DiagramScene::DrawFreehand);
-    } else if (id == DiagramItem::CutRect) {
-        scene->setItemType(DiagramItem::CutRect);
-        scene->setMode(DiagramScene::CutRegion);
-    } else if (id == DiagramItem::FreeRect) {
-        scene->setItemType(DiagramItem::FreeRect);
-        scene->setMode(DiagramScene::DrawRect);
-    } else {
-        scene->setItemType(DiagramItem::DiagramType(id));
-        scene->setMode(DiagramScene::InsertItem);
-    }
+    const BoardTools::Tool *tool = BoardTools::withButton(BoardTools::Place::ToolBox,
+                                                          buttonGroup->id(button));
+    if (!tool)
+        return;
+    // The text tool leaves the shape kind as it was; every other tool's id is the kind it makes.
+    if (tool->button != BoardTools::textToolId)
+        scene->setItemType(DiagramItem::DiagramType(tool->button));
+    scene->setMode(DiagramScene::Mode(tool->mode));
 }
 
 void MainWindow::itemInserted(DiagramItem *item)
@@ -136,7 +127,7 @@ void MainWindow::itemInserted(DiagramItem *item)
 
 void MainWindow::textInserted(QGraphicsTextItem *)
 {
-    buttonGroup->button(textToolId)->setChecked(false);
+    buttonGroup->button(BoardTools::textToolId)->setChecked(false);
 }
 
 void MainWindow::backgroundButtonGroupClicked(QAbstractButton *button)

@@ -14,9 +14,8 @@
 namespace {
 
 using BoardTools::Place;
+using BoardTools::textToolId;
 using BoardTools::Tool;
-
-constexpr int textToolId = 10;
 
 template<typename Gesture>
 std::unique_ptr<BoardGesture> make(DiagramScene &scene)
@@ -86,6 +85,15 @@ const Tool *find(const char *id)
 {
     for (const Tool *tool = begin(); tool != end(); ++tool) {
         if (std::strcmp(tool->id, id) == 0)
+            return tool;
+    }
+    return nullptr;
+}
+
+const Tool *withButton(Place place, int button)
+{
+    for (const Tool *tool = begin(); tool != end(); ++tool) {
+        if (tool->place == place && tool->button == button)
             return tool;
     }
     return nullptr;

@@ -20,6 +20,9 @@ enum class Place {
     WidthMenu   // the menu of the width button on that bar
 };
 
+// The text tool's id in the tool box, which belongs to no shape kind.
+inline constexpr int textToolId = 10;
+
 struct Tool
 {
     const char *id;      // a name for code and tests
@@ -39,5 +42,7 @@ const Tool *begin();
 const Tool *end();
 // The tool with this id; null for none.
 const Tool *find(const char *id);
+// The tool whose button stands in that place with that id; null for none.
+const Tool *withButton(Place place, int button);
 
 } // namespace BoardTools
