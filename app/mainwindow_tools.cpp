@@ -21,7 +21,6 @@ namespace {
 
 constexpr char penWidthKey[] = "penWidth";
 constexpr char spotlightRadiusKey[] = "spotlightRadius";
-constexpr int defaultPenWidth = 5;
 const int offeredWidths[] = {2, 5, 9, 15, 24};
 
 struct InkColour
@@ -49,7 +48,7 @@ const InkColours highlighterColours{
     "highlightButton",
     "highlightColor",
     {
-        {QT_TRANSLATE_NOOP("MainWindow", "Amarillo"), QColor(255, 230, 0, 110)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Amarillo"), DiagramScene::defaultHighlightColor()},
         {QT_TRANSLATE_NOOP("MainWindow", "Verde"), QColor(60, 230, 60, 110)},
         {QT_TRANSLATE_NOOP("MainWindow", "Rosa"), QColor(255, 80, 200, 110)},
         {QT_TRANSLATE_NOOP("MainWindow", "Celeste"), QColor(60, 200, 255, 110)},
@@ -64,7 +63,7 @@ const InkColours laserColours{
     "laserButton",
     "laserColor",
     {
-        {QT_TRANSLATE_NOOP("MainWindow", "Rojo"), QColor(255, 30, 30)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Rojo"), DiagramScene::defaultLaserColor()},
         {QT_TRANSLATE_NOOP("MainWindow", "Verde"), QColor(30, 220, 60)},
         {QT_TRANSLATE_NOOP("MainWindow", "Azul"), QColor(40, 120, 255)},
         {QT_TRANSLATE_NOOP("MainWindow", "Amarillo"), QColor(255, 215, 0)},
@@ -307,7 +306,7 @@ QToolButton *MainWindow::createWidthButton(const BoardTools::Tool &tool)
     const int stored = settings->value(penWidthKey).toInt(&ok);
     const bool offered = std::find(std::begin(offeredWidths), std::end(offeredWidths), stored)
                          != std::end(offeredWidths);
-    applyPenWidth(ok && offered ? stored : defaultPenWidth);
+    applyPenWidth(ok && offered ? stored : DiagramScene::defaultPenWidth);
     return widthButton;
 }
 

@@ -1,5 +1,7 @@
 #include "toolicons.h"
 
+#include "scene/diagramscene.h"
+
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
@@ -85,7 +87,7 @@ QIcon forName(const QString &name, const QColor &highlightColor)
     if (name == "save")
         return save();
     if (name == "laser")
-        return laser(QColor(255, 30, 30));
+        return laser(DiagramScene::defaultLaserColor());
     if (name == "spotlight")
         return spotlight();
     return QIcon();

@@ -110,6 +110,11 @@ public:
             apply(after);
     }
 
+    // What the pen, the highlighter and the laser draw with until the presenter chooses.
+    static constexpr int defaultPenWidth = 5;
+    static QColor defaultHighlightColor() { return QColor(255, 230, 0, 110); }
+    static QColor defaultLaserColor() { return QColor(255, 30, 30); }
+
     Mode currentMode() const { return mode; }
     DiagramItem::DiagramType currentItemType() const { return itemType; }
     QFont currentTextFont() const { return textFont; }
@@ -264,7 +269,7 @@ private:
     QColor itemColor = QColor(255, 255, 255, 100);
     QColor lineColor = Qt::black;
     QList<QPoint> penPoints;
-    int penWidth = 5;
+    int penWidth = defaultPenWidth;
     QGraphicsItem *draggedHandle = nullptr;
     bool handleDragActive = false;
     DiagramItem *currentShape = nullptr;
@@ -305,8 +310,8 @@ private:
     bool dotsPaintThemselves = false;
     bool strokeUnderway = false;  // a stroke was begun and is not yet finished
     bool strokeContinued = false; // it goes on from a part already recorded
-    QColor highlightColor = QColor(255, 230, 0, 110);
-    QColor laserColor = QColor(255, 30, 30);
+    QColor highlightColor = defaultHighlightColor();
+    QColor laserColor = defaultLaserColor();
     LaserTrails *laser = nullptr;
     // A stylus's pressure at the pointer event being handled; none for a mouse.
     std::optional<qreal> stylusPressure;

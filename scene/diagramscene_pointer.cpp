@@ -28,7 +28,6 @@ using StraightLine = ReportsPresence<QGraphicsLineItem>;
 constexpr qreal textZValue = 1000.0;
 constexpr qreal handleZValue = 100000000.0;
 constexpr qreal outlineWidth = 2;
-constexpr int defaultPenWidth = 5;
 
 } // namespace
 

@@ -2,16 +2,13 @@
 
 #include "boardgesture.h"
 
-class DiagramScene;
 class QGraphicsLineItem;
 
 // The arrow: a line from the press to the release with a head at its end, drawn as a line is.
 class ArrowGesture : public BoardGesture
 {
 public:
-    explicit ArrowGesture(DiagramScene &scene)
-        : scene(scene)
-    {}
+    using BoardGesture::BoardGesture;
 
     void press(const QPointF &pos) override;
     void move(const QPointF &pos) override;
@@ -20,6 +17,5 @@ public:
     void forget(const QGraphicsItem *item) override;
 
 private:
-    DiagramScene &scene;
     QGraphicsLineItem *arrow = nullptr; // the one this gesture draws, until its release
 };

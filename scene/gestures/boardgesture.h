@@ -2,6 +2,7 @@
 
 #include <QPointF>
 
+class DiagramScene;
 class QGraphicsItem;
 
 // What one of the board's added tools does with the pointer while its mode is chosen. The
@@ -11,6 +12,9 @@ class QGraphicsItem;
 class BoardGesture
 {
 public:
+    explicit BoardGesture(DiagramScene &scene)
+        : scene(scene)
+    {}
     virtual ~BoardGesture() = default;
 
     // A left press in the gesture's mode.
@@ -28,4 +32,7 @@ public:
     virtual bool sharesMoves() const { return false; }
     // An item is leaving the board: a gesture that refers to it lets go.
     virtual void forget(const QGraphicsItem *) {}
+
+protected:
+    DiagramScene &scene; // the board the gesture draws on
 };

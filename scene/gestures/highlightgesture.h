@@ -2,16 +2,13 @@
 
 #include "boardgesture.h"
 
-class DiagramScene;
 class HighlightItemBase;
 
 // The highlighter: a broad translucent marker stroke from the press to the release.
 class HighlightGesture : public BoardGesture
 {
 public:
-    explicit HighlightGesture(DiagramScene &scene)
-        : scene(scene)
-    {}
+    using BoardGesture::BoardGesture;
 
     void press(const QPointF &pos) override;
     void move(const QPointF &pos) override;
@@ -19,6 +16,5 @@ public:
     void forget(const QGraphicsItem *item) override;
 
 private:
-    DiagramScene &scene;
     HighlightItemBase *highlight = nullptr; // the stroke under way
 };
