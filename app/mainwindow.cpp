@@ -2,10 +2,10 @@
 #include "mainwindow.h"
 
 #include "app/bundledfont.h"
+#include "app/diagramview.h"
 #include "app/preferencesfile.h"
 #include "app/screenchoice.h"
 #include "app/screengeometry.h"
-#include "items/diagramview.h"
 #include "scene/diagramscene.h"
 
 #include <QApplication>

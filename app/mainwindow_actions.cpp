@@ -1,8 +1,8 @@
 // Actions, menus and the commands that act on what is drawn.
 #include "mainwindow.h"
 
+#include "app/diagramview.h"
 #include "app/zorder.h"
-#include "items/diagramview.h"
 #include "scene/diagramscene.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 #include "mainwindow.h"
 
 #include "app/commandline.h"
+#include "app/diagramview.h"
 #include "app/portalscreenshot.h"
 #include "app/screengeometry.h"
-#include "items/diagramview.h"
 #include "items/lasertrails.h"
 #include "scene/boardtools.h"
 #include "scene/diagramscene.h"

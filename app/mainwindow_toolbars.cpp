@@ -1,10 +1,10 @@
 // The four toolbars, the formatting they pass to the scene and the preferences they keep.
 #include "mainwindow.h"
 
+#include "app/diagramview.h"
 #include "app/fontsizevalidator.h"
 #include "app/preferences.h"
 #include "items/diagramtextitem.h"
-#include "items/diagramview.h"
 #include "scene/diagramscene.h"
 
 #include <QAction>

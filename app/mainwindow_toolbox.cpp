@@ -1,7 +1,7 @@
 // The tool box in the left panel and the tool selection that follows each placement.
 #include "mainwindow.h"
 
-#include "items/diagramview.h"
+#include "app/diagramview.h"
 #include "scene/boardtools.h"
 #include "scene/diagramscene.h"
 

@@ -2,8 +2,8 @@
 // widths, backgrounds, saving) and a key for every tool, all built from the tool table.
 #include "mainwindow.h"
 
+#include "app/diagramview.h"
 #include "app/toolicons.h"
-#include "items/diagramview.h"
 #include "scene/boardtools.h"
 
 #include <QAction>

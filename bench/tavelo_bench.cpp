@@ -10,10 +10,10 @@
 // --dot-run 1 --index-depth 7 --without-new-tools measures the board as it was before dots were
 // grouped in runs and the scene's index deepened; --dots-paint-themselves as it was before strokes
 // painted their dots. The defaults are the board's own.
+#include "app/diagramview.h"
 #include "app/mainwindow.h"
 #include "boardfile/boardfile.h"
 #include "boardfile/writtenitems.h"
-#include "items/diagramview.h"
 #include "scene/diagramscene.h"
 #include "scenedriver.h"
 #include "viewdriver.h"

@@ -138,6 +138,16 @@ public:
     QColor currentHighlightColor() const { return highlightColor; }
     void setLaserColor(const QColor &color) { laserColor = color; }
     QColor currentLaserColor() const { return laserColor; }
+    // A stylus touching the board: how firmly, and with which end.
+    struct Stylus
+    {
+        qreal pressure = 0;
+        bool eraserEnd = false;
+    };
+    // Set by the view for the time it passes a stylus's event on as the mouse's: the pressure
+    // widens the pen's ink, and the eraser end erases whatever tool is chosen.
+    void setStylusDown(const std::optional<Stylus> &stylus) { stylusDown = stylus; }
+
     // The laser pointer's fading ink, which the views paint over the board.
     LaserTrails *laserTrails() const { return laser; }
     // What makes up the board, bottom first: the items the history holds, without the dots a
@@ -313,6 +323,8 @@ private:
     QColor highlightColor = defaultHighlightColor();
     QColor laserColor = defaultLaserColor();
     LaserTrails *laser = nullptr;
+    // The stylus whose event is being handled; none for a mouse.
+    std::optional<Stylus> stylusDown;
     // A stylus's pressure at the pointer event being handled; none for a mouse.
     std::optional<qreal> stylusPressure;
     // The widths along the stroke under way, one for each of penPoints, when a stylus drew it.

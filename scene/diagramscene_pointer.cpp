@@ -5,7 +5,6 @@
 #include "history/boardorder.h"
 #include "history/moveitemscommand.h"
 #include "items/diagramtextitem.h"
-#include "items/diagramview.h"
 #include "items/liveink.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
@@ -446,15 +445,11 @@ void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 }
 
 // A stylus's pressure sets the width of what it draws, and its eraser end erases whatever tool
-// is chosen; the view that turned the stylus's event into this one knows both.
+// is chosen; the view that turned the stylus's event into this one told which.
 void DiagramScene::followStylus(const QGraphicsSceneMouseEvent *event)
 {
-    const QWidget *viewport = event->widget();
-    const auto *view = viewport ? qobject_cast<const diagramview *>(viewport->parentWidget())
-                                : nullptr;
-    const std::optional<diagramview::Stylus> stylus = view ? view->stylusDown() : std::nullopt;
-    stylusPressure = stylus ? std::optional<qreal>(stylus->pressure) : std::nullopt;
-    if (stylus && stylus->eraserEnd && event->type() == QEvent::GraphicsSceneMousePress)
+    stylusPressure = stylusDown ? std::optional<qreal>(stylusDown->pressure) : std::nullopt;
+    if (stylusDown && stylusDown->eraserEnd && event->type() == QEvent::GraphicsSceneMousePress)
         beginEraserEnd();
 }
 

@@ -1,8 +1,8 @@
+#include "app/diagramview.h"
 #include "app/mainwindow.h"
 #include "app/zorder.h"
 #include "boardlookup.h"
 #include "items/diagramtextitem.h"
-#include "items/diagramview.h"
 #include "scene/diagramscene.h"
 #include "testsupport.h"
 

@@ -1,7 +1,7 @@
+#include "app/diagramview.h"
 #include "app/mainwindow.h"
 #include "app/preferences.h"
 #include "boardlookup.h"
-#include "items/diagramview.h"
 #include "scene/diagramscene.h"
 #include "testsupport.h"
 

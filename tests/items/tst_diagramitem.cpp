@@ -1,7 +1,7 @@
+#include "app/diagramview.h"
 #include "items/diagramitem.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
-#include "items/diagramview.h"
 #include "testsupport.h"
 
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "items/diagramview.h"
+#include "app/diagramview.h"
 #include "items/lasertrails.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"

@@ -3,8 +3,6 @@
 #include <QGraphicsView>
 #include <QPointer>
 
-#include <optional>
-
 class LaserTrails;
 
 // The board's one view of the drawing scene. Over the board it paints the laser pointer's
@@ -15,17 +13,9 @@ class diagramview : public QGraphicsView
     Q_OBJECT
 
 public:
-    // The stylus whose event the view is passing on as the mouse's.
-    struct Stylus
-    {
-        qreal pressure = 0;
-        bool eraserEnd = false;
-    };
-
     explicit diagramview(QGraphicsScene *scene);
     ~diagramview() override;
 
-    std::optional<Stylus> stylusDown() const { return stylus; }
     void setLaserTrails(LaserTrails *trails);
 
     // At 100 % the board lies over the desktop pixel for pixel: a scene position stays on the
@@ -64,7 +54,6 @@ private:
     QGraphicsScene *viewScene; // not owned: the main window owns the scene
     QPointer<LaserTrails> laser;
     bool pinned = false;
-    std::optional<Stylus> stylus;
     bool spotlightOn = false;
     int radius = 140;
     QPoint spotlightCentre; // in the viewport

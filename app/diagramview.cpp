@@ -1,11 +1,11 @@
 #include "diagramview.h"
 
 #include "items/lasertrails.h"
+#include "scene/diagramscene.h"
 
 #include <QCursor>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScopedValueRollback>
 #include <QTabletEvent>
 
 namespace {
@@ -164,14 +164,17 @@ bool diagramview::viewportEvent(QEvent *event)
     }
 }
 
-// A stylus draws as the mouse does: its events go on as the mouse's, while the scene may ask
-// for its pressure and which end touches. Taken here, the stylus's events are not turned into
-// the mouse's a second time by Qt.
+// A stylus draws as the mouse does: its events go on as the mouse's, and the board learns its
+// pressure and which end touches for the time of each. Taken here, the stylus's events are not
+// turned into the mouse's a second time by Qt.
 void diagramview::followStylus(QTabletEvent *event)
 {
-    const QScopedValueRollback<std::optional<Stylus>> down(
-        stylus,
-        Stylus{event->pressure(), event->pointerType() == QPointingDevice::PointerType::Eraser});
+    auto *board = qobject_cast<DiagramScene *>(scene());
+    if (board) {
+        board->setStylusDown(
+            DiagramScene::Stylus{event->pressure(),
+                                 event->pointerType() == QPointingDevice::PointerType::Eraser});
+    }
     QMouseEvent mouse(event->type() == QEvent::TabletPress     ? QEvent::MouseButtonPress
                       : event->type() == QEvent::TabletRelease ? QEvent::MouseButtonRelease
                                                                : QEvent::MouseMove,
@@ -192,5 +195,7 @@ void diagramview::followStylus(QTabletEvent *event)
         mouseMoveEvent(&mouse);
         break;
     }
+    if (board)
+        board->setStylusDown(std::nullopt);
     event->accept();
 }
