@@ -3,6 +3,7 @@
 
 #include "app/bundledfont.h"
 #include "app/diagramview.h"
+#include "app/preferences.h"
 #include "app/preferencesfile.h"
 #include "app/screenchoice.h"
 #include "app/screengeometry.h"
@@ -55,8 +56,7 @@ MainWindow::MainWindow()
 // Before the first show, so that the window manager or compositor maps the board there.
 void MainWindow::openOnRememberedScreen()
 {
-    QScreen *screen = ScreenChoice::atStart(settings->value(ScreenChoice::storedKey).toString(),
-                                            QCursor::pos());
+    QScreen *screen = ScreenChoice::atStart(Preferences::screen.read(*settings), QCursor::pos());
     if (!screen || screen == windowScreen(this))
         return;
     setScreen(screen);

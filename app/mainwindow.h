@@ -37,6 +37,8 @@ class QToolButton;
 class QVBoxLayout;
 class diagramview;
 struct InkColours;
+template<typename T>
+struct Preference;
 
 // The board window and the hub of the program. Its implementation is split by concern:
 // construction and layout here, actions and item commands, tool box, toolbars, and screen work
@@ -141,8 +143,7 @@ private:
     void createFontControls();
     void takeReadableFontSize(const QString &ignored);
     void createColorButtons();
-    QToolButton *createColorButton(const char *key,
-                                   const QColor &defaultColor,
+    QToolButton *createColorButton(const Preference<QColor> &stored,
                                    const QString &image,
                                    const char *pickSlot,
                                    QAction *&currentEntry,

@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 #include "app/diagramview.h"
 #include "app/portalscreenshot.h"
+#include "app/preferences.h"
 #include "app/screengeometry.h"
 #include "items/lasertrails.h"
 #include "scene/boardtools.h"
@@ -32,8 +33,6 @@
 #include <QWindow>
 
 namespace {
-
-constexpr char lastSaveFolderKey[] = "lastSaveFolder";
 
 const QSize stripSize(90, 25);
 constexpr int fitHeightMargin = 150;
@@ -332,9 +331,8 @@ void MainWindow::saveBoardImage()
 {
     if (capturePending)
         return;
-    const QString folder = settings->value(lastSaveFolderKey).toString();
-    const QString start = QDir(folder.isEmpty() || !QFileInfo(folder).isDir() ? picturesFolder()
-                                                                              : folder)
+    const QString folder = Preferences::lastSaveFolder.read(*settings);
+    const QString start = QDir(folder.isEmpty() ? picturesFolder() : folder)
                               .filePath(tr("tablero-%1.png")
                                             .arg(QDateTime::currentDateTime().toString(
                                                 "yyyy-MM-dd-HHmmss")));
@@ -354,7 +352,7 @@ void MainWindow::saveBoardImage()
         statusBar()->showMessage(tr("No se pudo guardar %1: %2").arg(path, reason), 0);
         return;
     }
-    storePreferences({{lastSaveFolderKey, QFileInfo(path).absolutePath()}});
+    storePreferences({{Preferences::lastSaveFolder.key, QFileInfo(path).absolutePath()}});
     statusBar()->showMessage(tr("Tablero guardado en %1").arg(path), 0);
 }
 

@@ -88,10 +88,10 @@ void MainWindow::restoreFontStyles()
     fontCombo = new QFontComboBox;
     fontCombo->setAccessibleName(tr("Fuente"));
     fontCombo->setToolTip(tr("Fuente"));
-    fontCombo->setCurrentFont(Preferences::font(*settings));
-    italicAction->setChecked(Preferences::flag(*settings, Preferences::italicKey));
-    underlineAction->setChecked(Preferences::flag(*settings, Preferences::underlineKey));
-    boldAction->setChecked(Preferences::flag(*settings, Preferences::boldKey));
+    fontCombo->setCurrentFont(Preferences::font.read(*settings));
+    italicAction->setChecked(Preferences::italic.read(*settings));
+    underlineAction->setChecked(Preferences::underline.read(*settings));
+    boldAction->setChecked(Preferences::bold.read(*settings));
 }
 
 void MainWindow::createFontControls()
@@ -111,7 +111,7 @@ void MainWindow::createFontControls()
     const QString unusableSize = Preferences::unusableFontSize(*settings);
     // Connected first on purpose: a stored size that differs from the first item reaches the
     // scene through handleFontChange(), and so does the absence of one (no size chosen).
-    const QString storedSize = Preferences::fontSize(*settings);
+    const QString storedSize = Preferences::fontSize.read(*settings);
     fontSizeCombo->setCurrentText(storedSize);
     if (storedSize.isEmpty()) {
         fontSizeText.clear();
@@ -144,8 +144,7 @@ void MainWindow::takeReadableFontSize(const QString &ignored)
 
 void MainWindow::createColorButtons()
 {
-    fontColorToolButton = createColorButton(Preferences::fontColorKey,
-                                            Qt::black,
+    fontColorToolButton = createColorButton(Preferences::fontColor,
                                             textColorImage,
                                             SLOT(textColorChanged()),
                                             textAction,
@@ -155,8 +154,7 @@ void MainWindow::createColorButtons()
     fontColorToolButton->setToolTip(tr("Color del texto"));
     connect(fontColorToolButton, &QToolButton::clicked, this, &MainWindow::textButtonTriggered);
 
-    fillColorToolButton = createColorButton(Preferences::fillColorKey,
-                                            Qt::white,
+    fillColorToolButton = createColorButton(Preferences::fillColor,
                                             fillColorImage,
                                             SLOT(itemColorChanged()),
                                             fillAction,
@@ -165,8 +163,7 @@ void MainWindow::createColorButtons()
     fillColorToolButton->setAccessibleName(tr("Color de relleno"));
     fillColorToolButton->setToolTip(tr("Color de relleno"));
 
-    lineColorToolButton = createColorButton(Preferences::lineColorKey,
-                                            Qt::white,
+    lineColorToolButton = createColorButton(Preferences::lineColor,
                                             lineColorImage,
                                             SLOT(lineColorChanged()),
                                             lineAction,
@@ -176,8 +173,7 @@ void MainWindow::createColorButtons()
     lineColorToolButton->setToolTip(tr("Color de línea"));
 }
 
-QToolButton *MainWindow::createColorButton(const char *key,
-                                           const QColor &defaultColor,
+QToolButton *MainWindow::createColorButton(const Preference<QColor> &stored,
                                            const QString &image,
                                            const char *pickSlot,
                                            QAction *&currentEntry,
@@ -185,11 +181,10 @@ QToolButton *MainWindow::createColorButton(const char *key,
 {
     auto *button = new QToolButton;
     button->setPopupMode(QToolButton::MenuButtonPopup);
-    QColor color = defaultColor;
-    if (const std::optional<QColor> stored = Preferences::color(*settings, key)) {
-        color = *stored;
+    // The scene learns a stored colour at once; with none it keeps its own.
+    const QColor color = stored.read(*settings);
+    if (stored.stored(*settings))
         (scene->*apply)(color);
-    }
     QMenu *menu = createColorMenu(pickSlot, color);
     button->setMenu(menu);
     currentEntry = menu->defaultAction();
@@ -259,11 +254,11 @@ void MainWindow::handleFontChange()
     font.setStyle(italicAction->isChecked() ? QFont::StyleItalic : QFont::StyleNormal);
     font.setUnderline(underlineAction->isChecked());
 
-    storePreferences({{Preferences::fontKey, fontCombo->currentFont()},
-                      {Preferences::fontSizeKey, fontSizeText},
-                      {Preferences::boldKey, boldAction->isChecked()},
-                      {Preferences::italicKey, italicAction->isChecked()},
-                      {Preferences::underlineKey, underlineAction->isChecked()}});
+    storePreferences({{Preferences::font.key, fontCombo->currentFont()},
+                      {Preferences::fontSize.key, fontSizeText},
+                      {Preferences::bold.key, boldAction->isChecked()},
+                      {Preferences::italic.key, italicAction->isChecked()},
+                      {Preferences::underline.key, underlineAction->isChecked()}});
 
     // While the toolbars take on a selected label's font, that label keeps its own.
     if (showingLabelFont)
@@ -314,7 +309,7 @@ void MainWindow::pickColor(QAction *&currentEntry, QToolButton *button, const QS
 void MainWindow::textColorChanged()
 {
     pickColor(textAction, fontColorToolButton, textColorImage);
-    storePreferences({{Preferences::fontColorKey, entryColor(textAction)}});
+    storePreferences({{Preferences::fontColor.key, entryColor(textAction)}});
     textButtonTriggered();
 }
 
@@ -343,7 +338,7 @@ void MainWindow::fillButtonTriggered()
     if (!fillAction)
         return;
     scene->setItemColor(entryColor(fillAction));
-    storePreferences({{Preferences::fillColorKey, entryColor(fillAction)}});
+    storePreferences({{Preferences::fillColor.key, entryColor(fillAction)}});
 }
 
 void MainWindow::lineButtonTriggered()
@@ -351,7 +346,7 @@ void MainWindow::lineButtonTriggered()
     if (!lineAction)
         return;
     scene->setLineColor(entryColor(lineAction));
-    storePreferences({{Preferences::lineColorKey, entryColor(lineAction)}});
+    storePreferences({{Preferences::lineColor.key, entryColor(lineAction)}});
 }
 
 QMenu *MainWindow::createColorMenu(const char *slot, QColor defaultColor)

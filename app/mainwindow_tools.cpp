@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 
 #include "app/diagramview.h"
+#include "app/preferences.h"
 #include "app/toolicons.h"
 #include "scene/boardtools.h"
 
@@ -19,10 +20,6 @@
 
 namespace {
 
-constexpr char penWidthKey[] = "penWidth";
-constexpr char spotlightRadiusKey[] = "spotlightRadius";
-const int offeredWidths[] = {2, 5, 9, 15, 24};
-
 struct InkColour
 {
     const char *label;
@@ -35,7 +32,7 @@ struct InkColour
 struct InkColours
 {
     const char *buttonName;
-    const char *key; // where the choice is stored
+    const Preference<QColor> &stored; // where the choice is kept
     QList<InkColour> choices;
     QIcon (*icon)(const QColor &color);
     void (*apply)(DiagramScene &scene, const QColor &color);
@@ -46,7 +43,7 @@ namespace {
 // Bright enough to find on any slide, translucent enough to read what lies under them.
 const InkColours highlighterColours{
     "highlightButton",
-    "highlightColor",
+    Preferences::highlightColor,
     {
         {QT_TRANSLATE_NOOP("MainWindow", "Amarillo"), DiagramScene::defaultHighlightColor()},
         {QT_TRANSLATE_NOOP("MainWindow", "Verde"), QColor(60, 230, 60, 110)},
@@ -61,7 +58,7 @@ const InkColours highlighterColours{
 // Vivid, so that the pointer stands out on a shared screen.
 const InkColours laserColours{
     "laserButton",
-    "laserColor",
+    Preferences::laserColor,
     {
         {QT_TRANSLATE_NOOP("MainWindow", "Rojo"), DiagramScene::defaultLaserColor()},
         {QT_TRANSLATE_NOOP("MainWindow", "Verde"), QColor(30, 220, 60)},
@@ -195,15 +192,15 @@ QToolButton *MainWindow::createInkColourButton(QAction *tool, const InkColours &
 QMenu *MainWindow::createInkColourMenu(QAction *tool, const InkColours &colours)
 {
     auto *menu = new QMenu(this);
-    if (const auto stored = settings->value(colours.key).value<QColor>(); stored.isValid()) {
-        colours.apply(*scene, stored);
-        tool->setIcon(colours.icon(stored));
+    if (const std::optional<QColor> stored = colours.stored.stored(*settings)) {
+        colours.apply(*scene, *stored);
+        tool->setIcon(colours.icon(*stored));
     }
     for (const InkColour &entry : colours.choices) {
         QAction *choice = menu->addAction(colours.icon(entry.color), tr(entry.label));
         const auto apply = colours.apply;
         const auto icon = colours.icon;
-        const char *key = colours.key;
+        const char *key = colours.stored.key;
         connect(choice,
                 &QAction::triggered,
                 this,
@@ -237,11 +234,10 @@ QAction *MainWindow::createSpotlightAction(const BoardTools::Tool &tool)
     connect(view, &diagramview::spotlightToggled, leave, &QAction::setEnabled);
     addAction(leave);
 
-    bool ok = false;
-    if (const int stored = settings->value(spotlightRadiusKey).toInt(&ok); ok)
-        view->setSpotlightRadius(stored);
+    if (const std::optional<int> stored = Preferences::spotlightRadius.stored(*settings))
+        view->setSpotlightRadius(*stored);
     connect(view, &diagramview::spotlightResized, this, [this](int radius) {
-        storePreferences({{spotlightRadiusKey, radius}});
+        storePreferences({{Preferences::spotlightRadius.key, radius}});
     });
     return spotlight;
 }
@@ -284,14 +280,14 @@ QToolButton *MainWindow::createWidthButton(const BoardTools::Tool &tool)
 {
     penWidths = new QActionGroup(this);
     auto *menu = new QMenu(this);
-    for (int width : offeredWidths) {
+    for (int width : Preferences::offeredPenWidths) {
         QAction *choice = menu->addAction(ToolIcons::width(width), tr("%1 px").arg(width));
         choice->setCheckable(true);
         choice->setData(width);
         penWidths->addAction(choice);
         connect(choice, &QAction::triggered, this, [this, width] {
             applyPenWidth(width);
-            storePreferences({{penWidthKey, width}});
+            storePreferences({{Preferences::penWidth.key, width}});
         });
     }
     menu->addSeparator();
@@ -302,11 +298,7 @@ QToolButton *MainWindow::createWidthButton(const BoardTools::Tool &tool)
     widthButton->setMenu(menu);
     widthButton->setPopupMode(QToolButton::InstantPopup);
     widthButton->setAccessibleName(tr(tool.label));
-    bool ok = false;
-    const int stored = settings->value(penWidthKey).toInt(&ok);
-    const bool offered = std::find(std::begin(offeredWidths), std::end(offeredWidths), stored)
-                         != std::end(offeredWidths);
-    applyPenWidth(ok && offered ? stored : DiagramScene::defaultPenWidth);
+    applyPenWidth(Preferences::penWidth.read(*settings));
     return widthButton;
 }
 

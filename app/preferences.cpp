@@ -1,6 +1,10 @@
 #include "preferences.h"
 
+#include "app/globalkey.h"
+#include "scene/diagramscene.h"
+
 #include <QDataStream>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QIODevice>
 #include <QSettings>
@@ -25,13 +29,104 @@ bool hasKnownColorModel(const QColor &color)
 
 namespace Preferences {
 
-QFont font(const QSettings &settings)
+namespace {
+
+std::optional<QFont> asFont(const QVariant &stored)
 {
-    const QVariant stored = settings.value(fontKey);
-    if (stored.canConvert<QFont>())
-        return stored.value<QFont>();
-    return QFont();
+    return stored.canConvert<QFont>() ? std::optional<QFont>(stored.value<QFont>()) : std::nullopt;
 }
+
+// Only plain texts and numbers are sizes; a list or a colour that happens to convert is not.
+std::optional<QString> asFontSize(const QVariant &stored)
+{
+    const int typeId = stored.metaType().id();
+    if (typeId != QMetaType::QString && typeId != QMetaType::Int && typeId != QMetaType::LongLong)
+        return std::nullopt;
+    const QString text = stored.toString();
+    return isValidFontSize(text) ? std::optional<QString>(text) : std::nullopt;
+}
+
+std::optional<bool> asFlag(const QVariant &stored)
+{
+    return stored.toBool();
+}
+
+std::optional<QColor> asStoredColor(const QVariant &stored)
+{
+    if (stored.toString().isEmpty())
+        return std::nullopt;
+    const QColor color = stored.value<QColor>();
+    return hasKnownColorModel(color) ? std::optional<QColor>(color) : std::nullopt;
+}
+
+std::optional<QColor> asValidColor(const QVariant &stored)
+{
+    const std::optional<QColor> color = asStoredColor(stored);
+    return color && color->isValid() ? color : std::nullopt;
+}
+
+std::optional<int> asOfferedWidth(const QVariant &stored)
+{
+    bool isNumber = false;
+    const int width = stored.toInt(&isNumber);
+    const bool offered = std::find(std::begin(offeredPenWidths), std::end(offeredPenWidths), width)
+                         != std::end(offeredPenWidths);
+    return isNumber && offered ? std::optional<int>(width) : std::nullopt;
+}
+
+std::optional<int> asNumber(const QVariant &stored)
+{
+    bool isNumber = false;
+    const int number = stored.toInt(&isNumber);
+    return isNumber ? std::optional<int>(number) : std::nullopt;
+}
+
+std::optional<QKeySequence> asGlobalKey(const QVariant &stored)
+{
+    const QKeySequence key(stored.toString(), QKeySequence::PortableText);
+    return GlobalKey::canBeGlobal(key) ? std::optional<QKeySequence>(key) : std::nullopt;
+}
+
+std::optional<QString> asText(const QVariant &stored)
+{
+    return stored.toString();
+}
+
+std::optional<QString> asFolder(const QVariant &stored)
+{
+    const QString folder = stored.toString();
+    return QFileInfo(folder).isDir() ? std::optional<QString>(folder) : std::nullopt;
+}
+
+template<typename T>
+T nothing()
+{
+    return T();
+}
+
+} // namespace
+
+const Preference<QFont> font{"font", nothing<QFont>, asFont};
+const Preference<QString> fontSize{"fontSize", nothing<QString>, asFontSize};
+const Preference<bool> bold{"bold", nothing<bool>, asFlag};
+const Preference<bool> italic{"italic", nothing<bool>, asFlag};
+const Preference<bool> underline{"underLine", nothing<bool>, asFlag};
+const Preference<QColor> fontColor{"fontColor", [] { return QColor(Qt::black); }, asStoredColor};
+const Preference<QColor> fillColor{"fillColor", [] { return QColor(Qt::white); }, asStoredColor};
+const Preference<QColor> lineColor{"lineColor", [] { return QColor(Qt::white); }, asStoredColor};
+const Preference<int> penWidth{"penWidth",
+                               [] { return DiagramScene::defaultPenWidth; },
+                               asOfferedWidth};
+const Preference<QColor> highlightColor{"highlightColor",
+                                        DiagramScene::defaultHighlightColor,
+                                        asValidColor};
+const Preference<QColor> laserColor{"laserColor", DiagramScene::defaultLaserColor, asValidColor};
+const Preference<int> spotlightRadius{"spotlightRadius", [] { return 140; }, asNumber};
+const Preference<QKeySequence> globalKey{"globalKey",
+                                         [] { return QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D); },
+                                         asGlobalKey};
+const Preference<QString> screen{"screen", nothing<QString>, asText};
+const Preference<QString> lastSaveFolder{"lastSaveFolder", nothing<QString>, asFolder};
 
 bool isValidFontSize(const QString &text)
 {
@@ -40,21 +135,10 @@ bool isValidFontSize(const QString &text)
     return isNumber && size >= minimumFontSize && size <= maximumFontSize;
 }
 
-QString fontSize(const QSettings &settings)
-{
-    const QVariant stored = settings.value(fontSizeKey);
-    // Only plain texts and numbers are sizes; a list or a colour that happens to convert is not.
-    const int typeId = stored.metaType().id();
-    if (typeId != QMetaType::QString && typeId != QMetaType::Int && typeId != QMetaType::LongLong)
-        return QString();
-    const QString text = stored.toString();
-    return isValidFontSize(text) ? text : QString();
-}
-
 QString unusableFontSize(const QSettings &settings)
 {
-    const QVariant stored = settings.value(fontSizeKey);
-    if (!stored.isValid() || !fontSize(settings).isEmpty())
+    const QVariant stored = settings.value(fontSize.key);
+    if (!stored.isValid() || fontSize.stored(settings))
         return QString();
     if (stored.metaType().id() == QMetaType::QString && stored.toString().isEmpty())
         return QString(); // what the first start writes: no size chosen yet
@@ -84,21 +168,6 @@ int readableFallbackSize()
     constexpr int ordinarySize = 10;
     const int desktops = QFontInfo(QFont()).pointSize();
     return desktops >= minimumFontSize && desktops <= maximumFontSize ? desktops : ordinarySize;
-}
-
-bool flag(const QSettings &settings, const char *key)
-{
-    return settings.value(key).toBool();
-}
-
-std::optional<QColor> color(const QSettings &settings, const char *key)
-{
-    if (settings.value(key).toString().isEmpty())
-        return std::nullopt;
-    const QColor stored = settings.value(key).value<QColor>();
-    if (!hasKnownColorModel(stored))
-        return std::nullopt;
-    return stored;
 }
 
 } // namespace Preferences

@@ -2,36 +2,72 @@
 
 #include <QColor>
 #include <QFont>
+#include <QKeySequence>
+#include <QSettings>
 #include <QString>
+#include <QVariant>
 
 #include <optional>
 
-class QSettings;
+// One key of the preferences: its name, what it reads as when absent or unusable, and which
+// stored values it takes. A hand-edited or corrupted store is read as if the bad entry were
+// absent.
+template<typename T>
+struct Preference
+{
+    const char *key;
+    T (*fallback)();
+    // The stored value as the board takes it; nothing when it cannot serve.
+    std::optional<T> (*convert)(const QVariant &stored);
 
-// The formatting the board remembers between runs, with the reading rules for each key. A
-// hand-edited or corrupted store is read as if the bad entry were absent.
+    // What is stored, when it can serve.
+    std::optional<T> stored(const QSettings &settings) const
+    {
+        const QVariant value = settings.value(key);
+        return value.isValid() ? convert(value) : std::nullopt;
+    }
+    T read(const QSettings &settings) const
+    {
+        const std::optional<T> value = stored(settings);
+        return value ? *value : fallback();
+    }
+};
+
+// Every key the board keeps, each declared once: the formatting, then what the tools beside the
+// tool box, the screen and the saving remember. Each is written only when the presenter changes
+// it (the five font keys also at start, when the size box is empty).
 namespace Preferences {
 
-inline constexpr char fontKey[] = "font";
-inline constexpr char fontSizeKey[] = "fontSize";
-inline constexpr char boldKey[] = "bold";
-inline constexpr char italicKey[] = "italic";
-inline constexpr char underlineKey[] = "underLine";
-inline constexpr char fontColorKey[] = "fontColor";
-inline constexpr char fillColorKey[] = "fillColor";
-inline constexpr char lineColorKey[] = "lineColor";
+// The font as the font box holds it; the application's font when absent.
+extern const Preference<QFont> font;
+// The size text when it is a whole number from 2 to 64.
+extern const Preference<QString> fontSize;
+// Converted by Qt's rules; false when absent.
+extern const Preference<bool> bold;
+extern const Preference<bool> italic;
+extern const Preference<bool> underline;
+// Present only when their text is not empty; any colour Qt can read back, valid or not.
+extern const Preference<QColor> fontColor;
+extern const Preference<QColor> fillColor;
+extern const Preference<QColor> lineColor;
+// One of the offered widths.
+extern const Preference<int> penWidth;
+// Valid colours.
+extern const Preference<QColor> highlightColor;
+extern const Preference<QColor> laserColor;
+// Pixels; the view bounds them.
+extern const Preference<int> spotlightRadius;
+// A key that can be a global key (letters, digits, F1 to F12, space with Ctrl, Alt or Meta).
+extern const Preference<QKeySequence> globalKey;
+// The screen the presenter last picked, as ScreenChoice remembers it.
+extern const Preference<QString> screen;
+// The folder of the last picture saved.
+extern const Preference<QString> lastSaveFolder;
 
 inline constexpr int minimumFontSize = 2;
 inline constexpr int maximumFontSize = 64;
-
-// The stored font; the application's default font when absent or not convertible.
-QFont font(const QSettings &settings);
-// The stored size text when it is a whole number from 2 to 64, else an empty text.
-QString fontSize(const QSettings &settings);
-// A stored flag, converted by Qt's rules; false when absent.
-bool flag(const QSettings &settings, const char *key);
-// A stored colour, or nothing when absent, empty or not a valid colour.
-std::optional<QColor> color(const QSettings &settings, const char *key);
+// The widths the pen offers.
+inline constexpr int offeredPenWidths[] = {2, 5, 9, 15, 24};
 
 bool isValidFontSize(const QString &text);
 // A stored size text that is no size a label can take, as it was stored (a value that is no text

@@ -28,8 +28,6 @@
 
 namespace {
 
-constexpr char globalKeyKey[] = "globalKey";
-constexpr char defaultGlobalKey[] = "Ctrl+Alt+D";
 // A portal that is there answers at once; one being started may take a moment.
 constexpr int portalAnswerMs = 3000;
 constexpr int badgeMargin = 12;
@@ -139,16 +137,14 @@ void PresenterSession::grabGlobalKey()
 // cannot serve (the status bar then names it).
 QKeySequence PresenterSession::chosenGlobalKey()
 {
-    const QKeySequence usual(defaultGlobalKey, QKeySequence::PortableText);
-    const QVariant stored = QSettings().value(globalKeyKey);
-    if (!stored.isValid())
-        return usual;
-    const QKeySequence chosen(stored.toString(), QKeySequence::PortableText);
-    if (GlobalKey::canBeGlobal(chosen))
-        return chosen;
-    say(tr("La tecla global guardada («%1») no se puede usar: se usa %2")
-            .arg(Preferences::asStored(stored), usual.toString(QKeySequence::NativeText)));
-    return usual;
+    const QSettings settings;
+    const QKeySequence key = Preferences::globalKey.read(settings);
+    const QVariant stored = settings.value(Preferences::globalKey.key);
+    if (stored.isValid() && !Preferences::globalKey.stored(settings)) {
+        say(tr("La tecla global guardada («%1») no se puede usar: se usa %2")
+                .arg(Preferences::asStored(stored), key.toString(QKeySequence::NativeText)));
+    }
+    return key;
 }
 
 // Where the desktop's portal offers global shortcuts, the key works over every window, X11's
@@ -345,7 +341,7 @@ void PresenterSession::pickScreen(QScreen *screen)
     if (!screen)
         return;
     board.moveToScreen(screen);
-    board.storePreferences({{ScreenChoice::storedKey, ScreenChoice::remembered(screen)}});
+    board.storePreferences({{Preferences::screen.key, ScreenChoice::remembered(screen)}});
     say(tr("Tablero en la pantalla %1").arg(ScreenChoice::describe(screen)));
 }
 

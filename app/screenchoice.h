@@ -9,9 +9,6 @@ class QScreen;
 // or, renamed, by where it stood; else the one under the pointer; else the primary one.
 namespace ScreenChoice {
 
-// The preference that remembers the presenter's pick, written only when the presenter picks.
-inline constexpr char storedKey[] = "screen";
-
 // How a screen is remembered: its name and its geometry.
 QString remembered(const QScreen *screen);
 // The screen to open on, from what was remembered (may be empty or damaged) and where the

@@ -184,7 +184,11 @@ void TestPreferences::hostileStoredValues_data()
                             "fillColor",
                             "lineColor",
                             "laserColor",
-                            "spotlightRadius"}) {
+                            "highlightColor",
+                            "spotlightRadius",
+                            "penWidth",
+                            "screen",
+                            "lastSaveFolder"}) {
         for (const auto &[name, value] : hostile)
             QTest::addRow("%s: %s", key, name) << QString(key) << value;
     }
@@ -229,6 +233,11 @@ void TestPreferences::hostileStoredValues()
     QVERIFY(scene->currentLineColor().isValid());
     QVERIFY(scene->currentTextColor().isValid());
     QVERIFY(scene->currentLaserColor().isValid());
+    QVERIFY(scene->currentHighlightColor().isValid());
+    QVERIFY(std::find(std::begin(Preferences::offeredPenWidths),
+                      std::end(Preferences::offeredPenWidths),
+                      scene->freehandPenWidth())
+            != std::end(Preferences::offeredPenWidths));
     const int radius = window.findChild<diagramview *>()->spotlightRadius();
     QVERIFY(radius >= 40 && radius <= 800);
     // A label can be read, and the box shows the size it gets.

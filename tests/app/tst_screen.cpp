@@ -1,5 +1,6 @@
 #include "app/diagramview.h"
 #include "app/mainwindow.h"
+#include "app/preferences.h"
 #include "app/screenchoice.h"
 #include "app/screengeometry.h"
 #include "boardlookup.h"
@@ -106,7 +107,7 @@ void TestScreen::opensOnTheRememberedScreen()
     QFETCH(QString, expected);
     {
         QSettings store("Corvane Group", "CorvaneTaveloWindow2");
-        store.setValue(ScreenChoice::storedKey, remembered);
+        store.setValue(Preferences::screen.key, remembered);
     }
     MainWindow window;
     QTRY_COMPARE(window.screen()->name(), expected);
