@@ -183,7 +183,8 @@ private:
     void redo();
     void fitSceneToScreen();
     // The board's keys with what each does, for the about box.
-    static QList<std::pair<QString, QString>> keyList();
+    QList<std::pair<QString, QString>> keyList() const;
+    static QString keysText(const QAction &command);
     QList<QWidget *> boardPanels() const;
     void setScreenPanelsVisible(bool visible);
     void waitOneSecond();

@@ -440,30 +440,50 @@ bool MainWindow::writePicture(const QImage &image, const QString &path, QString 
     return true;
 }
 
-// The keys, as the README lists them: every tool's from the tool table, then the commands'.
-QList<std::pair<QString, QString>> MainWindow::keyList()
+// The keys, as the README lists them: every tool's from the tool table, the spotlight's, then
+// the commands' as their actions carry them, and the global key as it is chosen.
+QList<std::pair<QString, QString>> MainWindow::keyList() const
 {
     QList<std::pair<QString, QString>> keys;
     for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool) {
         if (*tool->keys)
             keys.append({QString(tool->keys).replace(';', ','), tr(tool->label)});
     }
-    keys += {
-        {tr("Esc"), tr("Salir del foco")},
-        {tr("Rueda; Ctrl++, Ctrl+- (con el foco)"), tr("Tamaño del foco")},
-        {tr("Ctrl+Z; Ctrl+Shift+Z, Ctrl+Y"), tr("Deshacer; Rehacer")},
-        {tr("Supr"), tr("Borrar")},
-        {tr("Ctrl+L"), tr("Limpiar")},
-        {tr("Ctrl+Alt+D"), tr("Paso del puntero (desde cualquier programa)")},
-        {tr("Ctrl+Shift+P"), tr("Pantalla siguiente")},
-        {tr("Ctrl+C"), tr("Copiar")},
-        {tr("Ctrl+F, Ctrl+T"), tr("Enviar al frente, Enviar al fondo")},
-        {tr("Ctrl+Shift+M, Ctrl+M"), tr("Minimizar, Maximizar")},
-        {tr("Ctrl+B, Ctrl+I, Ctrl+U"), tr("Bold, Italic, Underline")},
-        {tr("Ctrl+Q"), tr("Salir")},
-        {tr("F1"), tr("A&bout").remove('&')},
-    };
+    keys += {{tr("Esc"), tr("Salir del foco")},
+             {tr("Rueda; Ctrl++, Ctrl+- (con el foco)"), tr("Tamaño del foco")}};
+    QList<QAction *> commands{undoAction,
+                              redoAction,
+                              deleteAction,
+                              clearAction,
+                              copyAction,
+                              toFrontAction,
+                              sendBackAction,
+                              minimizeAction,
+                              maximizeAction,
+                              boldAction,
+                              italicAction,
+                              underlineAction,
+                              exitAction,
+                              aboutAction};
+    commands += actions(); // those the window itself carries, the next screen's among them
+    for (const QAction *command : std::as_const(commands)) {
+        if (command->shortcuts().isEmpty() || command->text().isEmpty())
+            continue;
+        const QString what = command->statusTip().isEmpty() ? command->iconText()
+                                                            : command->statusTip();
+        keys.append({keysText(*command), what});
+    }
+    keys.append({Preferences::globalKey.read(*settings).toString(),
+                 tr("Paso del puntero (desde cualquier programa)")});
     return keys;
+}
+
+QString MainWindow::keysText(const QAction &command)
+{
+    QStringList keys;
+    for (const QKeySequence &key : command.shortcuts())
+        keys << key.toString();
+    return keys.join(", ");
 }
 
 void MainWindow::about()
