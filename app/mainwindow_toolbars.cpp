@@ -108,7 +108,7 @@ void MainWindow::createFontControls()
     fontSizeText = fontSizeCombo->currentText();
     connect(fontSizeCombo, &QComboBox::currentTextChanged, this, &MainWindow::fontSizeChanged);
     // Read before the start-up writes the size over.
-    const QString unusableSize = Preferences::unusableFontSize(*settings);
+    const QString unusableSize = Preferences::fontSize.ignored(*settings);
     // Connected first on purpose: a stored size that differs from the first item reaches the
     // scene through handleFontChange(), and so does the absence of one (no size chosen).
     const QString storedSize = Preferences::fontSize.read(*settings);

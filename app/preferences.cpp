@@ -135,16 +135,6 @@ bool isValidFontSize(const QString &text)
     return isNumber && size >= minimumFontSize && size <= maximumFontSize;
 }
 
-QString unusableFontSize(const QSettings &settings)
-{
-    const QVariant stored = settings.value(fontSize.key);
-    if (!stored.isValid() || fontSize.stored(settings))
-        return QString();
-    if (stored.metaType().id() == QMetaType::QString && stored.toString().isEmpty())
-        return QString(); // what the first start writes: no size chosen yet
-    return asStored(stored);
-}
-
 QString asStored(const QVariant &value)
 {
     constexpr int longestShown = 20;

@@ -9,6 +9,12 @@
 
 #include <optional>
 
+namespace Preferences {
+// A stored value as a status message names it: its text, shortened, or for a value that is no
+// text its type.
+QString asStored(const QVariant &value);
+} // namespace Preferences
+
 // One key of the preferences: its name, what it reads as when absent or unusable, and which
 // stored values it takes. A hand-edited or corrupted store is read as if the bad entry were
 // absent.
@@ -30,6 +36,16 @@ struct Preference
     {
         const std::optional<T> value = stored(settings);
         return value ? *value : fallback();
+    }
+    // A value stored but not taken, as the status bar names it; empty when nothing is stored, an
+    // empty text is (no choice made yet), or the stored value serves.
+    QString ignored(const QSettings &settings) const
+    {
+        const QVariant value = settings.value(key);
+        const bool none = !value.isValid()
+                          || (value.metaType().id() == QMetaType::QString
+                              && value.toString().isEmpty());
+        return none || convert(value) ? QString() : Preferences::asStored(value);
     }
 };
 
@@ -70,12 +86,6 @@ inline constexpr int maximumFontSize = 64;
 inline constexpr int offeredPenWidths[] = {2, 5, 9, 15, 24};
 
 bool isValidFontSize(const QString &text);
-// A stored size text that is no size a label can take, as it was stored (a value that is no text
-// is named by its type); empty when the size is usable, empty or absent.
-QString unusableFontSize(const QSettings &settings);
-// A stored value as a status message names it: its text, shortened, or for a value that is no
-// text its type.
-QString asStored(const QVariant &value);
 // Whether a label in this font can be read: from 2 to 64 points, or as many pixels as those.
 bool hasReadableSize(const QFont &font);
 // The size labels take when the stored one cannot be used: the desktop's own font size.

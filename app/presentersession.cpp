@@ -139,10 +139,9 @@ QKeySequence PresenterSession::chosenGlobalKey()
 {
     const QSettings settings;
     const QKeySequence key = Preferences::globalKey.read(settings);
-    const QVariant stored = settings.value(Preferences::globalKey.key);
-    if (stored.isValid() && !Preferences::globalKey.stored(settings)) {
+    if (const QString ignored = Preferences::globalKey.ignored(settings); !ignored.isEmpty()) {
         say(tr("La tecla global guardada («%1») no se puede usar: se usa %2")
-                .arg(Preferences::asStored(stored), key.toString(QKeySequence::NativeText)));
+                .arg(ignored, key.toString(QKeySequence::NativeText)));
     }
     return key;
 }
