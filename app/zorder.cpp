@@ -1,7 +1,6 @@
 #include "zorder.h"
 
-#include "items/arrowitem.h"
-#include "items/diagramitem.h"
+#include "boardfile/itemkinds.h"
 
 namespace {
 
@@ -12,7 +11,8 @@ qreal stackedZValue(const QList<QGraphicsItem *> &colliding, qreal step, Beyond 
 {
     qreal z = 0.0;
     for (const QGraphicsItem *item : colliding) {
-        const bool stacked = item->type() == DiagramItem::Type || item->type() == ArrowItem::Type;
+        const ItemKind *kind = ItemKinds::of(*item);
+        const bool stacked = kind && kind->restacks;
         if (stacked && beyondOrEqual(item->zValue(), z))
             z = item->zValue() + step;
     }

@@ -1,7 +1,6 @@
-#include "itemcodecs.h"
+#include "itemkinds.h"
 
 #include "boardstream.h"
-#include "history/boardorder.h"
 #include "items/arrowitem.h"
 #include "items/diagramitem.h"
 #include "items/diagramitempixmap.h"
@@ -10,21 +9,14 @@
 #include "items/pendot.h"
 #include "items/strokeitem.h"
 
+#include <QGraphicsPixmapItem>
 #include <QImage>
 #include <QPainter>
 
-namespace {
+#include <algorithm>
+#include <iterator>
 
-enum class Kind : quint8 {
-    Stroke = 1,
-    Shape,
-    Line,
-    Arrow,
-    Label,
-    Picture,
-    Highlight,
-    PressedStroke
-};
+namespace {
 
 // Broader than any pen the board offers, even pressed hard.
 constexpr qreal broadestInk = 1000;
@@ -256,102 +248,51 @@ ReadItem readHighlight(BoardReader &in, QMenu *)
     return made(std::move(highlight));
 }
 
-struct Codec
-{
-    Kind kind;
-    bool (*takes)(const QGraphicsItem &item);
-    void (*write)(BoardWriter &out, const QGraphicsItem &item);
-    ReadItem (*read)(BoardReader &in, QMenu *itemMenu);
+// clang-format off
+// Of two kinds of one type, the narrower first: a pressed stroke is a stroke too.
+const ItemKind kinds[] = {
+    {"pressed stroke", QGraphicsPathItem::Type, 8, isPressedStroke, writePressedStroke,
+     readPressedStroke, false},
+    {"stroke", QGraphicsPathItem::Type, 1, isA<StrokeItem>, writeStroke, readStroke, false},
+    {"shape", DiagramItem::Type, 2, nullptr, writeShape, readShape, true},
+    {"line", QGraphicsLineItem::Type, 3, isStraightLine, writeLine,
+     readLine<ReportsPresence<QGraphicsLineItem>>, false},
+    {"arrow", ArrowItem::Type, 4, nullptr, writeLine, readLine<ArrowItem>, true},
+    {"label", DiagramTextItem::Type, 5, nullptr, writeLabel, readLabel, false},
+    {"picture", QGraphicsPixmapItem::Type, 6, isA<diagramItemPixmap>, writePicture, readPicture,
+     false},
+    {"highlight", HighlightItem::Type, 7, nullptr, writeHighlight, readHighlight, false},
 };
-
-// Arrows before lines: an arrow is a line item too.
-const Codec codecs[] = {
-    {Kind::PressedStroke, isPressedStroke, writePressedStroke, readPressedStroke},
-    {Kind::Stroke, isA<StrokeItem>, writeStroke, readStroke},
-    {Kind::Shape, isA<DiagramItem>, writeShape, readShape},
-    {Kind::Arrow, isA<ArrowItemBase>, writeLine, readLine<ArrowItem>},
-    {Kind::Line, isStraightLine, writeLine, readLine<ReportsPresence<QGraphicsLineItem>>},
-    {Kind::Label, isA<DiagramTextItem>, writeLabel, readLabel},
-    {Kind::Picture, isA<diagramItemPixmap>, writePicture, readPicture},
-    {Kind::Highlight, isA<HighlightItemBase>, writeHighlight, readHighlight},
-};
-
-const Codec *codecFor(const QGraphicsItem &item)
-{
-    const auto codec = std::find_if(std::begin(codecs), std::end(codecs), [&item](const Codec &c) {
-        return c.takes(item);
-    });
-    return codec == std::end(codecs) ? nullptr : codec;
-}
+// clang-format on
 
 } // namespace
 
-namespace ItemCodecs {
+namespace ItemKinds {
 
-bool writeHeader(BoardWriter &out, const QGraphicsItem &item)
+const ItemKind *begin()
 {
-    const Codec *codec = codecFor(item);
-    if (codec)
-        out << quint8(codec->kind) << item.zValue() << item.pos();
-    return codec != nullptr;
+    return std::begin(kinds);
 }
 
-void writeBody(BoardWriter &out, const QGraphicsItem &item)
+const ItemKind *end()
 {
-    if (const Codec *codec = codecFor(item))
-        codec->write(out, item);
+    return std::end(kinds);
 }
 
-bool write(BoardWriter &out, const QGraphicsItem &item)
+const ItemKind *of(const QGraphicsItem &item)
 {
-    if (!writeHeader(out, item))
-        return false;
-    writeBody(out, item);
-    return true;
-}
-
-// A stroke and a picture never change once on the board (they are neither reshaped nor
-// recoloured; a move or a new level is in the header). The order in which the item joined the
-// board tells one item from another that later stands at the same address.
-std::optional<quint64> unchangingIdentity(const QGraphicsItem &item)
-{
-    const quint64 joined = BoardOrder::of(&item);
-    if (const auto *stroke = dynamic_cast<const StrokeItem *>(&item)) {
-        return qHashMulti(0,
-                          joined,
-                          stroke->pen().color().rgba(),
-                          stroke->pen().widthF(),
-                          stroke->path().elementCount(),
-                          stroke->dotRuns().size());
-    }
-    if (const auto *picture = dynamic_cast<const diagramItemPixmap *>(&item))
-        return qHashMulti(0,
-                          joined,
-                          picture->pixmap().cacheKey(),
-                          picture->offset().x(),
-                          picture->offset().y());
-    return std::nullopt;
-}
-
-ReadItem read(BoardReader &in, QMenu *itemMenu)
-{
-    const auto kind = Kind(in.value<quint8>());
-    const qreal z = in.number();
-    const QPointF pos = in.point();
-    const auto codec = std::find_if(std::begin(codecs), std::end(codecs), [kind](const Codec &c) {
-        return c.kind == kind;
+    const auto kind = std::find_if(begin(), end(), [&item](const ItemKind &k) {
+        return k.type == item.type() && (!k.sets || k.sets(item));
     });
-    if (codec == std::end(codecs) || !in.ok())
-        return {};
-    const qint64 bodyFrom = in.position();
-    ReadItem result = codec->read(in, itemMenu);
-    if (!in.ok() || !result.item)
-        return {};
-    result.bodyFrom = bodyFrom;
-    result.bodyTo = in.position();
-    result.item->setZValue(z);
-    result.item->setPos(pos);
-    return result;
+    return kind == end() ? nullptr : kind;
 }
 
-} // namespace ItemCodecs
+const ItemKind *withFileKind(quint8 fileKind)
+{
+    const auto kind = std::find_if(begin(), end(), [fileKind](const ItemKind &k) {
+        return k.fileKind == fileKind;
+    });
+    return kind == end() ? nullptr : kind;
+}
+
+} // namespace ItemKinds

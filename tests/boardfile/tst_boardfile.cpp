@@ -1,5 +1,6 @@
 #include "boardcompare.h"
 #include "boardfile/boardfile.h"
+#include "boardfile/itemkinds.h"
 #include "boardfile/writtenitems.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
@@ -10,6 +11,7 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QUndoStack>
 
 #include <cmath>
@@ -60,6 +62,36 @@ void fillWithEveryKind(DiagramScene &scene)
     scene.hideHandles();
 }
 
+// The board holds an item of every kind the board file knows, each kind told apart by its
+// numbers, and each item, taken off, comes back whole by undo.
+void everyKindIsOnTheBoardAndComesBackByUndo(DiagramScene &scene)
+{
+    QSet<QString> names;
+    QSet<int> ownTypes;
+    QSet<int> fileKinds;
+    for (const ItemKind *kind = ItemKinds::begin(); kind != ItemKinds::end(); ++kind) {
+        names.insert(kind->name);
+        QVERIFY2(kind->type < QGraphicsItem::UserType || !ownTypes.contains(kind->type), kind->name);
+        ownTypes.insert(kind->type);
+        QVERIFY2(!fileKinds.contains(kind->fileKind), kind->name);
+        fileKinds.insert(kind->fileKind);
+    }
+    const QStringList before = boardListing(scene);
+    QSet<QString> onBoard;
+    for (QGraphicsItem *item : scene.boardItems()) {
+        const ItemKind *kind = ItemKinds::of(*item);
+        QVERIFY(kind);
+        if (onBoard.contains(kind->name))
+            continue;
+        onBoard.insert(kind->name);
+        scene.removeFromBoard({item}, "take off");
+        QCOMPARE_NE(boardListing(scene), before);
+        scene.history()->undo();
+        QCOMPARE(boardListing(scene), before);
+    }
+    QCOMPARE(onBoard, names);
+}
+
 } // namespace
 
 class TestBoardFile : public QObject
@@ -88,6 +120,9 @@ void TestBoardFile::boardFileGivesBackTheBoard()
     for (QGraphicsItem *item : std::initializer_list<QGraphicsItem *>{pressed, touch})
         original.addItem(item);
     original.recordAddition({pressed, touch}, "stylus");
+    everyKindIsOnTheBoardAndComesBackByUndo(original);
+    if (QTest::currentTestFailed())
+        return;
     const QByteArray file = BoardFile::save(original);
 
     DiagramScene restored(nullptr, nullptr);
