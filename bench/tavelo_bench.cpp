@@ -15,6 +15,7 @@
 #include "boardfile/boardfile.h"
 #include "boardfile/writtenitems.h"
 #include "scene/diagramscene.h"
+#include "scene/gestures/pengesture.h"
 #include "scenedriver.h"
 #include "viewdriver.h"
 
@@ -167,8 +168,8 @@ public:
     {
         scene = window.findChild<DiagramScene *>();
         view = window.findChild<diagramview *>();
-        scene->setDotRunLength(dotRun);
-        scene->setDotsPaintThemselves(dotsPaintThemselves);
+        scene->penGesture().setDotRunLength(dotRun);
+        scene->penGesture().setDotsPaintThemselves(dotsPaintThemselves);
         QApplication::processEvents();
         scene->setSceneRect(0, 0, boardWidth, boardHeight);
         settle();

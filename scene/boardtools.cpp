@@ -1,9 +1,16 @@
 #include "boardtools.h"
 
 #include "gestures/arrowgesture.h"
+#include "gestures/cutgesture.h"
 #include "gestures/erasergesture.h"
 #include "gestures/highlightgesture.h"
 #include "gestures/lasergesture.h"
+#include "gestures/linegesture.h"
+#include "gestures/movegesture.h"
+#include "gestures/pengesture.h"
+#include "gestures/shapegesture.h"
+#include "gestures/spannedrectgesture.h"
+#include "gestures/textgesture.h"
 #include "items/diagramitem.h"
 #include "scene/diagramscene.h"
 
@@ -26,23 +33,23 @@ std::unique_ptr<BoardGesture> make(DiagramScene &scene)
 // clang-format off
 const Tool tools[] = {
     {"forma", QT_TRANSLATE_NOOP("MainWindow", "Forma"), "", "Ctrl+1",
-     DiagramScene::InsertItem, DiagramItem::Square, "", Place::ToolBox, nullptr},
+     DiagramScene::InsertItem, DiagramItem::Square, "", Place::ToolBox, make<ShapeGesture>},
     {"proc", QT_TRANSLATE_NOOP("MainWindow", "Proc"), "", "Ctrl+2",
-     DiagramScene::InsertItem, DiagramItem::Diamond, "", Place::ToolBox, nullptr},
+     DiagramScene::InsertItem, DiagramItem::Diamond, "", Place::ToolBox, make<ShapeGesture>},
     {"io", QT_TRANSLATE_NOOP("MainWindow", "I/O"), "", "Ctrl+3",
-     DiagramScene::InsertItem, DiagramItem::Parallelogram, "", Place::ToolBox, nullptr},
+     DiagramScene::InsertItem, DiagramItem::Parallelogram, "", Place::ToolBox, make<ShapeGesture>},
     {"lapiz", QT_TRANSLATE_NOOP("MainWindow", "Lápiz"), ":/images/pen.png", "Ctrl+4",
-     DiagramScene::DrawFreehand, DiagramItem::Freehand, "", Place::ToolBox, nullptr},
+     DiagramScene::DrawFreehand, DiagramItem::Freehand, "", Place::ToolBox, make<PenGesture>},
     {"texto", QT_TRANSLATE_NOOP("MainWindow", "Texto"), ":/images/textpointer.png", "Ctrl+5",
-     DiagramScene::InsertText, textToolId, "", Place::ToolBox, nullptr},
+     DiagramScene::InsertText, textToolId, "", Place::ToolBox, make<TextGesture>},
     {"cortar", QT_TRANSLATE_NOOP("MainWindow", "Cortar"), ":/images/cut.png", "Ctrl+6",
-     DiagramScene::CutRegion, DiagramItem::CutRect, "", Place::ToolBox, nullptr},
+     DiagramScene::CutRegion, DiagramItem::CutRect, "", Place::ToolBox, make<CutGesture>},
     {"libre", QT_TRANSLATE_NOOP("MainWindow", "Libre"), ":/images/about.png", "Ctrl+7",
-     DiagramScene::DrawRect, DiagramItem::FreeRect, "", Place::ToolBox, nullptr},
+     DiagramScene::DrawRect, DiagramItem::FreeRect, "", Place::ToolBox, make<SpannedRectGesture>},
     {"mover", QT_TRANSLATE_NOOP("MainWindow", "Mover"), ":/images/pointer.png", "Ctrl+8",
-     DiagramScene::MoveItem, DiagramScene::MoveItem, "", Place::PointerBar, nullptr},
+     DiagramScene::MoveItem, DiagramScene::MoveItem, "", Place::PointerBar, make<MoveGesture>},
     {"linea", QT_TRANSLATE_NOOP("MainWindow", "Línea"), ":/images/linepointer.png", "Ctrl+9",
-     DiagramScene::InsertLine, DiagramScene::InsertLine, "", Place::PointerBar, nullptr},
+     DiagramScene::InsertLine, DiagramScene::InsertLine, "", Place::PointerBar, make<LineGesture>},
     {"resaltador", QT_TRANSLATE_NOOP("MainWindow", "Resaltador"), "highlighter", "Ctrl+H",
      DiagramScene::DrawHighlight, -1, "", Place::ToolsBar, make<HighlightGesture>},
     {"borrador", QT_TRANSLATE_NOOP("MainWindow", "Borrador"), "eraser", "Ctrl+E",

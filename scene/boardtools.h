@@ -8,8 +8,8 @@ class BoardGesture;
 class DiagramScene;
 
 // Every tool of the board and its key, described once: the tool box, the bars, the keys, the
-// about box's list of keys and the tests all read this table. A tool added beside the tool
-// box is a row here and, when it draws, a gesture class under gestures/.
+// about box's list of keys, the scene's gestures and the tests all read this table. A new tool
+// is a row here and, when it draws, a gesture class under gestures/.
 namespace BoardTools {
 
 // Where a tool's button stands.
@@ -33,7 +33,8 @@ struct Tool
     int button;          // its id in the tool box or pointer group; -1 for none
     const char *tooltip; // what its button says; empty for the label with the key
     Place place;
-    // The gesture of a mode the scene does not handle itself.
+    // What the pointer does in its mode; null for a tool that chooses no mode. Tools of one
+    // mode share the first one's.
     std::unique_ptr<BoardGesture> (*gesture)(DiagramScene &scene);
 };
 

@@ -6,11 +6,12 @@
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
 #include "items/lasertrails.h"
-#include "items/liveink.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
 #include "scene/boardhost.h"
-#include "scene/gestures/boardgesture.h"
+#include "scene/gestures/cutgesture.h"
+#include "scene/gestures/linegesture.h"
+#include "scene/gestures/pengesture.h"
 
 #include <QGraphicsLineItem>
 #include <QTextCursor>
@@ -119,13 +120,12 @@ void DiagramScene::setTextColor(const QColor &color)
 
 bool DiagramScene::isOnRecord(const QGraphicsItem *item) const
 {
-    if (item == liveInk)
+    if (pen->isLiveInk(item))
         return false;
     if (const auto *label = qgraphicsitem_cast<const DiagramTextItem *>(item))
         return label->isOnRecord();
-    if (item == cutPixmapItem && (cutGestureActive || cutGrabPending))
-        return false; // may still vanish: the cut may begin anew or its grab fail
-    return item != cutMarker && !handles.contains(const_cast<QGraphicsItem *>(item));
+    // A cut not yet done may still vanish: it may begin anew or its grab fail.
+    return !cut->isUnfinishedPart(item) && !handles.contains(const_cast<QGraphicsItem *>(item));
 }
 
 void DiagramScene::setItemColor(const QColor &color)
@@ -176,7 +176,8 @@ void DiagramScene::place(QGraphicsItem *item)
     // A stroke's dots and its ink stand together in the stacking order, as the board file keeps
     // them: whatever else joins the board while a stroke is drawn (a press before the last
     // release) comes after the whole stroke so far.
-    if (strokeUnderway && !dynamic_cast<PenDot *>(item) && !dynamic_cast<StrokeItem *>(item))
+    if (pen && pen->strokeUnderway() && !dynamic_cast<PenDot *>(item)
+        && !dynamic_cast<StrokeItem *>(item))
         recordGestureSoFar();
     BoardOrder::stamp(item, ++itemsPlaced);
     addItem(item);
@@ -255,19 +256,7 @@ void DiagramScene::recordGestureSoFar()
     recordReshape();
     // A stroke under way becomes a whole stroke of its own, with its ink and its dots in one
     // step; the rest of it, from where it stands, another.
-    if (strokeUnderway && !penPoints.isEmpty()) {
-        const QPoint reached = penPoints.last();
-        const bool pressed = !penWidths.isEmpty();
-        const qreal reachedWidth = pressed ? penWidths.last() : penWidth;
-        finishStroke();
-        if (leftButtonHeld && mode == DrawFreehand) {
-            strokeUnderway = true;
-            strokeContinued = true;
-            penPoints.append(reached);
-            if (pressed)
-                penWidths.append(reachedWidth);
-        }
-    }
+    pen->finishSoFar();
     finishGestures();
     // What the gesture made joins the board before its eraser may take any of it away again.
     recordArrival(std::exchange(gestureItems, {}), gestureStep);
@@ -282,8 +271,8 @@ void DiagramScene::removeFromBoard(const QList<QGraphicsItem *> &items, const QS
     for (QGraphicsItem *item : items) {
         // A cut under way keeps its frame and its picture, still without the region, until it
         // ends; handles are no drawing.
-        const bool partOfCut = item == cutMarker || (item == cutPixmapItem && !isOnRecord(item));
-        if (item->scene() == this && !partOfCut && !handles.contains(item) && item != liveInk)
+        if (item->scene() == this && !cut->isUnfinishedPart(item) && !handles.contains(item)
+            && !pen->isLiveInk(item))
             onBoard.append(item);
     }
     takeOnRecord(onBoard);
@@ -395,9 +384,6 @@ void DiagramScene::itemLeavingScene(QGraphicsItem *item)
     if (item == handleOwner)
         hideHandles();
     forgetIfSame(currentShape, item);
-    forgetIfSame(lineInProgress, item);
-    forgetIfSame(cutPixmapItem, item);
-    forgetIfSame(cutMarker, item);
     forgetIfSame(pinnedShape, item);
     if (auto *shape = qgraphicsitem_cast<DiagramItem *>(item))
         outlinesBeforeReshape.remove(shape);
@@ -424,8 +410,7 @@ bool DiagramScene::holdsReferenceTo(const QGraphicsItem *item) const
 {
     if (!isOnRecord(item) || item == labelBeingEdited.data())
         return true;
-    const QGraphicsItem *referred[] = {
-        currentShape, lineInProgress, cutPixmapItem, pinnedShape, handleOwner, dotRunHead};
+    const QGraphicsItem *referred[] = {currentShape, pinnedShape, handleOwner};
     return std::find(std::begin(referred), std::end(referred), item) != std::end(referred)
            || gestureHolds(item);
 }
@@ -434,7 +419,10 @@ bool DiagramScene::holdsReferenceTo(const QGraphicsItem *item) const
 bool DiagramScene::gestureHolds(const QGraphicsItem *item) const
 {
     auto *held = const_cast<QGraphicsItem *>(item);
-    return gestureItems.contains(held) || erasedItems.contains(held) || strokeRuns.contains(held)
+    const bool heldByAGesture = std::any_of(gestures.cbegin(),
+                                            gestures.cend(),
+                                            [item](const auto &g) { return g.second->holds(item); });
+    return heldByAGesture || gestureItems.contains(held) || erasedItems.contains(held)
            || dragStart.contains(held)
            || outlinesBeforeReshape.contains(qgraphicsitem_cast<DiagramItem *>(held));
 }

@@ -20,8 +20,10 @@
 
 class BoardHost;
 class BoardGesture;
+class CutGesture;
+class LineGesture;
+class PenGesture;
 class LaserTrails;
-class LiveInk;
 class QGraphicsLineItem;
 class QGraphicsTextItem;
 class QMenu;
@@ -126,12 +128,12 @@ public:
     const QList<QPointF> &vertexHandlePoints() const { return handlePoints; }
     DiagramItem *shapeWithHandles() const { return handleOwner; }
     DiagramItem *activeShape() const { return currentShape; }
-    QGraphicsLineItem *lineBeingDrawn() const { return lineInProgress; }
+    QGraphicsLineItem *lineBeingDrawn() const;
     QGraphicsTextItem *newestTextItem() const { return lastTextItem; }
-    diagramItemPixmap *newestCutPicture() const { return cutPixmapItem; }
+    diagramItemPixmap *newestCutPicture() const;
     bool vertexDragActive() const { return handleDragActive; }
     bool gestureUnderway() const { return leftButtonHeld; }
-    bool cutAwaitsItsGrab() const { return cutGrabPending; }
+    bool cutAwaitsItsGrab() const;
     // The width of freehand strokes; the highlighter's is a multiple of it.
     void setPenWidth(int width);
     void setHighlightColor(const QColor &color) { highlightColor = color; }
@@ -147,6 +149,8 @@ public:
     // Set by the view for the time it passes a stylus's event on as the mouse's: the pressure
     // widens the pen's ink, and the eraser end erases whatever tool is chosen.
     void setStylusDown(const std::optional<Stylus> &stylus) { stylusDown = stylus; }
+    // A stylus's pressure at the pointer event being handled; none for a mouse.
+    std::optional<qreal> stylusPressure() const { return pressureNow; }
 
     // The laser pointer's fading ink, which the views paint over the board.
     LaserTrails *laserTrails() const { return laser; }
@@ -160,20 +164,34 @@ public:
     QMenu *shapeMenu() const { return itemMenu; }
     // What the board shows under the drawings, as one step of the history.
     void setBoardBackground(const QBrush &brush);
-    // How many dots of a stroke hang under one item at the top of the scene; 1 leaves every dot
-    // there, as a board without grouping would.
-    void setDotRunLength(int length) { dotRunLength = qMax(1, length); }
-    // Whether every dot paints itself, as on a board before strokes painted their dots; for
-    // comparisons with such a board.
-    void setDotsPaintThemselves(bool themselves) { dotsPaintThemselves = themselves; }
+    // The pen's gesture, which draws the strokes.
+    PenGesture &penGesture() const { return *pen; }
 
-    // For the gestures of the added tools: a new item joins the board as part of the gesture
-    // under way; an item is erased by it (hidden now, taken off as one step at its end).
+    // For the gestures. Puts a new item on the board, noting when it joined; it becomes a step
+    // once recorded.
+    void place(QGraphicsItem *item);
+    // A new item joins the board as part of the gesture under way, or an item already on it
+    // becomes part of it; an item is erased by it (hidden now, taken off as one step at its end).
     void placeInGesture(QGraphicsItem *item, const QString &step);
+    void addToGesture(QGraphicsItem *item, const QString &step);
     bool isPartOfGesture(const QGraphicsItem *item) const;
     void eraseInGesture(QGraphicsItem *item);
-    // The pen of outlines and straight lines in the current line colour.
+    // What the gesture under way made or moved so far becomes its steps.
+    void recordPendingGesture();
+    // The pen of outlines and straight lines in the current line colour, and one of that width.
     QPen outlinePen() const;
+    QPen linePen(qreal width) const;
+    // The shape the pointer works on: the one just placed, spanned or held by a handle.
+    void setActiveShape(DiagramItem *shape) { currentShape = shape; }
+    // A spanned shape reaches from the origin to where the pointer is.
+    void setSpanOrigin(const QPointF &pos) { spanFrom = pos; }
+    QPointF spanOrigin() const { return spanFrom; }
+    void spanActiveShape(const QPointF &pos);
+    void wireLabel(DiagramTextItem *label);
+    void noteNewestText(QGraphicsTextItem *text) { lastTextItem = text; }
+    void showStatus(const QString &message);
+    // The window showing the board; null for a board of its own.
+    BoardHost *host() const { return mainWindow; }
 
     void itemLeavingScene(QGraphicsItem *item) override;
     void itemJoinedScene(QGraphicsItem *item) override;
@@ -201,44 +219,27 @@ protected:
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:
-    QPen linePen(qreal width) const;
-    const QPen &strokePen();
-    void showStatus(const QString &message);
     QGraphicsItem *firstSelectedItem() const;
     DiagramItem *firstSelectedShape() const;
 
-    void insertShapeAt(const QPointF &pos);
-    void startLine(const QPointF &pos);
-    void insertTextAt(const QPointF &pos);
-    void wireLabel(DiagramTextItem *label);
-    void startSpannedRect(const QPointF &pos);
-    void finishPress(QGraphicsSceneMouseEvent *event);
+    void finishPress(QGraphicsSceneMouseEvent *event, const BoardGesture &gesture);
     bool grabHandleAt(const QPointF &pos);
     void releasePinnedShape();
 
-    void extendStroke(const QPointF &pos);
     void followStylus(const QGraphicsSceneMouseEvent *event);
     void beginEraserEnd();
     void endEraserEnd();
-    const QPen &dotPen();
-    qreal pressedWidth(qreal pressure) const;
     void recordErasure();
     void createGestures();
-    BoardGesture *gestureFor(Mode mode) const;
+    BoardGesture &gestureFor(Mode mode) const;
     void finishGestures();
     bool gestureHolds(const QGraphicsItem *item) const;
-    void drag(const QPointF &pos, BoardGesture *gesture);
-    void dragInMode(const QPointF &pos);
+    void drag(const QPointF &pos, BoardGesture &gesture);
     void reportCoordinates(const QPointF &pos);
     bool dragVertex(const QPointF &pos);
-    void followDraggedShape();
-    void spanDraggedShape(const QPointF &pos);
+    void followDraggedShape(const BoardGesture &gesture);
 
     void finishGesture(QGraphicsSceneMouseEvent *event);
-    void makePartOfGesture(QGraphicsItem *item, const QString &step);
-    void finishStroke();
-    void showLive(QGraphicsLineItem *dot);
-    void finishSpannedRect();
     void settleSelection();
     void rememberDragStart();
     void recordDrag();
@@ -248,10 +249,7 @@ private:
     void takeOnRecord(const QList<QGraphicsItem *> &items);
     // Records items already on the board as one step, with nothing of a gesture before them.
     void recordArrival(const QList<QGraphicsItem *> &items, const QString &text);
-    // Puts a new item on the board, noting when it joined.
-    void place(QGraphicsItem *item);
     void recordGestureSoFar();
-    void recordPendingGesture();
     template<typename Value>
     void pushChange(const QString &text,
                     std::function<void(const Value &)> apply,
@@ -262,44 +260,29 @@ private:
     }
     void endDragOf(QGraphicsItem *grabber);
 
-    void beginCut(QGraphicsSceneMouseEvent *event);
-    void finishCut(QGraphicsSceneMouseEvent *event);
-    void copyCutRegion();
-
     QList<QPointF> handlePoints;    // outline points of handleOwner, item coordinates
     QList<QGraphicsItem *> handles; // entry i is the handle of handlePoints[i]
     DiagramItem::DiagramType itemType = DiagramItem::Square;
     QMenu *itemMenu;
     Mode mode = MoveItem;
-    QGraphicsLineItem *lineInProgress = nullptr;
     QFont textFont;
     QPointer<QGraphicsTextItem> lastTextItem;
     QPointer<DiagramTextItem> labelBeingEdited; // the label whose edit began last
     QColor textColor = Qt::black;
     QColor itemColor = QColor(255, 255, 255, 100);
     QColor lineColor = Qt::black;
-    QList<QPoint> penPoints;
     int penWidth = defaultPenWidth;
     QGraphicsItem *draggedHandle = nullptr;
     bool handleDragActive = false;
     DiagramItem *currentShape = nullptr;
-    diagramItemPixmap *cutPixmapItem = nullptr;
     int draggedHandleIndex = 0;
-    BoardHost *mainWindow; // the window showing the board; null for a board of its own
-    QPointF dragStartScenePos;
-    QPoint cutStartScreenPos;
-    QPoint cutEndScreenPos;
-    QPointF cutEndScenePos;
-    QRect cutRegion;                    // the screen region a finished cut copies
-    bool cutGrabPending = false;        // the cut is finished, its region not yet copied
+    BoardHost *mainWindow;              // the window showing the board; null for a board of its own
+    QPointF spanFrom;                   // where a spanned shape starts
     DiagramItem *handleOwner = nullptr; // the shape the handles stand on, if any
-    DiagramItem *cutMarker = nullptr;   // the marking rectangle of the cut being dragged
     DiagramItem *pinnedShape = nullptr; // held still while one of its vertices is dragged
-    bool cutGestureActive = false;      // a cut press has been seen and its release not yet
     bool handlingMove = false;          // a pointer move is being handled
     bool leftButtonHeld = false;        // a left press has been seen and its release not yet
     bool handlingPointer = false;       // a pointer event is being handled: moves are the user's
-    QPen sharedStrokePen; // the pen of dots and strokes, rebuilt when the line colour changes
 
     QUndoStack *undoStack;
     quint64 itemsPlaced = 0; // the order of the last item that joined the board
@@ -312,27 +295,19 @@ private:
     QHash<QGraphicsItem *, QPointF> dragStart; // where the items a drag may move started
     // The existing shapes the gesture under way reshapes, with their outlines before.
     QHash<DiagramItem *, QPolygonF> outlinesBeforeReshape;
-    QGraphicsItem *dotRunHead = nullptr; // the first dot of the stroke's current run
-    int dotsInRun = 0;
-    int dotRunLength = 16;
-    QList<QGraphicsItem *> strokeRuns; // the first dots of the runs of the stroke under way
-    LiveInk *liveInk = nullptr;        // shows the stroke under way
-    bool dotsPaintThemselves = false;
-    bool strokeUnderway = false;  // a stroke was begun and is not yet finished
-    bool strokeContinued = false; // it goes on from a part already recorded
     QColor highlightColor = defaultHighlightColor();
     QColor laserColor = defaultLaserColor();
     LaserTrails *laser = nullptr;
     // The stylus whose event is being handled; none for a mouse.
     std::optional<Stylus> stylusDown;
-    // A stylus's pressure at the pointer event being handled; none for a mouse.
-    std::optional<qreal> stylusPressure;
-    // The widths along the stroke under way, one for each of penPoints, when a stylus drew it.
-    QList<qreal> penWidths;
-    QHash<int, QPen> pressurePens; // dot pens by width in quarter pixels, for the pen and colour
+    std::optional<qreal> pressureNow;
     // The mode the stylus's eraser end stood in for, while it erases.
     std::optional<Mode> modeBeforeEraserEnd;
     QList<QGraphicsItem *> erasedItems; // hidden by the eraser gesture under way, recorded at its end
-    // The gestures of the modes added beside the tool box's, by mode (see BoardTools).
+    // The gesture of every mode, by mode (see BoardTools); those whose work outlasts their
+    // mode's choice also by name.
     std::map<int, std::unique_ptr<BoardGesture>> gestures;
+    PenGesture *pen = nullptr;
+    CutGesture *cut = nullptr;
+    LineGesture *line = nullptr;
 };

@@ -1,15 +1,13 @@
-// Pointer handling of the board: each handler branches on the mode once and hands the work to a
-// function named for what it does.
+// Pointer handling of the board: what every mode shares (the items under the pointer, the vertex
+// handles, the steps of the history), around the chosen mode's gesture.
 #include "diagramscene.h"
 
 #include "history/boardorder.h"
 #include "history/moveitemscommand.h"
 #include "items/diagramtextitem.h"
-#include "items/liveink.h"
-#include "items/pendot.h"
-#include "items/strokeitem.h"
 #include "scene/boardhost.h"
-#include "scene/gestures/boardgesture.h"
+#include "scene/gestures/cutgesture.h"
+#include "scene/gestures/pengesture.h"
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
@@ -22,9 +20,7 @@
 namespace {
 
 using VertexHandle = ReportsPresence<QGraphicsEllipseItem>;
-using StraightLine = ReportsPresence<QGraphicsLineItem>;
 
-constexpr qreal textZValue = 1000.0;
 constexpr qreal handleZValue = 100000000.0;
 constexpr qreal outlineWidth = 2;
 
@@ -47,86 +43,15 @@ void DiagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
     const QScopedValueRollback<bool> handling(handlingPointer, true);
     followStylus(event);
 
-    const QPointF pos = event->scenePos();
-    if (BoardGesture *gesture = gestureFor(mode)) {
-        gesture->press(pos);
-        return;
-    }
-    switch (mode) {
-    case InsertItem:
-        insertShapeAt(pos);
-        break;
-    case InsertLine:
-        startLine(pos);
-        return;
-    case InsertText:
-        insertTextAt(pos);
-        break;
-    case CutRegion:
-        beginCut(event);
-        return;
-    case DrawRect:
-        startSpannedRect(pos);
-        break;
-    case DrawFreehand:
-        strokeUnderway = true; // even a click leaves its (empty) stroke
-        break;
-    default: // MoveItem and unknown values: the items handle the press
-        break;
-    }
-    finishPress(event);
-}
-
-void DiagramScene::insertShapeAt(const QPointF &pos)
-{
-    // Placing the new shape is part of its own step, not a move.
-    const QScopedValueRollback<bool> placing(handlingPointer, false);
-    clearSelection();
-    auto *shape = new DiagramItem(itemType, itemMenu);
-    shape->setBrush(QBrush(itemColor, Qt::SolidPattern));
-    place(shape);
-    shape->setPen(linePen(outlineWidth));
-    shape->setPos(pos);
-    shape->setSelected(true);
-    emit itemInserted(shape);
-    // A receiver may have deleted the shape; the removal report has then cleared everything.
-    if (shape->scene() != this)
-        return;
-    showHandles(shape);
-    currentShape = shape;
-    recordAddition({shape}, tr("forma"));
-}
-
-void DiagramScene::startLine(const QPointF &pos)
-{
-    lineInProgress = new StraightLine(QLineF(pos, pos));
-    lineInProgress->setPen(outlinePen());
-    place(lineInProgress);
-    makePartOfGesture(lineInProgress, tr("línea"));
+    BoardGesture &gesture = gestureFor(mode);
+    gesture.press(*event);
+    if (gesture.itemsTakePress())
+        finishPress(event, gesture);
 }
 
 QPen DiagramScene::outlinePen() const
 {
     return linePen(outlineWidth);
-}
-
-void DiagramScene::insertTextAt(const QPointF &pos)
-{
-    finishLabelEdit();
-    clearSelection();
-    auto *text = new DiagramTextItem();
-    lastTextItem = text;
-    text->setFont(textFont);
-    text->setTextInteractionFlags(Qt::TextEditorInteraction);
-    text->setZValue(textZValue);
-    wireLabel(text);
-    labelBeingEdited = text;
-    place(text);
-    text->setDefaultTextColor(textColor);
-    text->setPos(pos);
-    emit textInserted(text);
-    // The label is placed; whatever the receiver chose, the next press selects and moves.
-    mode = MoveItem;
 }
 
 void DiagramScene::wireLabel(DiagramTextItem *label)
@@ -137,27 +62,10 @@ void DiagramScene::wireLabel(DiagramTextItem *label)
     connect(label, &DiagramTextItem::editStarted, this, &DiagramScene::labelEditStarted);
 }
 
-void DiagramScene::startSpannedRect(const QPointF &pos)
-{
-    clearSelection();
-    dragStartScenePos = pos;
-    auto *shape = new DiagramItem(itemType, itemMenu);
-    shape->setBrush(QBrush(itemColor, Qt::SolidPattern));
-    place(shape);
-    shape->setPen(linePen(outlineWidth));
-    shape->setRectCorners(dragStartScenePos, pos);
-    shape->setFlag(QGraphicsItem::ItemIsMovable, false);
-    shape->setSelected(true);
-    currentShape = shape;
-    makePartOfGesture(shape, tr("rectángulo"));
-}
-
-void DiagramScene::finishPress(QGraphicsSceneMouseEvent *event)
+void DiagramScene::finishPress(QGraphicsSceneMouseEvent *event, const BoardGesture &gesture)
 {
     handleDragActive = false;
-    // A pen stroke that starts on a handle is just a stroke.
-    const bool mayGrabHandle = mode != DrawFreehand;
-    if (!mayGrabHandle || !grabHandleAt(event->scenePos())) {
+    if (!gesture.grabsHandles() || !grabHandleAt(event->scenePos())) {
         const QList<QGraphicsItem *> selected = selectedItems();
         if (!selected.isEmpty() && !selectionHasType(DiagramTextItem::Type))
             currentShape = qgraphicsitem_cast<DiagramItem *>(selected.first());
@@ -266,13 +174,9 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
     const QPointF pos = event->scenePos();
     const bool leftHeld = event->buttons() & Qt::LeftButton;
     followStylus(event);
-    if (mode == DrawFreehand && leftHeld) {
-        extendStroke(pos);
-        return;
-    }
-    BoardGesture *gesture = leftHeld ? gestureFor(mode) : nullptr;
-    if (gesture && !gesture->sharesMoves()) {
-        gesture->move(pos);
+    BoardGesture &gesture = gestureFor(mode);
+    if (leftHeld && !gesture.sharesMoves()) {
+        gesture.move(pos);
         return;
     }
 
@@ -284,104 +188,15 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 
 // A move with the left button held: a vertex follows its handle, or the handles follow the
 // dragged shape and the mode's gesture goes on.
-void DiagramScene::drag(const QPointF &pos, BoardGesture *gesture)
+void DiagramScene::drag(const QPointF &pos, BoardGesture &gesture)
 {
     if (handleDragActive) {
         if (dragVertex(pos))
             return;
     } else {
-        followDraggedShape();
+        followDraggedShape(gesture);
     }
-    if (gesture)
-        gesture->move(pos);
-    else
-        dragInMode(pos);
-}
-
-void DiagramScene::dragInMode(const QPointF &pos)
-{
-    switch (mode) {
-    case InsertLine:
-        // Only a line this gesture began follows the pointer; one already on record stays.
-        if (lineInProgress && gestureItems.contains(lineInProgress))
-            lineInProgress->setLine(QLineF(lineInProgress->line().p1(), pos));
-        break;
-    case CutRegion:
-    case DrawRect:
-        spanDraggedShape(pos);
-        break;
-    default:
-        break;
-    }
-}
-
-// After any change Qt's scene walks every item at its top once, so a board of a million dots at
-// the top pays that walk on every pen move. The first dot of each run of a stroke carries the
-// next ones as its children instead: same items, lines, pens and places (a dot sits at the
-// scene's origin), stacked in the same order, with a sixteenth of the walk. Runs of 16 measured
-// best: shorter ones leave more to walk, longer ones slow every press down.
-void DiagramScene::extendStroke(const QPointF &pos)
-{
-    strokeUnderway = true; // also when the pen was chosen while the button was held
-    penPoints.append(pos.toPoint());
-    if (stylusPressure || !penWidths.isEmpty()) {
-        // Widths only for a stroke a stylus drew; a mouse's points on it have the pen's own.
-        penWidths.resize(penPoints.size() - 1, penWidth);
-        penWidths.append(stylusPressure ? pressedWidth(*stylusPressure) : penWidth);
-    }
-    auto *dot = new PenDot(pos, dotPen());
-    if (dotRunHead && dotsInRun < dotRunLength) {
-        dot->setParentItem(dotRunHead); // joins the scene with it
-        ++dotsInRun;
-    } else {
-        place(dot);
-        dotRunHead = dot;
-        dotsInRun = 1;
-        strokeRuns.append(dot);
-    }
-    showLive(dot);
-    makePartOfGesture(dot, tr("trazo"));
-}
-
-// From a third of the chosen width at the lightest touch to twice it at the firmest, in
-// quarter pixels, so that dots of one width share a pen.
-qreal DiagramScene::pressedWidth(qreal pressure) const
-{
-    const qreal width = penWidth * (1.0 / 3 + qBound(0.0, pressure, 1.0) * 5 / 3);
-    return qMax(1, qRound(width * 4)) / 4.0;
-}
-
-// A dot drawn with pressure has the width of its point.
-const QPen &DiagramScene::dotPen()
-{
-    if (penWidths.isEmpty())
-        return strokePen();
-    const int quarters = qRound(penWidths.last() * 4);
-    const QPen &stroke = strokePen();
-    auto found = pressurePens.find(quarters);
-    if (found == pressurePens.end() || found->color() != stroke.color()) {
-        QPen pen = stroke;
-        pen.setWidthF(quarters / 4.0);
-        pen.setCapStyle(Qt::RoundCap); // discs: a square would stick out where the width changes
-        pen.setJoinStyle(Qt::RoundJoin);
-        found = pressurePens.insert(quarters, pen);
-    }
-    return *found;
-}
-
-const QPen &DiagramScene::strokePen()
-{
-    // Every dot and stroke of one colour shares one pen.
-    if (sharedStrokePen.color() != lineColor || sharedStrokePen.widthF() != penWidth) {
-        sharedStrokePen = linePen(penWidth);
-        // Square ends suit the default pen; on a broader one the square of every dot would
-        // stick out at each bend, so broader strokes are round, each dot a disc inside the ink.
-        if (penWidth > defaultPenWidth) {
-            sharedStrokePen.setCapStyle(Qt::RoundCap);
-            sharedStrokePen.setJoinStyle(Qt::RoundJoin);
-        }
-    }
-    return sharedStrokePen;
+    gesture.move(pos);
 }
 
 void DiagramScene::reportCoordinates(const QPointF &pos)
@@ -404,19 +219,19 @@ bool DiagramScene::dragVertex(const QPointF &pos)
     return true;
 }
 
-void DiagramScene::followDraggedShape()
+void DiagramScene::followDraggedShape(const BoardGesture &gesture)
 {
-    if (mode == InsertLine || mode == CutRegion || selectionHasType(DiagramTextItem::Type))
+    if (!gesture.handlesFollowDrags() || selectionHasType(DiagramTextItem::Type))
         return;
     if (DiagramItem *shape = firstSelectedShape())
         showHandles(shape);
 }
 
-void DiagramScene::spanDraggedShape(const QPointF &pos)
+void DiagramScene::spanActiveShape(const QPointF &pos)
 {
     if (currentShape) {
         noteReshape(currentShape);
-        currentShape->setRectCorners(dragStartScenePos, pos);
+        currentShape->setRectCorners(spanFrom, pos);
     }
 }
 
@@ -448,7 +263,7 @@ void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 // is chosen; the view that turned the stylus's event into this one told which.
 void DiagramScene::followStylus(const QGraphicsSceneMouseEvent *event)
 {
-    stylusPressure = stylusDown ? std::optional<qreal>(stylusDown->pressure) : std::nullopt;
+    pressureNow = stylusDown ? std::optional<qreal>(stylusDown->pressure) : std::nullopt;
     if (stylusDown && stylusDown->eraserEnd && event->type() == QEvent::GraphicsSceneMousePress)
         beginEraserEnd();
 }
@@ -457,7 +272,7 @@ void DiagramScene::beginEraserEnd()
 {
     if (mode == Erase || modeBeforeEraserEnd)
         return;
-    finishStroke(); // a stroke under way ends where the eraser begins
+    pen->finishStroke(); // a stroke under way ends where the eraser begins
     modeBeforeEraserEnd = mode;
     mode = Erase;
 }
@@ -471,31 +286,20 @@ void DiagramScene::endEraserEnd()
 void DiagramScene::finishGesture(QGraphicsSceneMouseEvent *event)
 {
     // A cut ends as a cut even if the tool changed while it was dragged: its marker never stays.
-    if (cutGestureActive) {
-        finishCut(event);
+    if (cut->underway()) {
+        cut->release(*event);
         return;
     }
     // A stroke ends as a stroke even if the tool changed while it was drawn, and so does what
     // any other tool had under way.
-    finishStroke();
-    BoardGesture *gesture = gestureFor(mode);
-    const bool gestureEnded = gesture && gesture->release();
+    pen->finishStroke();
+    const bool gestureEnded = gestureFor(mode).release(*event);
     finishGestures();
-    if (gestureEnded || (mode == InsertLine && lineInProgress))
-        return; // the line stays exactly as drawn
-    switch (mode) {
-    case DrawFreehand:
-        break;
-    case DrawRect:
-        finishSpannedRect();
-        break;
-    default:
+    if (!gestureEnded)
         settleSelection();
-        break;
-    }
 }
 
-void DiagramScene::makePartOfGesture(QGraphicsItem *item, const QString &step)
+void DiagramScene::addToGesture(QGraphicsItem *item, const QString &step)
 {
     gestureItems.append(item);
     gestureStep = step;
@@ -504,66 +308,12 @@ void DiagramScene::makePartOfGesture(QGraphicsItem *item, const QString &step)
 void DiagramScene::placeInGesture(QGraphicsItem *item, const QString &step)
 {
     place(item);
-    makePartOfGesture(item, step);
+    addToGesture(item, step);
 }
 
 bool DiagramScene::isPartOfGesture(const QGraphicsItem *item) const
 {
     return gestureItems.contains(const_cast<QGraphicsItem *>(item));
-}
-
-// The dots paint nothing themselves; the ink under way shows them until the stroke does.
-void DiagramScene::showLive(QGraphicsLineItem *dot)
-{
-    if (dotsPaintThemselves) {
-        dot->setFlag(QGraphicsItem::ItemHasNoContents, false);
-        return;
-    }
-    if (!liveInk) {
-        liveInk = new LiveInk;
-        addItem(liveInk);
-    }
-    liveInk->addDot(dot);
-}
-
-void DiagramScene::finishStroke()
-{
-    if (liveInk) {
-        removeItem(liveInk);
-        delete std::exchange(liveInk, nullptr);
-    }
-    if (!std::exchange(strokeUnderway, false))
-        return;
-    // Of a stroke recorded part way, a rest that never moved on is only where it stood.
-    if (std::exchange(strokeContinued, false) && penPoints.size() < 2) {
-        penPoints.clear();
-        penWidths.clear();
-        return;
-    }
-    QPen pen = strokePen();
-    if (!penWidths.isEmpty()) {
-        penWidths.resize(penPoints.size(), penWidth);
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-    }
-    auto *stroke = new StrokeItem(QPolygonF(QPolygon(penPoints)), pen, std::exchange(penWidths, {}));
-    stroke->setDotRuns(std::exchange(strokeRuns, {}), !dotsPaintThemselves);
-    place(stroke);
-    penPoints.clear();
-    dotRunHead = nullptr;
-    makePartOfGesture(stroke, tr("trazo"));
-}
-
-void DiagramScene::finishSpannedRect()
-{
-    if (currentShape) {
-        currentShape->setFlag(QGraphicsItem::ItemIsMovable, true);
-        // The handles were built before the last move reshaped the rectangle; put them on its
-        // final corners.
-        if (currentShape == handleOwner)
-            showHandles(currentShape);
-    }
-    mode = MoveItem;
 }
 
 void DiagramScene::settleSelection()
@@ -578,7 +328,8 @@ void DiagramScene::settleSelection()
         if (currentShape)
             showHandles(currentShape);
     }
-    lineInProgress = nullptr;
+    for (const auto &[mode, gesture] : gestures)
+        gesture->selectionSettled();
 }
 
 void DiagramScene::showHandles(DiagramItem *shape)

@@ -1,10 +1,12 @@
-// What the board's added tools share: the pen's width, the background, the gestures of the
-// added modes and the eraser's step.
+// What the board's tools share: the pen's width, the background, the gestures of the modes and
+// the eraser's step.
 #include "diagramscene.h"
 
 #include "history/removeitemscommand.h"
 #include "scene/boardtools.h"
-#include "scene/gestures/boardgesture.h"
+#include "scene/gestures/cutgesture.h"
+#include "scene/gestures/linegesture.h"
+#include "scene/gestures/pengesture.h"
 
 void DiagramScene::setPenWidth(int width)
 {
@@ -43,19 +45,40 @@ void DiagramScene::recordErasure()
 void DiagramScene::createGestures()
 {
     for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool) {
-        if (tool->gesture)
+        if (tool->gesture && !gestures.count(tool->mode))
             gestures[tool->mode] = tool->gesture(*this);
     }
+    pen = &dynamic_cast<PenGesture &>(gestureFor(DrawFreehand));
+    cut = &dynamic_cast<CutGesture &>(gestureFor(CutRegion));
+    line = &dynamic_cast<LineGesture &>(gestureFor(InsertLine));
 }
 
-BoardGesture *DiagramScene::gestureFor(Mode mode) const
+// An unknown mode acts as the pointer.
+BoardGesture &DiagramScene::gestureFor(Mode mode) const
 {
-    const auto found = gestures.find(int(mode));
-    return found == gestures.end() ? nullptr : found->second.get();
+    auto found = gestures.find(int(mode));
+    if (found == gestures.end())
+        found = gestures.find(int(MoveItem));
+    return *found->second;
 }
 
 void DiagramScene::finishGestures()
 {
     for (const auto &[mode, gesture] : gestures)
         gesture->finish();
+}
+
+QGraphicsLineItem *DiagramScene::lineBeingDrawn() const
+{
+    return line->lineBeingDrawn();
+}
+
+diagramItemPixmap *DiagramScene::newestCutPicture() const
+{
+    return cut->newestPicture();
+}
+
+bool DiagramScene::cutAwaitsItsGrab() const
+{
+    return cut->grabPending();
 }

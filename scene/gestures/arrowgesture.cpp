@@ -3,8 +3,11 @@
 #include "items/arrowitem.h"
 #include "scene/diagramscene.h"
 
-void ArrowGesture::press(const QPointF &pos)
+#include <QGraphicsSceneMouseEvent>
+
+void ArrowGesture::press(const QGraphicsSceneMouseEvent &event)
 {
+    const QPointF pos = event.scenePos();
     auto *line = new ArrowItem(QLineF(pos, pos));
     line->setPen(scene.outlinePen());
     arrow = line;
@@ -19,7 +22,7 @@ void ArrowGesture::move(const QPointF &pos)
 }
 
 // The arrow stays exactly as drawn.
-bool ArrowGesture::release()
+bool ArrowGesture::release(const QGraphicsSceneMouseEvent &)
 {
     return std::exchange(arrow, nullptr) != nullptr;
 }
@@ -28,4 +31,9 @@ void ArrowGesture::forget(const QGraphicsItem *item)
 {
     if (item == arrow)
         arrow = nullptr;
+}
+
+bool ArrowGesture::holds(const QGraphicsItem *item) const
+{
+    return item == arrow;
 }

@@ -4,6 +4,8 @@
 #include "items/strokeitem.h"
 #include "scene/diagramscene.h"
 
+#include <QGraphicsSceneMouseEvent>
+
 #include <QPainterPath>
 #include <QPainterPathStroker>
 
@@ -13,8 +15,9 @@ constexpr qreal eraserRadius = 8;
 
 } // namespace
 
-void EraserGesture::press(const QPointF &pos)
+void EraserGesture::press(const QGraphicsSceneMouseEvent &event)
 {
+    const QPointF pos = event.scenePos();
     scene.finishLabelEdit(); // as a click elsewhere would
     lastPos.reset();         // a sweep starts here, never where an earlier one ended
     eraseAt(pos);

@@ -11,7 +11,7 @@ class EraserGesture : public BoardGesture
 public:
     using BoardGesture::BoardGesture;
 
-    void press(const QPointF &pos) override;
+    void press(const QGraphicsSceneMouseEvent &event) override;
     void move(const QPointF &pos) override;
     void finish() override { lastPos.reset(); }
 

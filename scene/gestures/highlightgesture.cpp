@@ -3,6 +3,8 @@
 #include "items/highlightitem.h"
 #include "scene/diagramscene.h"
 
+#include <QGraphicsSceneMouseEvent>
+
 namespace {
 
 // The highlighter is this many times as broad as the pen.
@@ -13,8 +15,9 @@ constexpr qreal highlightZValue = -1e6;
 
 } // namespace
 
-void HighlightGesture::press(const QPointF &pos)
+void HighlightGesture::press(const QGraphicsSceneMouseEvent &event)
 {
+    const QPointF pos = event.scenePos();
     finish();
     scene.clearSelection();
     QPen marker(scene.currentHighlightColor());
@@ -41,4 +44,9 @@ void HighlightGesture::forget(const QGraphicsItem *item)
 {
     if (item == highlight)
         highlight = nullptr;
+}
+
+bool HighlightGesture::holds(const QGraphicsItem *item) const
+{
+    return item == highlight;
 }

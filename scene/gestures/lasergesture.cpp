@@ -3,6 +3,8 @@
 #include "items/lasertrails.h"
 #include "scene/diagramscene.h"
 
+#include <QGraphicsSceneMouseEvent>
+
 namespace {
 
 // Thick enough to find on a shared screen whatever the pen's width.
@@ -10,8 +12,9 @@ constexpr qreal minimumWidth = 5;
 
 } // namespace
 
-void LaserGesture::press(const QPointF &pos)
+void LaserGesture::press(const QGraphicsSceneMouseEvent &event)
 {
+    const QPointF pos = event.scenePos();
     const qreal width = qMax<qreal>(minimumWidth, scene.freehandPenWidth());
     scene.laserTrails()->begin(pos, scene.currentLaserColor(), width);
 }

@@ -9,7 +9,7 @@ class LaserGesture : public BoardGesture
 public:
     using BoardGesture::BoardGesture;
 
-    void press(const QPointF &pos) override;
+    void press(const QGraphicsSceneMouseEvent &event) override;
     void move(const QPointF &pos) override;
     void finish() override;
 };

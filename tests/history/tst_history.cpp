@@ -6,6 +6,7 @@
 #include "items/diagramtextitem.h"
 #include "items/pendot.h"
 #include "scene/diagramscene.h"
+#include "scene/gestures/pengesture.h"
 #include "scenedriver.h"
 #include "testsupport.h"
 
@@ -75,8 +76,8 @@ class TwinBoards
 public:
     TwinBoards()
     {
-        flat.setDotRunLength(1);
-        flat.setDotsPaintThemselves(true);
+        flat.penGesture().setDotRunLength(1);
+        flat.penGesture().setDotsPaintThemselves(true);
         for (DiagramScene *scene : {&grouped, &flat})
             scene->setSceneRect(0, 0, 400, 300);
     }
