@@ -36,7 +36,7 @@ class QToolBar;
 class QToolButton;
 class QVBoxLayout;
 class diagramview;
-struct InkColours;
+class ColourButton;
 template<typename T>
 struct Preference;
 
@@ -143,24 +143,23 @@ private:
     void createFontControls();
     void takeReadableFontSize(const QString &ignored);
     void createColorButtons();
-    QToolButton *createColorButton(const Preference<QColor> &stored,
-                                   const QString &image,
-                                   const char *pickSlot,
-                                   QAction *&currentEntry,
-                                   void (DiagramScene::*apply)(const QColor &));
+    ColourButton *createColorButton(const Preference<QColor> &stored,
+                                    const QString &image,
+                                    const char *pickSlot,
+                                    QAction *&currentEntry,
+                                    void (DiagramScene::*apply)(const QColor &));
     void createPointerToolBar();
     QMenu *createColorMenu(const char *slot, QColor defaultColor);
     QIcon createColorIcon(QColor color);
     QIcon createColorToolButtonIcon(const QString &imageFile, QColor color);
-    void pickColor(QAction *&currentEntry, QToolButton *button, const QString &image);
+    void pickColor(QAction *&currentEntry, ColourButton *button);
     void restack(const QString &step, qreal (*level)(const QList<QGraphicsItem *> &));
     void createHistoryActions();
     void createBoardToolBar();
     void createToolKeys();
     void addToolsBarEntry(const BoardTools::Tool &tool);
     QAction *createBoardTool(const BoardTools::Tool &tool);
-    QToolButton *createInkColourButton(QAction *tool, const InkColours &colours);
-    QMenu *createInkColourMenu(QAction *tool, const InkColours &colours);
+    ColourButton *createInkButton(QAction *tool, const BoardTools::Tool &row);
     QAction *createSpotlightAction(const BoardTools::Tool &tool);
     QAction *createSaveAction(const BoardTools::Tool &tool);
     QToolButton *createWidthButton(const BoardTools::Tool &tool);
@@ -244,9 +243,9 @@ private:
     QActionGroup *boardTools = nullptr; // the tools beside the tool box; at most one checked
     QActionGroup *penWidths = nullptr;  // the widths offered, one checked
     QToolButton *widthButton = nullptr;
-    QToolButton *fontColorToolButton = nullptr;
-    QToolButton *fillColorToolButton = nullptr;
-    QToolButton *lineColorToolButton = nullptr;
+    ColourButton *fontColorToolButton = nullptr;
+    ColourButton *fillColorToolButton = nullptr;
+    ColourButton *lineColorToolButton = nullptr;
     QAction *boldAction = nullptr;
     QAction *underlineAction = nullptr;
     QAction *italicAction = nullptr;

@@ -1,6 +1,7 @@
 // The four toolbars, the formatting they pass to the scene and the preferences they keep.
 #include "mainwindow.h"
 
+#include "app/colourbutton.h"
 #include "app/diagramview.h"
 #include "app/fontsizevalidator.h"
 #include "app/preferences.h"
@@ -45,7 +46,7 @@ const char lineColorImage[] = ":/images/linecolor.png";
 
 QColor entryColor(const QAction *entry)
 {
-    return entry ? entry->data().value<QColor>() : QColor();
+    return ColourButton::colourOf(entry);
 }
 
 } // namespace
@@ -173,22 +174,22 @@ void MainWindow::createColorButtons()
     lineColorToolButton->setToolTip(tr("Color de línea"));
 }
 
-QToolButton *MainWindow::createColorButton(const Preference<QColor> &stored,
-                                           const QString &image,
-                                           const char *pickSlot,
-                                           QAction *&currentEntry,
-                                           void (DiagramScene::*apply)(const QColor &))
+ColourButton *MainWindow::createColorButton(const Preference<QColor> &stored,
+                                            const QString &image,
+                                            const char *pickSlot,
+                                            QAction *&currentEntry,
+                                            void (DiagramScene::*apply)(const QColor &))
 {
-    auto *button = new QToolButton;
-    button->setPopupMode(QToolButton::MenuButtonPopup);
     // The scene learns a stored colour at once; with none it keeps its own.
     const QColor color = stored.read(*settings);
     if (stored.stored(*settings))
         (scene->*apply)(color);
     QMenu *menu = createColorMenu(pickSlot, color);
-    button->setMenu(menu);
+    auto *button = new ColourButton(menu, [this, image](const QColor &c) {
+        return createColorToolButtonIcon(image, c);
+    });
     currentEntry = menu->defaultAction();
-    button->setIcon(createColorToolButtonIcon(image, color));
+    button->showColour(color);
     return button;
 }
 
@@ -300,28 +301,28 @@ void MainWindow::pointerGroupClicked()
     scene->setMode(DiagramScene::Mode(pointerGroup->checkedId()));
 }
 
-void MainWindow::pickColor(QAction *&currentEntry, QToolButton *button, const QString &image)
+void MainWindow::pickColor(QAction *&currentEntry, ColourButton *button)
 {
     currentEntry = qobject_cast<QAction *>(sender());
-    button->setIcon(createColorToolButtonIcon(image, entryColor(currentEntry)));
+    button->showColour(entryColor(currentEntry));
 }
 
 void MainWindow::textColorChanged()
 {
-    pickColor(textAction, fontColorToolButton, textColorImage);
+    pickColor(textAction, fontColorToolButton);
     storePreferences({{Preferences::fontColor.key, entryColor(textAction)}});
     textButtonTriggered();
 }
 
 void MainWindow::itemColorChanged()
 {
-    pickColor(fillAction, fillColorToolButton, fillColorImage);
+    pickColor(fillAction, fillColorToolButton);
     fillButtonTriggered();
 }
 
 void MainWindow::lineColorChanged()
 {
-    pickColor(lineAction, lineColorToolButton, lineColorImage);
+    pickColor(lineAction, lineColorToolButton);
     lineButtonTriggered();
 }
 
@@ -353,11 +354,12 @@ QMenu *MainWindow::createColorMenu(const char *slot, QColor defaultColor)
 {
     auto *colorMenu = new QMenu(this);
     for (const ColorEntry &entry : colorEntries) {
-        auto *action = new QAction(tr(entry.label), this);
-        action->setData(entry.color);
-        action->setIcon(createColorIcon(entry.color));
+        QAction *action = ColourButton::addEntry(colorMenu,
+                                                 tr(entry.label),
+                                                 entry.color,
+                                                 createColorIcon(entry.color),
+                                                 this);
         connect(action, SIGNAL(triggered()), this, slot);
-        colorMenu->addAction(action);
         if (entry.color == defaultColor)
             colorMenu->setDefaultAction(action);
     }

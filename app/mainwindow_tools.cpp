@@ -2,6 +2,7 @@
 // widths, backgrounds, saving) and a key for every tool, all built from the tool table.
 #include "mainwindow.h"
 
+#include "app/colourbutton.h"
 #include "app/diagramview.h"
 #include "app/preferences.h"
 #include "app/toolicons.h"
@@ -19,56 +20,6 @@
 #include <QWidgetAction>
 
 namespace {
-
-struct InkColour
-{
-    const char *label;
-    QColor color;
-};
-
-} // namespace
-
-// A tool whose ink has a colour of its own, chosen from the menu of its button.
-struct InkColours
-{
-    const char *buttonName;
-    const Preference<QColor> &stored; // where the choice is kept
-    QList<InkColour> choices;
-    QIcon (*icon)(const QColor &color);
-    void (*apply)(DiagramScene &scene, const QColor &color);
-};
-
-namespace {
-
-// Bright enough to find on any slide, translucent enough to read what lies under them.
-const InkColours highlighterColours{
-    "highlightButton",
-    Preferences::highlightColor,
-    {
-        {QT_TRANSLATE_NOOP("MainWindow", "Amarillo"), DiagramScene::defaultHighlightColor()},
-        {QT_TRANSLATE_NOOP("MainWindow", "Verde"), QColor(60, 230, 60, 110)},
-        {QT_TRANSLATE_NOOP("MainWindow", "Rosa"), QColor(255, 80, 200, 110)},
-        {QT_TRANSLATE_NOOP("MainWindow", "Celeste"), QColor(60, 200, 255, 110)},
-        {QT_TRANSLATE_NOOP("MainWindow", "Naranja"), QColor(255, 150, 30, 110)},
-    },
-    ToolIcons::highlighter,
-    [](DiagramScene &scene, const QColor &color) { scene.setHighlightColor(color); },
-};
-
-// Vivid, so that the pointer stands out on a shared screen.
-const InkColours laserColours{
-    "laserButton",
-    Preferences::laserColor,
-    {
-        {QT_TRANSLATE_NOOP("MainWindow", "Rojo"), DiagramScene::defaultLaserColor()},
-        {QT_TRANSLATE_NOOP("MainWindow", "Verde"), QColor(30, 220, 60)},
-        {QT_TRANSLATE_NOOP("MainWindow", "Azul"), QColor(40, 120, 255)},
-        {QT_TRANSLATE_NOOP("MainWindow", "Amarillo"), QColor(255, 215, 0)},
-        {QT_TRANSLATE_NOOP("MainWindow", "Magenta"), QColor(255, 40, 220)},
-    },
-    ToolIcons::laser,
-    [](DiagramScene &scene, const QColor &color) { scene.setLaserColor(color); },
-};
 
 // The plain boards, then the bundle's grids.
 struct Board
@@ -147,10 +98,8 @@ void MainWindow::addToolsBarEntry(const BoardTools::Tool &tool)
         boardToolBar->addWidget(createBackgroundButton(tool));
     } else if (id == "guardar") {
         boardToolBar->addAction(createSaveAction(tool));
-    } else if (id == "resaltador") {
-        boardToolBar->addWidget(createInkColourButton(createBoardTool(tool), highlighterColours));
-    } else if (id == "laser") {
-        boardToolBar->addWidget(createInkColourButton(createBoardTool(tool), laserColours));
+    } else if (tool.inks) {
+        boardToolBar->addWidget(createInkButton(createBoardTool(tool), tool));
     } else if (id == "foco") {
         boardToolBar->addAction(createSpotlightAction(tool));
     } else {
@@ -160,9 +109,8 @@ void MainWindow::addToolsBarEntry(const BoardTools::Tool &tool)
 
 QAction *MainWindow::createBoardTool(const BoardTools::Tool &tool)
 {
-    auto *action = new QAction(ToolIcons::forName(tool.icon, scene->currentHighlightColor()),
-                               tr(tool.label),
-                               this);
+    const QColor ink = tool.inks ? scene->ink(DiagramScene::Mode(tool.mode)) : QColor();
+    auto *action = new QAction(ToolIcons::forName(tool.icon, ink), tr(tool.label), this);
     action->setObjectName(tool.id);
     action->setCheckable(true);
     action->setShortcuts(keysOf(tool));
@@ -178,40 +126,38 @@ QAction *MainWindow::createBoardTool(const BoardTools::Tool &tool)
     return action;
 }
 
-QToolButton *MainWindow::createInkColourButton(QAction *tool, const InkColours &colours)
+// A tool with inks of its own: its button chooses it, and the button's menu picks the ink,
+// which is kept and chooses the tool too.
+ColourButton *MainWindow::createInkButton(QAction *tool, const BoardTools::Tool &row)
 {
-    auto *button = new QToolButton;
-    button->setObjectName(colours.buttonName);
-    button->setDefaultAction(tool);
-    button->setPopupMode(QToolButton::MenuButtonPopup);
-    button->setMenu(createInkColourMenu(tool, colours));
-    button->setAccessibleName(tool->text());
-    return button;
-}
-
-QMenu *MainWindow::createInkColourMenu(QAction *tool, const InkColours &colours)
-{
+    const auto mode = DiagramScene::Mode(row.mode);
+    const QString icon = row.icon;
     auto *menu = new QMenu(this);
-    if (const std::optional<QColor> stored = colours.stored.stored(*settings)) {
-        colours.apply(*scene, *stored);
-        tool->setIcon(colours.icon(*stored));
+    auto *button = new ColourButton(menu, [icon](const QColor &colour) {
+        return ToolIcons::forName(icon, colour);
+    });
+    button->setObjectName(QString::fromLatin1(row.id) + "Button");
+    button->setDefaultAction(tool);
+    button->setAccessibleName(tool->text());
+    const Preference<QColor> stored = Preferences::inkColour(row.inks->preference);
+    if (const std::optional<QColor> colour = stored.stored(*settings)) {
+        scene->setInk(mode, *colour);
+        button->showColour(*colour);
     }
-    for (const InkColour &entry : colours.choices) {
-        QAction *choice = menu->addAction(colours.icon(entry.color), tr(entry.label));
-        const auto apply = colours.apply;
-        const auto icon = colours.icon;
-        const char *key = colours.stored.key;
-        connect(choice,
-                &QAction::triggered,
-                this,
-                [this, tool, apply, icon, key, color = entry.color] {
-                    apply(*scene, color);
-                    storePreferences({{key, color}});
-                    tool->setIcon(icon(color));
-                    tool->trigger();
-                });
-    }
-    return menu;
+    for (const BoardTools::InkChoice &choice : row.inks->choices)
+        ColourButton::addEntry(menu,
+                               tr(choice.label),
+                               choice.colour,
+                               button->iconOf(choice.colour),
+                               menu);
+    connect(menu, &QMenu::triggered, this, [this, button, mode, stored](QAction *entry) {
+        const QColor colour = ColourButton::colourOf(entry);
+        scene->setInk(mode, colour);
+        storePreferences({{stored.key, colour}});
+        button->showColour(colour);
+        button->defaultAction()->trigger();
+    });
+    return button;
 }
 
 // The spotlight is no tool of its own: it darkens the board around the pointer whatever tool

@@ -117,16 +117,17 @@ const Preference<QColor> lineColor{"lineColor", [] { return QColor(Qt::white); }
 const Preference<int> penWidth{"penWidth",
                                [] { return DiagramScene::defaultPenWidth; },
                                asOfferedWidth};
-const Preference<QColor> highlightColor{"highlightColor",
-                                        DiagramScene::defaultHighlightColor,
-                                        asValidColor};
-const Preference<QColor> laserColor{"laserColor", DiagramScene::defaultLaserColor, asValidColor};
 const Preference<int> spotlightRadius{"spotlightRadius", [] { return 140; }, asNumber};
 const Preference<QKeySequence> globalKey{"globalKey",
                                          [] { return QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D); },
                                          asGlobalKey};
 const Preference<QString> screen{"screen", nothing<QString>, asText};
 const Preference<QString> lastSaveFolder{"lastSaveFolder", nothing<QString>, asFolder};
+
+Preference<QColor> inkColour(const char *key)
+{
+    return {key, nothing<QColor>, asValidColor};
+}
 
 bool isValidFontSize(const QString &text)
 {

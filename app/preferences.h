@@ -50,8 +50,9 @@ struct Preference
 };
 
 // Every key the board keeps, each declared once: the formatting, then what the tools beside the
-// tool box, the screen and the saving remember. Each is written only when the presenter changes
-// it (the five font keys also at start, when the size box is empty).
+// tool box, the screen and the saving remember; the key of a tool's ink is declared by the
+// tool's row in the tool table. Each is written only when the presenter changes it (the five
+// font keys also at start, when the size box is empty).
 namespace Preferences {
 
 // The font as the font box holds it; the application's font when absent.
@@ -68,9 +69,8 @@ extern const Preference<QColor> fillColor;
 extern const Preference<QColor> lineColor;
 // One of the offered widths.
 extern const Preference<int> penWidth;
-// Valid colours.
-extern const Preference<QColor> highlightColor;
-extern const Preference<QColor> laserColor;
+// A tool's ink under the key its row in the tool table gives: a valid colour, none when absent.
+Preference<QColor> inkColour(const char *key);
 // Pixels; the view bounds them.
 extern const Preference<int> spotlightRadius;
 // A key that can be a global key (letters, digits, F1 to F12, space with Ctrl, Alt or Meta).

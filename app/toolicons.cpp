@@ -1,7 +1,5 @@
 #include "toolicons.h"
 
-#include "scene/diagramscene.h"
-
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
@@ -74,22 +72,28 @@ QIcon save()
 
 namespace ToolIcons {
 
-QIcon forName(const QString &name, const QColor &highlightColor)
+QIcon forName(const QString &name, const QColor &ink)
 {
     if (name.startsWith(':'))
         return QIcon(name);
-    if (name == "highlighter")
-        return highlighter(highlightColor);
-    if (name == "eraser")
-        return eraser();
-    if (name == "arrow")
-        return arrow();
-    if (name == "save")
-        return save();
-    if (name == "laser")
-        return laser(DiagramScene::defaultLaserColor());
-    if (name == "spotlight")
-        return spotlight();
+    // The painted icons by name; those of a tool with inks of its own show the ink.
+    struct Painted
+    {
+        const char *name;
+        QIcon (*paint)(const QColor &ink);
+    };
+    static const Painted painted[] = {
+        {"highlighter", highlighter},
+        {"laser", laser},
+        {"eraser", [](const QColor &) { return eraser(); }},
+        {"arrow", [](const QColor &) { return arrow(); }},
+        {"save", [](const QColor &) { return save(); }},
+        {"spotlight", [](const QColor &) { return spotlight(); }},
+    };
+    for (const Painted &icon : painted) {
+        if (name == QLatin1String(icon.name))
+            return icon.paint(ink);
+    }
     return QIcon();
 }
 

@@ -9,8 +9,9 @@
 namespace ToolIcons {
 
 // A tool's icon by the name its row in the tool table gives: a resource path, or one of the
-// painted ones ("highlighter", "eraser", "arrow", "save"). The highlighter shows its colour.
-QIcon forName(const QString &name, const QColor &highlightColor);
+// painted ones ("highlighter", "laser", "eraser", "arrow", "save", "spotlight"). The icon of a
+// tool with inks of its own shows the ink.
+QIcon forName(const QString &name, const QColor &ink);
 QIcon highlighter(const QColor &color);
 QIcon laser(const QColor &color);
 QIcon width(int width);

@@ -30,6 +30,30 @@ std::unique_ptr<BoardGesture> make(DiagramScene &scene)
     return std::make_unique<Gesture>(scene);
 }
 
+// Bright enough to find on any slide, translucent enough to read what lies under them.
+const BoardTools::Inks highlighterInks{
+    "highlightColor",
+    {
+        {QT_TRANSLATE_NOOP("MainWindow", "Amarillo"), QColor(255, 230, 0, 110)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Verde"), QColor(60, 230, 60, 110)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Rosa"), QColor(255, 80, 200, 110)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Celeste"), QColor(60, 200, 255, 110)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Naranja"), QColor(255, 150, 30, 110)},
+    },
+};
+
+// Vivid, so that the pointer stands out on a shared screen.
+const BoardTools::Inks laserInks{
+    "laserColor",
+    {
+        {QT_TRANSLATE_NOOP("MainWindow", "Rojo"), QColor(255, 30, 30)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Verde"), QColor(30, 220, 60)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Azul"), QColor(40, 120, 255)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Amarillo"), QColor(255, 215, 0)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Magenta"), QColor(255, 40, 220)},
+    },
+};
+
 // clang-format off
 const Tool tools[] = {
     {"forma", QT_TRANSLATE_NOOP("MainWindow", "Forma"), "", "Ctrl+1",
@@ -51,13 +75,13 @@ const Tool tools[] = {
     {"linea", QT_TRANSLATE_NOOP("MainWindow", "Línea"), ":/images/linepointer.png", "Ctrl+9",
      DiagramScene::InsertLine, DiagramScene::InsertLine, "", Place::PointerBar, make<LineGesture>},
     {"resaltador", QT_TRANSLATE_NOOP("MainWindow", "Resaltador"), "highlighter", "Ctrl+H",
-     DiagramScene::DrawHighlight, -1, "", Place::ToolsBar, make<HighlightGesture>},
+     DiagramScene::DrawHighlight, -1, "", Place::ToolsBar, make<HighlightGesture>, &highlighterInks},
     {"borrador", QT_TRANSLATE_NOOP("MainWindow", "Borrador"), "eraser", "Ctrl+E",
      DiagramScene::Erase, -1, "", Place::ToolsBar, make<EraserGesture>},
     {"flecha", QT_TRANSLATE_NOOP("MainWindow", "Flecha"), "arrow", "Ctrl+Shift+F",
      DiagramScene::InsertArrow, -1, "", Place::ToolsBar, make<ArrowGesture>},
     {"laser", QT_TRANSLATE_NOOP("MainWindow", "Láser"), "laser", "Ctrl+Shift+L",
-     DiagramScene::DrawLaser, -1, "", Place::ToolsBar, make<LaserGesture>},
+     DiagramScene::DrawLaser, -1, "", Place::ToolsBar, make<LaserGesture>, &laserInks},
     {"foco", QT_TRANSLATE_NOOP("MainWindow", "Foco"), "spotlight", "Ctrl+Shift+O",
      -1, -1, "", Place::ToolsBar, nullptr},
     {"grosor", QT_TRANSLATE_NOOP("MainWindow", "Grosor"), "width", "",

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QList>
 #include <QtGlobal>
 
 #include <memory>
@@ -23,6 +25,21 @@ enum class Place {
 // The text tool's id in the tool box, which belongs to no shape kind.
 inline constexpr int textToolId = 10;
 
+// A colour a tool's ink may take, offered in the menu of its button.
+struct InkChoice
+{
+    const char *label; // translated in MainWindow's context
+    QColor colour;
+};
+
+// The colours of a tool's ink: the first until the presenter picks another, and the key of the
+// preferences that keeps the pick.
+struct Inks
+{
+    const char *preference;
+    QList<InkChoice> choices;
+};
+
 struct Tool
 {
     const char *id;      // a name for code and tests
@@ -36,6 +53,8 @@ struct Tool
     // What the pointer does in its mode; null for a tool that chooses no mode. Tools of one
     // mode share the first one's.
     std::unique_ptr<BoardGesture> (*gesture)(DiagramScene &scene);
+    // The colours its ink offers; null for a tool that draws in the line colour or not at all.
+    const Inks *inks = nullptr;
 };
 
 // The tools in the order their buttons stand, place by place.

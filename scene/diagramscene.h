@@ -112,10 +112,8 @@ public:
             apply(after);
     }
 
-    // What the pen, the highlighter and the laser draw with until the presenter chooses.
+    // What the pen draws with until the presenter chooses.
     static constexpr int defaultPenWidth = 5;
-    static QColor defaultHighlightColor() { return QColor(255, 230, 0, 110); }
-    static QColor defaultLaserColor() { return QColor(255, 30, 30); }
 
     Mode currentMode() const { return mode; }
     DiagramItem::DiagramType currentItemType() const { return itemType; }
@@ -136,10 +134,9 @@ public:
     bool cutAwaitsItsGrab() const;
     // The width of freehand strokes; the highlighter's is a multiple of it.
     void setPenWidth(int width);
-    void setHighlightColor(const QColor &color) { highlightColor = color; }
-    QColor currentHighlightColor() const { return highlightColor; }
-    void setLaserColor(const QColor &color) { laserColor = color; }
-    QColor currentLaserColor() const { return laserColor; }
+    // The colour of the ink of a mode whose tool has one of its own.
+    void setInk(Mode mode, const QColor &colour);
+    QColor ink(Mode mode) const;
     // A stylus touching the board: how firmly, and with which end.
     struct Stylus
     {
@@ -295,8 +292,6 @@ private:
     QHash<QGraphicsItem *, QPointF> dragStart; // where the items a drag may move started
     // The existing shapes the gesture under way reshapes, with their outlines before.
     QHash<DiagramItem *, QPolygonF> outlinesBeforeReshape;
-    QColor highlightColor = defaultHighlightColor();
-    QColor laserColor = defaultLaserColor();
     LaserTrails *laser = nullptr;
     // The stylus whose event is being handled; none for a mouse.
     std::optional<Stylus> stylusDown;

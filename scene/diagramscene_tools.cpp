@@ -45,8 +45,11 @@ void DiagramScene::recordErasure()
 void DiagramScene::createGestures()
 {
     for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool) {
-        if (tool->gesture && !gestures.count(tool->mode))
-            gestures[tool->mode] = tool->gesture(*this);
+        if (!tool->gesture || gestures.count(tool->mode))
+            continue;
+        gestures[tool->mode] = tool->gesture(*this);
+        if (tool->inks)
+            gestures[tool->mode]->setInk(tool->inks->choices.first().colour);
     }
     pen = &dynamic_cast<PenGesture &>(gestureFor(DrawFreehand));
     cut = &dynamic_cast<CutGesture &>(gestureFor(CutRegion));
@@ -66,6 +69,16 @@ void DiagramScene::finishGestures()
 {
     for (const auto &[mode, gesture] : gestures)
         gesture->finish();
+}
+
+void DiagramScene::setInk(Mode mode, const QColor &colour)
+{
+    gestureFor(mode).setInk(colour);
+}
+
+QColor DiagramScene::ink(Mode mode) const
+{
+    return gestureFor(mode).ink();
 }
 
 QGraphicsLineItem *DiagramScene::lineBeingDrawn() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPointF>
 
 class DiagramScene;
@@ -46,6 +47,13 @@ public:
     // Whether the gesture refers to the item, so that it must stay alive.
     virtual bool holds(const QGraphicsItem *) const { return false; }
 
+    // The colour of its ink, for a tool whose ink has a colour of its own.
+    void setInk(const QColor &colour) { inkColour = colour; }
+    QColor ink() const { return inkColour; }
+
 protected:
     DiagramScene &scene; // the board the gesture draws on
+
+private:
+    QColor inkColour;
 };

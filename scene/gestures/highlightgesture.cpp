@@ -20,7 +20,7 @@ void HighlightGesture::press(const QGraphicsSceneMouseEvent &event)
     const QPointF pos = event.scenePos();
     finish();
     scene.clearSelection();
-    QPen marker(scene.currentHighlightColor());
+    QPen marker(ink());
     marker.setWidthF(scene.freehandPenWidth() * widthFactor);
     auto *stroke = new HighlightItem(pos, marker);
     stroke->setZValue(highlightZValue);

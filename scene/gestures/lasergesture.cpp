@@ -16,7 +16,7 @@ void LaserGesture::press(const QGraphicsSceneMouseEvent &event)
 {
     const QPointF pos = event.scenePos();
     const qreal width = qMax<qreal>(minimumWidth, scene.freehandPenWidth());
-    scene.laserTrails()->begin(pos, scene.currentLaserColor(), width);
+    scene.laserTrails()->begin(pos, ink(), width);
 }
 
 void LaserGesture::move(const QPointF &pos)

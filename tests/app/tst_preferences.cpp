@@ -136,7 +136,7 @@ void TestPreferences::formattingSurvivesARestart()
     QCOMPARE(scene->currentTextColor(), QColor(Qt::blue));
     QCOMPARE(scene->currentItemColor(), QColor(Qt::red));
     QCOMPARE(scene->currentLineColor(), QColor(Qt::green));
-    QCOMPARE(scene->currentLaserColor(), QColor(40, 120, 255));
+    QCOMPARE(scene->ink(DiagramScene::DrawLaser), QColor(40, 120, 255));
     QCOMPARE(scene->freehandPenWidth(), 5);
     QCOMPARE(restarted.findChild<diagramview *>()->spotlightRadius(), 175);
     QVERIFY(!restarted.findChild<diagramview *>()->isSpotlightOn());
@@ -232,8 +232,8 @@ void TestPreferences::hostileStoredValues()
     QVERIFY(scene->currentItemColor().isValid());
     QVERIFY(scene->currentLineColor().isValid());
     QVERIFY(scene->currentTextColor().isValid());
-    QVERIFY(scene->currentLaserColor().isValid());
-    QVERIFY(scene->currentHighlightColor().isValid());
+    QVERIFY(scene->ink(DiagramScene::DrawLaser).isValid());
+    QVERIFY(scene->ink(DiagramScene::DrawHighlight).isValid());
     QVERIFY(std::find(std::begin(Preferences::offeredPenWidths),
                       std::end(Preferences::offeredPenWidths),
                       scene->freehandPenWidth())
