@@ -186,8 +186,6 @@ private:
     static QString keysText(const QAction &command);
     QList<QWidget *> boardPanels() const;
     void setScreenPanelsVisible(bool visible);
-    void waitOneSecond();
-    QPixmap grabDesktop(QScreen *screen, const QRect &local);
     QPixmap captureAudienceView();
     static QString picturesFolder();
     QString askWhereToSave(const QString &start);

@@ -2,8 +2,8 @@
 #include "mainwindow.h"
 
 #include "app/commandline.h"
+#include "app/desktopcapture.h"
 #include "app/diagramview.h"
-#include "app/portalscreenshot.h"
 #include "app/preferences.h"
 #include "app/screengeometry.h"
 #include "items/lasertrails.h"
@@ -12,7 +12,6 @@
 
 #include <QClipboard>
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -36,12 +35,8 @@ namespace {
 
 const QSize stripSize(90, 25);
 constexpr int fitHeightMargin = 150;
-constexpr int captureWaitMs = 1000;
-constexpr int eventSliceMs = 50;
 constexpr int layoutSettleMs = 50;
 constexpr int maximumPlaceAttempts = 40; // two seconds of settling
-// Long enough for a portal that asks the user's permission first.
-constexpr int portalTimeoutMs = 30000;
 
 bool waylandPlatform()
 {
@@ -274,14 +269,6 @@ void MainWindow::setScreenPanelsVisible(bool visible)
     }
 }
 
-void MainWindow::waitOneSecond()
-{
-    // Keep the board alive (input, timers, repaints) while the panels disappear from the screen.
-    const QDeadlineTimer deadline(captureWaitMs);
-    while (!deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, eventSliceMs);
-}
-
 void MainWindow::copyImage()
 {
     // A second request while one capture waits would fight over the same panels and effect.
@@ -312,10 +299,11 @@ QPixmap MainWindow::captureAudienceView()
     const bool spotlight = view->isSpotlightOn();
     view->setSpotlight(false);
 
-    waitOneSecond();
+    // Until the screen shows the board without its panels.
+    DesktopCapture::waitForTheScreen();
 
     QScreen *screen = windowScreen(this);
-    const QPixmap desktop = screen ? grabDesktop(screen, QRect(0, 0, width(), height()))
+    const QPixmap desktop = screen ? DesktopCapture::grab(screen, QRect(0, 0, width(), height()))
                                    : QPixmap();
     if (captureEffect) {
         captureEffect->setOpacity(1.0);
@@ -392,22 +380,8 @@ QPixmap MainWindow::grabScreenArea(int x, int y, int width, int height)
     if (!screen)
         return QPixmap();
     // Global desktop coordinates are taken relative to the board's own screen.
-    return grabDesktop(screen, toScreenLocal(QRect(x, y, width, height), screen->geometry()));
-}
-
-QPixmap MainWindow::grabDesktop(QScreen *screen, const QRect &local)
-{
-    const QPixmap grab = screen->grabWindow(0, local.x(), local.y(), local.width(), local.height());
-    if (isUsableGrab(grab.toImage()))
-        return grab;
-    QList<ScreenArea> screens;
-    for (const QScreen *each : QGuiApplication::screens())
-        screens.append({each->geometry(), each->devicePixelRatio()});
-    const QImage part = desktopPart(PortalScreenshot::take(portalTimeoutMs),
-                                    screens,
-                                    {screen->geometry(), screen->devicePixelRatio()},
-                                    local);
-    return isUsableGrab(part) ? QPixmap::fromImage(part) : QPixmap();
+    return DesktopCapture::grab(screen,
+                                toScreenLocal(QRect(x, y, width, height), screen->geometry()));
 }
 
 QString MainWindow::picturesFolder()
