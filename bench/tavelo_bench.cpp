@@ -14,6 +14,7 @@
 #include "app/mainwindow.h"
 #include "boardfile/boardfile.h"
 #include "boardfile/writtenitems.h"
+#include "dotpainting.h"
 #include "scene/diagramscene.h"
 #include "scene/gestures/pengesture.h"
 #include "scenedriver.h"
@@ -165,11 +166,11 @@ class Board
 {
 public:
     Board(int dotRun, bool dotsPaintThemselves)
+        : dotsPaintThemselves(dotsPaintThemselves)
     {
         scene = window.findChild<DiagramScene *>();
         view = window.findChild<diagramview *>();
         scene->penGesture().setDotRunLength(dotRun);
-        scene->penGesture().setDotsPaintThemselves(dotsPaintThemselves);
         QApplication::processEvents();
         scene->setSceneRect(0, 0, boardWidth, boardHeight);
         settle();
@@ -191,6 +192,8 @@ public:
             QApplication::processEvents(); // as between strokes of a real hand
         }
         strokes += count;
+        if (dotsPaintThemselves)
+            letDotsPaintThemselves(*scene);
         view->viewport()->setUpdatesEnabled(true);
         view->viewport()->repaint();
         settle();
@@ -208,6 +211,7 @@ public:
     DiagramScene *scene = nullptr;
     diagramview *view = nullptr;
     int strokes = 0;
+    bool dotsPaintThemselves; // as boards did before strokes painted their dots
 };
 
 // Where the timed pen moves go: small steps around the middle of the board.

@@ -83,10 +83,6 @@ const QPen &PenGesture::strokePen()
 // The dots paint nothing themselves; the ink under way shows them until the stroke does.
 void PenGesture::showLive(QGraphicsLineItem *dot)
 {
-    if (dotsPaintThemselves) {
-        dot->setFlag(QGraphicsItem::ItemHasNoContents, false);
-        return;
-    }
     if (!liveInk) {
         liveInk = new LiveInk;
         scene.addItem(liveInk);
@@ -115,7 +111,7 @@ void PenGesture::finishStroke()
         pen.setJoinStyle(Qt::RoundJoin);
     }
     auto *stroke = new StrokeItem(QPolygonF(QPolygon(points)), pen, std::exchange(widths, {}));
-    stroke->setDotRuns(std::exchange(strokeRuns, {}), !dotsPaintThemselves);
+    stroke->setDotRuns(std::exchange(strokeRuns, {}));
     scene.place(stroke);
     points.clear();
     dotRunHead = nullptr;

@@ -35,7 +35,6 @@ public:
     // Whether the item is the ink that shows the stroke under way, which is no part of the board.
     bool isLiveInk(const QGraphicsItem *item) const;
     void setDotRunLength(int length) { dotRunLength = qMax(1, length); }
-    void setDotsPaintThemselves(bool themselves) { dotsPaintThemselves = themselves; }
 
 private:
     qreal pressedWidth(qreal pressure) const;
@@ -51,9 +50,8 @@ private:
     int dotRunLength = 16;
     QList<QGraphicsItem *> strokeRuns; // the first dots of the runs of the stroke
     LiveInk *liveInk = nullptr;        // shows the stroke under way
-    bool dotsPaintThemselves = false;
-    bool underway = false;         // a stroke was begun and is not yet finished
-    bool continued = false;        // it goes on from a part already recorded
+    bool underway = false;             // a stroke was begun and is not yet finished
+    bool continued = false;            // it goes on from a part already recorded
     QPen sharedStrokePen;          // the pen of dots and strokes, rebuilt when the colour changes
     QHash<int, QPen> pressurePens; // dot pens by width in quarter pixels
 };

@@ -2,6 +2,7 @@
 #include "boardcompare.h"
 #include "boardfile/boardfile.h"
 #include "boardlookup.h"
+#include "dotpainting.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
 #include "items/pendot.h"
@@ -77,7 +78,6 @@ public:
     TwinBoards()
     {
         flat.penGesture().setDotRunLength(1);
-        flat.penGesture().setDotsPaintThemselves(true);
         for (DiagramScene *scene : {&grouped, &flat})
             scene->setSceneRect(0, 0, 400, 300);
     }
@@ -95,6 +95,7 @@ public:
     QString difference()
     {
         QCoreApplication::processEvents(); // the scenes settle what they defer, as before a paint
+        letDotsPaintThemselves(flat);
         if (boardListing(grouped, Painting::Aside) != boardListing(flat, Painting::Aside))
             return "listed items";
         if (const QString pixels = differenceInPixels(); !pixels.isEmpty())
