@@ -42,11 +42,13 @@ struct Inks
 
 struct Tool
 {
-    const char *id;      // a name for code and tests
-    const char *label;   // what the presenter reads (translated in MainWindow's context)
-    const char *icon;    // a resource path, a painted icon's name, or empty for a shape's own
-    const char *keys;    // in Qt's portable text, several parted by "; "; empty for none
-    int mode;            // the scene's mode it chooses; -1 for a tool that chooses none
+    const char *id;    // a name for code and tests
+    const char *label; // what the presenter reads (translated in MainWindow's context)
+    const char *icon;  // a resource path, a painted icon's name, or empty for a shape's own
+    const char *keys;  // in Qt's portable text, several parted by "; "; empty for none
+    // The scene's mode it chooses; -1 for a tool that chooses none. A tool added later takes
+    // the number after the last one in use: the scene names only the modes it refers to.
+    int mode;
     int button;          // its id in the tool box or pointer group; -1 for none
     const char *tooltip; // what its button says; empty for the label with the key
     Place place;
