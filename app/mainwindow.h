@@ -193,6 +193,8 @@ private:
     void returnDrawingsToTheirPlace();
     void keepDrawingsWhereTheyWere();
     void shrinkToStrip();
+    void coverScreen(QScreen *target, bool shown);
+    void coverScreenAimedAt();
 
     QWidget *toolBox = nullptr;
     QGridLayout *toolLayout = nullptr;
@@ -258,6 +260,7 @@ private:
     // The effect that hides the "Edit" bar during a capture; Qt deletes it when a new
     // one replaces it, hence the guard.
     QPointer<QGraphicsOpacityEffect> captureEffect;
+    QPointer<QScreen> screenAimedAt; // the screen the board was last sent to
     bool capturePending = false;
 
     // Where the drawings stood on the screen when the board shrank to the strip.

@@ -37,6 +37,8 @@ const QSize stripSize(90, 25);
 constexpr int fitHeightMargin = 150;
 constexpr int layoutSettleMs = 50;
 constexpr int maximumPlaceAttempts = 40; // two seconds of settling
+// When the board looks again whether it covers the screen it was sent to.
+constexpr int screenSettleChecksMs[] = {500, 2000};
 
 bool waylandPlatform()
 {
@@ -183,11 +185,33 @@ void MainWindow::moveToScreen(QScreen *target)
         setVisible(shown);
         return;
     }
+    coverScreen(target, shown);
+    // A window manager that learns of a change of screens after the board may still place it by
+    // what it knew: once it has had its say, the board covers the screen it was sent to.
+    screenAimedAt = target;
+    for (int delay : screenSettleChecksMs)
+        QTimer::singleShot(delay, this, &MainWindow::coverScreenAimedAt);
+}
+
+void MainWindow::coverScreen(QScreen *target, bool shown)
+{
     setWindowState(windowState() & ~Qt::WindowMaximized);
     setGeometry(target->geometry());
     setMinimumSize(target->size());
     if (shown)
         showMaximized();
+}
+
+void MainWindow::coverScreenAimedAt()
+{
+    QScreen *target = screenAimedAt;
+    if (!target || !isVisible() || isInStrip() || waylandPlatform())
+        return;
+    const QRect placed = geometry();
+    if (target->geometry().contains(placed) && placed.contains(target->availableGeometry()))
+        return;
+    setScreen(target);
+    coverScreen(target, true);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *)
