@@ -66,6 +66,14 @@ void diagramview::setLaserTrails(LaserTrails *trails)
     laser = trails;
 }
 
+void diagramview::showScene(DiagramScene *page)
+{
+    viewScene = page;
+    setScene(page);
+    setLaserTrails(page->laserTrails());
+    followZoom();
+}
+
 void diagramview::drawForeground(QPainter *painter, const QRectF &rect)
 {
     if (laser)

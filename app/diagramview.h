@@ -3,6 +3,7 @@
 #include <QGraphicsView>
 #include <QPointer>
 
+class DiagramScene;
 class LaserTrails;
 
 // The board's one view of the drawing scene. Over the board it paints the laser pointer's
@@ -17,6 +18,8 @@ public:
     ~diagramview() override;
 
     void setLaserTrails(LaserTrails *trails);
+    // Shows another page of the board, with its laser ink, at the same zoom.
+    void showScene(DiagramScene *page);
 
     // At 100 % the board lies over the desktop pixel for pixel: a scene position stays on the
     // same screen pixel whatever is typed, pasted, dragged past an edge or wheeled, and no scroll

@@ -7,6 +7,8 @@
 #include "app/preferencesfile.h"
 #include "app/screenchoice.h"
 #include "app/screengeometry.h"
+#include "items/lasertrails.h"
+#include "scene/boardpages.h"
 #include "scene/diagramscene.h"
 
 #include <QApplication>
@@ -78,10 +80,32 @@ QStringList MainWindow::openSettings()
 
 void MainWindow::createScene()
 {
-    scene = new DiagramScene(itemMenu, this);
-    connect(scene, &DiagramScene::itemInserted, this, &MainWindow::itemInserted);
-    connect(scene, &DiagramScene::textInserted, this, &MainWindow::textInserted);
-    connect(scene, &DiagramScene::itemSelected, this, &MainWindow::itemSelected);
+    pages = new BoardPages([this] { return createPage(); }, this);
+    scene = pages->currentPage();
+    connect(pages, &BoardPages::shown, this, &MainWindow::showPage);
+}
+
+DiagramScene *MainWindow::createPage()
+{
+    auto *page = new DiagramScene(itemMenu, this);
+    connect(page, &DiagramScene::itemInserted, this, &MainWindow::itemInserted);
+    connect(page, &DiagramScene::textInserted, this, &MainWindow::textInserted);
+    connect(page, &DiagramScene::itemSelected, this, &MainWindow::itemSelected);
+    return page;
+}
+
+// Another page keeps the tool, the formatting, the inks and the zoom of the one before.
+void MainWindow::showPage(DiagramScene *page, DiagramScene *previous)
+{
+    if (previous) {
+        previous->laserTrails()->clear();
+        page->takeOptionsFrom(*previous);
+    }
+    scene = page;
+    view->showScene(page);
+    followHistory(page->history());
+    statusBar()
+        ->showMessage(tr("Página %1 de %2").arg(pages->currentIndex() + 1).arg(pages->count()), 0);
 }
 
 QWidget *MainWindow::createCentralWidget()

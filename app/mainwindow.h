@@ -36,7 +36,9 @@ class QToolBar;
 class QToolButton;
 class QVBoxLayout;
 class diagramview;
+class BoardPages;
 class ColourButton;
+class QUndoStack;
 template<typename T>
 struct Preference;
 
@@ -56,7 +58,9 @@ public:
     QRect onBoardScreen(const QRect &global) const override;
     void showStatus(const QString &message) override;
     bool isCapturePending() const { return capturePending; }
+    // The page shown.
     DiagramScene *boardScene() const { return scene; }
+    BoardPages *boardPages() const { return pages; }
     // Shrunk to the "Maximizar" strip.
     bool isInStrip() const;
     // The bars and panels around the drawings, which step aside while the pointer passes
@@ -193,6 +197,10 @@ private:
     void returnDrawingsToTheirPlace();
     void keepDrawingsWhereTheyWere();
     void shrinkToStrip();
+    DiagramScene *createPage();
+    void showPage(DiagramScene *page, DiagramScene *previous);
+    void followHistory(QUndoStack *history);
+    QToolButton *createPagesButton(const BoardTools::Tool &tool);
     void coverScreen(QScreen *target, bool shown);
     void coverScreenAimedAt();
 
@@ -205,7 +213,9 @@ private:
     std::unique_ptr<QSettings> settings;
     bool preferencesLocked = false; // another program held the store at a write
     QPixmap desktopPixmap;
-    DiagramScene *scene = nullptr;
+    DiagramScene *scene = nullptr; // the page shown
+    BoardPages *pages = nullptr;
+    QPointer<QUndoStack> shownHistory; // the history the undo and redo buttons follow
 
     QAction *exitAction = nullptr;
     QAction *deleteAction = nullptr;

@@ -175,16 +175,15 @@ void MainWindow::redo()
     scene->history()->redo();
 }
 
-void MainWindow::createHistoryActions()
+// The buttons name the step they take back or bring again on the page shown, and are greyed out
+// without one.
+void MainWindow::followHistory(QUndoStack *history)
 {
-    undoAction = makeAction(this, tr("Deshacer"), {}, QKeySequence::Undo, tr("Deshacer"));
-    undoAction->setIcon(QIcon::fromTheme("edit-undo", QIcon(":/images/history-undo.png")));
-    redoAction = makeAction(this, tr("Rehacer"), {}, {}, tr("Rehacer"));
-    redoAction->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
-    redoAction->setIcon(QIcon::fromTheme("edit-redo", QIcon(":/images/history-redo.png")));
-
-    // The buttons name the step they take back or bring again, and are greyed out without one.
-    QUndoStack *history = scene->history();
+    if (shownHistory) {
+        disconnect(shownHistory, nullptr, undoAction, nullptr);
+        disconnect(shownHistory, nullptr, redoAction, nullptr);
+    }
+    shownHistory = history;
     // The history also speaks while the window is being destroyed: the lambdas hold only what
     // outlives it.
     auto describe = [](QAction *action, const QString &verb) {
@@ -193,14 +192,27 @@ void MainWindow::createHistoryActions()
             action->setToolTip(namedWithKey(action->text(), action->shortcut()));
         };
     };
-    connect(history, &QUndoStack::undoTextChanged, undoAction, describe(undoAction, tr("Deshacer")));
-    connect(history, &QUndoStack::redoTextChanged, redoAction, describe(redoAction, tr("Rehacer")));
+    const auto undoText = describe(undoAction, tr("Deshacer"));
+    const auto redoText = describe(redoAction, tr("Rehacer"));
+    connect(history, &QUndoStack::undoTextChanged, undoAction, undoText);
+    connect(history, &QUndoStack::redoTextChanged, redoAction, redoText);
     connect(history, &QUndoStack::canUndoChanged, undoAction, &QAction::setEnabled);
     connect(history, &QUndoStack::canRedoChanged, redoAction, &QAction::setEnabled);
-    undoAction->setEnabled(false);
-    redoAction->setEnabled(false);
-    for (QAction *action : {undoAction, redoAction})
-        action->setToolTip(namedWithKey(action->text(), action->shortcut()));
+    undoText(history->undoText());
+    redoText(history->redoText());
+    undoAction->setEnabled(history->canUndo());
+    redoAction->setEnabled(history->canRedo());
+}
+
+void MainWindow::createHistoryActions()
+{
+    undoAction = makeAction(this, tr("Deshacer"), {}, QKeySequence::Undo, tr("Deshacer"));
+    undoAction->setIcon(QIcon::fromTheme("edit-undo", QIcon(":/images/history-undo.png")));
+    redoAction = makeAction(this, tr("Rehacer"), {}, {}, tr("Rehacer"));
+    redoAction->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
+    redoAction->setIcon(QIcon::fromTheme("edit-redo", QIcon(":/images/history-redo.png")));
+
+    followHistory(scene->history());
     connect(undoAction, &QAction::triggered, this, &MainWindow::undo);
     connect(redoAction, &QAction::triggered, this, &MainWindow::redo);
 

@@ -6,6 +6,7 @@
 #include "app/diagramview.h"
 #include "app/preferences.h"
 #include "app/toolicons.h"
+#include "scene/boardpages.h"
 #include "scene/boardtools.h"
 
 #include <QAction>
@@ -94,6 +95,8 @@ void MainWindow::addToolsBarEntry(const BoardTools::Tool &tool)
     const QString id = tool.id;
     if (id == "grosor") {
         boardToolBar->addWidget(createWidthButton(tool));
+    } else if (id == "paginas") {
+        boardToolBar->addWidget(createPagesButton(tool));
     } else if (id == "fondo") {
         boardToolBar->addWidget(createBackgroundButton(tool));
     } else if (id == "guardar") {
@@ -262,6 +265,35 @@ void MainWindow::addWidthSteps(QMenu *menu)
         connect(step, &QAction::triggered, this, [this, direction] { stepPenWidth(direction); });
         view->addAction(step);
     }
+}
+
+// The pages of the board: previous, next (a new one after the last), new and delete, each
+// with its key where it has one, working while the menu is closed.
+QToolButton *MainWindow::createPagesButton(const BoardTools::Tool &tool)
+{
+    const std::pair<const char *, void (BoardPages::*)()> commands[] = {
+        {"pagina-anterior", &BoardPages::showPrevious},
+        {"pagina-siguiente", &BoardPages::showNext},
+        {"pagina-nueva", &BoardPages::addPage},
+        {"pagina-borrar", &BoardPages::removeCurrent},
+    };
+    auto *menu = new QMenu(this);
+    for (const auto &[id, command] : commands) {
+        const BoardTools::Tool *entry = BoardTools::find(id);
+        QAction *action = menu->addAction(tr(entry->label));
+        action->setObjectName(id);
+        action->setShortcuts(keysOf(*entry));
+        connect(action, &QAction::triggered, pages, command);
+        view->addAction(action);
+    }
+    auto *button = new QToolButton;
+    button->setObjectName("pagesButton");
+    button->setIcon(ToolIcons::forName(tool.icon, {}));
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setAccessibleName(tr(tool.label));
+    button->setToolTip(toolTip(tool));
+    return button;
 }
 
 void MainWindow::applyPenWidth(int width)

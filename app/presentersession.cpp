@@ -219,7 +219,7 @@ void PresenterSession::createTrayIcon()
 
 void PresenterSession::enableRecovery(const QString &path)
 {
-    recovery = new RecoveryFile(board.boardScene(), path, this);
+    recovery = new RecoveryFile(board.boardPages(), path, this);
     // The presenter must not believe the drawings are safe when they are not.
     connect(recovery, &RecoveryFile::keepingChanged, this, [this](bool keeping, const QString &why) {
         say(keeping ? tr("Los dibujos vuelven a guardarse para recuperarlos tras un fallo")

@@ -1,6 +1,7 @@
 #include "recoveryfile.h"
 
 #include "boardfile/boardfile.h"
+#include "scene/boardpages.h"
 #include "scene/diagramscene.h"
 
 #include <QDateTime>
@@ -43,17 +44,29 @@ QString writeFile(const QString &path, const QByteArrayList &parts)
 
 } // namespace
 
-RecoveryFile::RecoveryFile(DiagramScene *scene, const QString &path, QObject *parent)
+RecoveryFile::RecoveryFile(BoardPages *pages, const QString &path, QObject *parent)
     : QObject(parent)
-    , scene(scene)
+    , pages(pages)
     , path(path)
 {
     writer.setMaxThreadCount(1);
     saveTimer.setSingleShot(true);
     saveTimer.setInterval(saveDelayMs);
     connect(&saveTimer, &QTimer::timeout, this, &RecoveryFile::saveWhenIdle);
-    connect(scene->history(), &QUndoStack::indexChanged, this, &RecoveryFile::scheduleSave);
+    for (DiagramScene *page : pages->all())
+        watch(page);
+    connect(pages, &BoardPages::added, this, &RecoveryFile::watch);
+    connect(pages, &BoardPages::changed, this, &RecoveryFile::scheduleSave);
     makePrivateFolder(QFileInfo(path).absolutePath());
+}
+
+void RecoveryFile::watch(DiagramScene *page)
+{
+    connect(page->history(),
+            &QUndoStack::indexChanged,
+            this,
+            &RecoveryFile::scheduleSave,
+            Qt::UniqueConnection);
 }
 
 RecoveryFile::~RecoveryFile()
@@ -79,7 +92,7 @@ QString RecoveryFile::restore()
     } else if (!file.open(QIODevice::ReadOnly)) {
         reason = file.errorString();
     } else {
-        restored = BoardFile::load(*scene, file.readAll(), &reason, &written);
+        restored = BoardFile::load(*pages, file.readAll(), &reason, &written);
         file.close();
     }
     if (restored)
@@ -99,7 +112,7 @@ void RecoveryFile::scheduleSave()
 void RecoveryFile::saveWhenIdle()
 {
     // The pen is never kept waiting: a gesture under way puts the copy off.
-    if (scene->gestureUnderway()) {
+    if (pages->currentPage()->gestureUnderway()) {
         saveTimer.start();
         return;
     }
@@ -110,7 +123,8 @@ void RecoveryFile::saveNow()
 {
     saveTimer.stop();
     // Only what changed since the last copy is encoded here; the rest is shared with it.
-    writer.start([this, path = path, parts = BoardFile::saveInParts(*scene, written)] {
+    const QList<const DiagramScene *> board(pages->all().cbegin(), pages->all().cend());
+    writer.start([this, path = path, parts = BoardFile::saveInParts(board, written)] {
         const QString problem = writeFile(path, parts);
         // Told on the board's thread; dropped if the board has gone meanwhile.
         QMetaObject::invokeMethod(

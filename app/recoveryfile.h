@@ -7,6 +7,7 @@
 #include <QThreadPool>
 #include <QTimer>
 
+class BoardPages;
 class DiagramScene;
 
 // Keeps the drawings safe from a crash: a copy of the board, rewritten a moment after each change
@@ -18,7 +19,8 @@ class RecoveryFile : public QObject
     Q_OBJECT
 
 public:
-    RecoveryFile(DiagramScene *scene, const QString &path, QObject *parent = nullptr);
+    // A copy of every page of the board.
+    RecoveryFile(BoardPages *pages, const QString &path, QObject *parent = nullptr);
     ~RecoveryFile() override;
 
     // In the user's data folder.
@@ -42,8 +44,9 @@ signals:
 private:
     void saveWhenIdle();
     void noteWrite(const QString &problem);
+    void watch(DiagramScene *page);
 
-    DiagramScene *scene;
+    BoardPages *pages;
     QString path;
     QTimer saveTimer;
     QThreadPool writer;   // one thread: writes land in order

@@ -68,6 +68,18 @@ QIcon save()
     });
 }
 
+// Two sheets, one over the other.
+QIcon pages()
+{
+    return paintedIcon([](QPainter &painter) {
+        painter.setPen(QPen(Qt::black, 1.5));
+        painter.setBrush(QColor(230, 230, 230));
+        painter.drawRect(QRectF(8, 3, 12, 15));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(4, 7, 12, 15));
+    });
+}
+
 } // namespace
 
 namespace ToolIcons {
@@ -89,6 +101,7 @@ QIcon forName(const QString &name, const QColor &ink)
         {"arrow", [](const QColor &) { return arrow(); }},
         {"save", [](const QColor &) { return save(); }},
         {"spotlight", [](const QColor &) { return spotlight(); }},
+        {"pages", [](const QColor &) { return pages(); }},
     };
     for (const Painted &icon : painted) {
         if (name == QLatin1String(icon.name))

@@ -2,6 +2,7 @@
 
 #include "boardstream.h"
 #include "itemcodecs.h"
+#include "scene/boardpages.h"
 #include "scene/diagramscene.h"
 #include "writtenitems.h"
 
@@ -9,10 +10,15 @@
 #include <QCoreApplication>
 #include <QImage>
 
+#include <deque>
+#include <optional>
+
 namespace {
 
 constexpr quint32 fileMagic = 0x54564c42; // "TVLB"
-constexpr quint32 fileVersion = 1;
+// 1: one board; 2: pages, each as a board of the first version was after the header.
+constexpr quint32 firstVersion = 1;
+constexpr quint32 fileVersion = 2;
 
 enum class Background : quint8 { None, Solid, Texture };
 
@@ -108,27 +114,85 @@ QBrush readBackground(BoardReader &in)
     return QBrush();
 }
 
-// The header, with what to tell the user when the file is not one this board can read.
-bool readHeader(BoardReader &in, QString *error)
+// The header and the number of pages, with what to tell the user when the file is not one
+// this board can read; none then.
+std::optional<quint32> readHeader(BoardReader &in, QString *error)
 {
     const auto magic = in.value<quint32>();
     const auto version = in.value<quint32>();
     if (!in.ok() || magic != fileMagic) {
         *error = tr("no es un archivo del tablero");
-        return false;
+        return std::nullopt;
     }
-    if (version != fileVersion) {
+    if (version != fileVersion && version != firstVersion) {
         *error = tr("versión %1 del archivo, más nueva que este programa").arg(version);
-        return false;
+        return std::nullopt;
     }
-    return true;
+    if (version == firstVersion)
+        return 1;
+    // A page takes at least its background's kind and its count of items.
+    const auto pages = in.value<quint32>();
+    if (!in.ok() || pages == 0 || !in.canHold(pages, sizeof(quint8) + sizeof(quint32))) {
+        *error = tr("el archivo está dañado");
+        return std::nullopt;
+    }
+    return pages;
 }
 
-} // namespace
+// A page as read, made whole before any of it joins the board.
+struct ReadPage
+{
+    QBrush background;
+    std::vector<ReadItem> items;
+};
 
-namespace BoardFile {
+bool readPage(BoardReader &in, QMenu *itemMenu, ReadPage &page)
+{
+    page.background = readBackground(in);
+    const auto count = in.value<quint32>();
+    for (quint32 i = 0; i < count && in.ok(); ++i) {
+        page.items.push_back(ItemCodecs::read(in, itemMenu));
+        if (!page.items.back().item)
+            in.fail();
+    }
+    return in.ok();
+}
 
-QByteArrayList saveInParts(const DiagramScene &scene, WrittenItems &written)
+std::optional<std::deque<ReadPage>> readPages(const QByteArray &data,
+                                              QMenu *itemMenu,
+                                              QString *error)
+{
+    QDataStream stream(data);
+    stream.setVersion(BoardStream::version);
+    BoardReader in(stream);
+    const std::optional<quint32> count = readHeader(in, error);
+    if (!count)
+        return std::nullopt;
+    std::deque<ReadPage> pages(1);
+    while (readPage(in, itemMenu, pages.back()) && pages.size() < *count)
+        pages.emplace_back();
+    if (!in.ok()) {
+        *error = tr("el archivo está dañado");
+        return std::nullopt;
+    }
+    return pages;
+}
+
+void placePage(DiagramScene &scene, ReadPage &page, const QByteArray &data, WrittenItems &read)
+{
+    scene.setBackgroundBrush(page.background);
+    for (ReadItem &item : page.items) {
+        for (std::unique_ptr<QGraphicsItem> &run : item.dotRuns)
+            run.release(); // the stroke's runs join the board with it
+        QGraphicsItem *placed = item.item.release();
+        scene.placeRestored(placed);
+        // Its bytes are those a writing would write for it now (they were written so).
+        if (const auto identity = ItemCodecs::unchangingIdentity(*placed))
+            read.keep(placed, *identity, data.mid(item.bodyFrom, item.bodyTo - item.bodyFrom));
+    }
+}
+
+void writePage(FileParts &file, WrittenItems &written, const DiagramScene &scene)
 {
     // The items go after their count, which is known once they are written.
     FileParts items;
@@ -145,12 +209,29 @@ QByteArrayList saveInParts(const DiagramScene &scene, WrittenItems &written)
             ItemCodecs::writeBody(out, *item);
         }));
     }
-    FileParts file;
-    file.out() << fileMagic << fileVersion;
     writeBackground(file, written, scene.backgroundBrush());
     file.out() << count;
+    for (const QByteArray &part : items.take())
+        file.append(part);
+}
+
+} // namespace
+
+namespace BoardFile {
+
+QByteArrayList saveInParts(const QList<const DiagramScene *> &pages, WrittenItems &written)
+{
+    FileParts file;
+    file.out() << fileMagic << fileVersion << quint32(pages.size());
+    for (const DiagramScene *page : pages)
+        writePage(file, written, *page);
     written.finishWriting();
-    return file.take() + items.take();
+    return file.take();
+}
+
+QByteArrayList saveInParts(const DiagramScene &scene, WrittenItems &written)
+{
+    return saveInParts(QList<const DiagramScene *>{&scene}, written);
 }
 
 QByteArray save(const DiagramScene &scene)
@@ -162,35 +243,28 @@ QByteArray save(const DiagramScene &scene)
 bool load(DiagramScene &scene, const QByteArray &data, QString *error, WrittenItems *read)
 {
     WrittenItems forgotten;
-    if (!read)
-        read = &forgotten;
-    QDataStream stream(data);
-    stream.setVersion(BoardStream::version);
-    BoardReader in(stream);
-    if (!readHeader(in, error))
+    std::optional<std::deque<ReadPage>> pages = readPages(data, scene.shapeMenu(), error);
+    if (!pages)
         return false;
-    const QBrush background = readBackground(in);
-    const auto count = in.value<quint32>();
-    std::vector<ReadItem> made;
-    for (quint32 i = 0; i < count && in.ok(); ++i) {
-        made.push_back(ItemCodecs::read(in, scene.shapeMenu()));
-        if (!made.back().item)
-            in.fail();
-    }
-    if (!in.ok()) {
-        *error = tr("el archivo está dañado");
+    if (pages->size() != 1) {
+        *error = tr("el archivo tiene varias páginas");
         return false;
     }
-    scene.setBackgroundBrush(background);
-    for (ReadItem &item : made) {
-        for (std::unique_ptr<QGraphicsItem> &run : item.dotRuns)
-            run.release(); // the stroke's runs join the board with it
-        QGraphicsItem *placed = item.item.release();
-        scene.placeRestored(placed);
-        // Its bytes are those a writing would write for it now (they were written so).
-        if (const auto identity = ItemCodecs::unchangingIdentity(*placed))
-            read->keep(placed, *identity, data.mid(item.bodyFrom, item.bodyTo - item.bodyFrom));
-    }
+    placePage(scene, pages->front(), data, read ? *read : forgotten);
+    return true;
+}
+
+bool load(BoardPages &board, const QByteArray &data, QString *error, WrittenItems *read)
+{
+    WrittenItems forgotten;
+    std::optional<std::deque<ReadPage>> pages = readPages(data,
+                                                          board.currentPage()->shapeMenu(),
+                                                          error);
+    if (!pages)
+        return false;
+    board.startOver(int(pages->size()));
+    for (std::size_t i = 0; i < pages->size(); ++i)
+        placePage(*board.all().at(int(i)), pages->at(i), data, read ? *read : forgotten);
     return true;
 }
 

@@ -4,21 +4,27 @@
 #include <QByteArrayList>
 #include <QString>
 
+#include <QList>
+
+class BoardPages;
 class DiagramScene;
 class WrittenItems;
 
-// The board as a file (see docs/board-file-format.md) and back: the recovery copy today, an
-// editable board file later. Items leave the board for the file through the scene's list of
+// The board as a file (see docs/board-file-format.md) and back: its pages, or one page. Items leave the board for the file through the scene's list of
 // what is on the board, and come back through its one way in for restored items.
 namespace BoardFile {
 
 QByteArray save(const DiagramScene &scene);
+QByteArrayList saveInParts(const QList<const DiagramScene *> &pages, WrittenItems &written);
 // The same file as the parts it is made of, in order, taking from written what an earlier
 // writing wrote for what has not changed since, and keeping there what this one writes.
 QByteArrayList saveInParts(const DiagramScene &scene, WrittenItems &written);
 // Puts what the file holds on the board, or nothing and the reason when the file is not sound:
 // every item is made before any joins the board.
 // What it read for the items that never change is kept in read, for the next writing.
+// A file of one page.
 bool load(DiagramScene &scene, const QByteArray &data, QString *error, WrittenItems *read = nullptr);
+// The board becomes the file's pages, the first shown.
+bool load(BoardPages &pages, const QByteArray &data, QString *error, WrittenItems *read = nullptr);
 
 } // namespace BoardFile

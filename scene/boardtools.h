@@ -19,7 +19,8 @@ enum class Place {
     ToolBox,    // the left panel
     PointerBar, // the "Pointer type" bar
     ToolsBar,   // the "Herramientas" bar
-    WidthMenu   // the menu of the width button on that bar
+    WidthMenu,  // the menu of the width button on that bar
+    PagesMenu   // the menu of the pages button on that bar
 };
 
 // The text tool's id in the tool box, which belongs to no shape kind.

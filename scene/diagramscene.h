@@ -134,6 +134,9 @@ public:
     bool cutAwaitsItsGrab() const;
     // The width of freehand strokes; the highlighter's is a multiple of it.
     void setPenWidth(int width);
+    // The tool, the formatting for new items, the pen's width, the inks and the rectangle of
+    // another page, which this one takes on as it is shown.
+    void takeOptionsFrom(const DiagramScene &other);
     // The colour of the ink of a mode whose tool has one of its own.
     void setInk(Mode mode, const QColor &colour);
     QColor ink(Mode mode) const;

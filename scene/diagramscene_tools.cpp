@@ -71,6 +71,20 @@ void DiagramScene::finishGestures()
         gesture->finish();
 }
 
+void DiagramScene::takeOptionsFrom(const DiagramScene &other)
+{
+    setMode(other.mode);
+    itemType = other.itemType;
+    textFont = other.textFont;
+    textColor = other.textColor;
+    itemColor = other.itemColor;
+    lineColor = other.lineColor;
+    penWidth = other.penWidth;
+    for (const auto &[mode, gesture] : gestures)
+        gesture->setInk(other.ink(Mode(mode)));
+    setSceneRect(other.sceneRect());
+}
+
 void DiagramScene::setInk(Mode mode, const QColor &colour)
 {
     gestureFor(mode).setInk(colour);

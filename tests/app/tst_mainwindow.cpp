@@ -267,9 +267,11 @@ void TestMainWindow::everyToolOfTheTable()
         if (QAbstractButton *button = group->button(tool.button))
             where << button->accessibleName();
     } else {
+        const char *menuButton = tool.place == BoardTools::Place::PagesMenu ? "pagesButton"
+                                                                            : "widthButton";
         QWidget *holder = tool.place == BoardTools::Place::ToolsBar
                               ? static_cast<QWidget *>(toolBarNamed(window, "Herramientas"))
-                              : window.findChild<QToolButton *>("widthButton")->menu();
+                              : window.findChild<QToolButton *>(menuButton)->menu();
         for (const QAction *action : holder->actions())
             where << action->text();
         for (const QWidget *widget : holder->findChildren<QWidget *>())

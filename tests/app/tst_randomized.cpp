@@ -3,10 +3,12 @@
 #include "app/presentersession.h"
 #include "app/recoveryfile.h"
 #include "boardfile/boardfile.h"
+#include "boardfile/writtenitems.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
 #include "items/lasertrails.h"
 #include "items/pendot.h"
+#include "scene/boardpages.h"
 #include "scene/diagramscene.h"
 #include "testsupport.h"
 #include "viewdriver.h"
@@ -24,6 +26,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QStatusBar>
@@ -51,14 +54,29 @@ bool tracing()
     return qEnvironmentVariableIsSet("TAVELO_RANDOM_TRACE");
 }
 
-// Plays a user who does anything the board offers, in any order, and checks after every step
-// that the scene's references and handles are still sound.
+// The page the board shows, whichever it is by now.
+class ShownPage
+{
+public:
+    explicit ShownPage(const MainWindow &window)
+        : window(window)
+    {}
+    DiagramScene *operator->() const { return window.boardScene(); }
+    DiagramScene &operator*() const { return *window.boardScene(); }
+    operator DiagramScene *() const { return window.boardScene(); }
+
+private:
+    const MainWindow &window;
+};
+
+// Plays a user who does anything the board offers, in any order (pages among it), and checks
+// after every step that the scene's references and handles are still sound.
 class Monkey
 {
 public:
     Monkey(MainWindow &window, PresenterSession &session, quint32 seed)
         : window(window)
-        , scene(window.findChild<DiagramScene *>())
+        , scene(window)
         , view(window.findChild<diagramview *>())
         , rng(seed)
     {
@@ -108,16 +126,18 @@ public:
         return QString();
     }
 
-    // The board as it looks, without selection outlines, handles or a text cursor.
-    QImage renderedBoard()
+    // A page as it looks, without selection outlines, handles or a text cursor; the page shown
+    // when none is named.
+    static QImage renderedBoard(DiagramScene &page)
     {
-        scene->finishLabelEdit(); // as a click elsewhere would, which may record it
-        scene->setFocusItem(nullptr);
-        scene->clearSelection();
-        scene->hideHandles();
+        page.finishLabelEdit(); // as a click elsewhere would, which may record it
+        page.setFocusItem(nullptr);
+        page.clearSelection();
+        page.hideHandles();
         QCoreApplication::processEvents(); // the scene settles what it defers, as before a paint
-        return render(*scene);
+        return render(page);
     }
+    QImage renderedBoard() { return renderedBoard(*scene); }
 
     static QImage render(QGraphicsScene &board)
     {
@@ -147,29 +167,38 @@ public:
         return cached;
     }
 
-    // Undoing every step gives back the board as it was when the history began; redoing them
-    // all again gives back the board pixel for pixel. The history then starts afresh from here, well
-    // before its oldest steps could fall off.
+    // Undoing every step of the page shown gives back the page as it was when its history
+    // began (empty for a new page); redoing them all again gives back the page pixel for pixel,
+    // whatever pages the steps took off or brought back meanwhile. The history then starts
+    // afresh from here, well before its oldest steps could fall off.
     QString historyRoundTripBroken()
     {
         stepsSinceRoundTrip = 0;
         // A finished cut still waiting for its grab becomes its step first.
         if (!QTest::qWaitFor([this] { return !scene->cutAwaitsItsGrab(); }, 2000))
             return "a finished cut never read the screen";
-        QUndoStack *history = scene->history();
-        const QImage now = renderedBoard();
+        DiagramScene &page = *scene;
+        QUndoStack *history = page.history();
+        const QImage now = renderedBoard(page);
         const int reached = history->index(); // steps above it were undone by the monkey
         while (history->canUndo())
             history->undo();
-        if (renderedBoard() != historyBaseline)
-            return "undoing every step did not give back the board the history began with";
+        if (renderedBoard(page) != baselineOf(page))
+            return "undoing every step did not give back the page its history began with";
         while (history->index() < reached)
             history->redo();
-        if (renderedBoard() != now)
-            return "redoing every step did not give back the same board";
+        if (renderedBoard(page) != now)
+            return "redoing every step did not give back the same page";
         history->clear();
-        historyBaseline = now;
+        historyBaselines.insert(&page, {&page, now});
         return QString();
+    }
+
+    QImage baselineOf(DiagramScene &page) const
+    {
+        const auto found = historyBaselines.find(&page);
+        // A page at the address of one gone since is a new page.
+        return found != historyBaselines.end() && found->first == &page ? found->second : emptyPage;
     }
 
     // Written to a file and read into a fresh board, the board looks the same. Cut pictures are
@@ -188,24 +217,37 @@ public:
     }
 
     // The copy kept for a crash, written while the board goes on and read into a fresh board,
-    // looks the same as the board when it was asked for.
+    // holds every page and looks the same as the board when it was asked for.
     QString recoveryRoundTripBroken()
     {
-        renderedBoard();
+        const QList<DiagramScene *> &pages = window.boardPages()->all();
+        for (DiagramScene *page : pages)
+            renderedBoard(*page);
         recovery.saveNow();
-        const QImage asked = withoutPictures(*scene);
-        const QByteArray afresh = BoardFile::save(*scene);
+        QList<QImage> asked;
+        for (DiagramScene *page : pages)
+            asked << withoutPictures(*page);
+        WrittenItems nothingKept;
+        const QByteArray afresh = BoardFile::saveInParts(QList<const DiagramScene *>(pages.cbegin(),
+                                                                                     pages.cend()),
+                                                         nothingKept)
+                                      .join();
         recovery.flush();
         // Byte for byte, pictures and all: the copy takes what it kept from earlier copies.
         QFile written(keep.filePath("recovery.tavelo"));
         if (!written.open(QIODevice::ReadOnly) || written.readAll() != afresh)
             return "the recovery copy differs from the board's file written afresh";
-        DiagramScene copy(nullptr, nullptr);
+        QObject owner;
+        BoardPages copy([&owner] { return new DiagramScene(nullptr, &owner); }, &owner);
         const QString said = RecoveryFile(&copy, keep.filePath("recovery.tavelo")).restore();
         if (!said.startsWith("Dibujos recuperados"))
             return "the recovery copy did not read back: " + said;
-        if (asked != withoutPictures(copy))
-            return "the board read back from its recovery copy looks different";
+        if (copy.count() != asked.size())
+            return "the recovery copy holds another number of pages";
+        for (int i = 0; i < copy.count(); ++i) {
+            if (asked.at(i) != withoutPictures(*copy.all().at(i)))
+                return QString("page %1 read back from the recovery copy looks different").arg(i + 1);
+        }
         return QString();
     }
 
@@ -530,7 +572,7 @@ private:
     }
 
     MainWindow &window;
-    DiagramScene *scene;
+    ShownPage scene; // the page shown, whichever it is by now
     diagramview *view;
     QRandomGenerator rng;
     QList<QAction *> actions;
@@ -567,9 +609,11 @@ private:
                                    ? qEnvironmentVariableIntValue("TAVELO_RANDOM_HISTORY")
                                    : 50;
     const bool checkHistory = roundTripEvery > 0;
-    QImage historyBaseline = renderedBoard(); // the board when the history last began
-    QTemporaryDir keep;                       // the recovery copy and saved pictures
-    RecoveryFile recovery{scene, keep.filePath("recovery.tavelo")};
+    const QImage emptyPage = renderedBoard(); // a page as it begins
+    // Each page when its history last began; a page not listed began empty.
+    QHash<const DiagramScene *, std::pair<QPointer<DiagramScene>, QImage>> historyBaselines;
+    QTemporaryDir keep; // the recovery copy and saved pictures
+    RecoveryFile recovery{window.boardPages(), keep.filePath("recovery.tavelo")};
 
 public:
     // Where a save dialog the monkey answers puts the picture.
