@@ -26,9 +26,9 @@ const QRect lineButton(745, 4, 28, 28);
 const QPoint minimizeButton(1193, 18);
 const QPoint exitButton(1259, 18);
 const QRect eraserButton(142, 44, 28, 28);
-const QPoint backgroundButton(333, 58);
-const QPoint blackBoardCell(537, 110); // in the background button's menu
-const QPoint saveButton(366, 58);
+const QPoint backgroundButton(366, 58);
+const QPoint blackBoardCell(570, 110); // in the background button's menu
+const QPoint saveButton(399, 58);
 const QPoint stripMaximizeButton(40, 12);
 const QPoint formaTool(27, 252);
 const QPoint lapizTool(27, 423);
