@@ -1,16 +1,13 @@
 #pragma once
 
-#include "boardgesture.h"
+#include "movegesture.h"
 
 // The shape stamp: a press puts a shape of the chosen kind there, selected and with its
-// handles, as a step of its own; a drag then moves it or one of its vertices.
-class ShapeGesture : public BoardGesture
+// handles, as a step of its own; from there on the press and its drag are the pointer's.
+class ShapeGesture : public MoveGesture
 {
 public:
-    using BoardGesture::BoardGesture;
+    using MoveGesture::MoveGesture;
 
     void press(const QGraphicsSceneMouseEvent &event) override;
-    bool itemsTakePress() const override { return true; }
-    bool sharesMoves() const override { return true; }
-    bool release(const QGraphicsSceneMouseEvent &) override { return false; }
 };

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "boardgesture.h"
+#include "movegesture.h"
 
 // The text tool: a press opens a new label there for typing, and the pointer takes over.
-class TextGesture : public BoardGesture
+class TextGesture : public MoveGesture
 {
 public:
-    using BoardGesture::BoardGesture;
+    using MoveGesture::MoveGesture;
 
     void press(const QGraphicsSceneMouseEvent &event) override;
-    bool itemsTakePress() const override { return true; }
-    bool sharesMoves() const override { return true; }
-    bool release(const QGraphicsSceneMouseEvent &) override { return false; }
 };
