@@ -62,6 +62,8 @@ void BoardPages::show(int index)
 
 void BoardPages::showAt(int index, DiagramScene *previous)
 {
+    if (previous)
+        previous->letGo();
     current = index;
     emit shown(currentPage(), previous);
 }
@@ -93,6 +95,7 @@ void BoardPages::removeCurrent()
 {
     DiagramScene *page = currentPage();
     page->finishLabelEdit();
+    page->letGo(); // what was drawn goes with the page and comes back with it
     if (count() == 1)
         addPage(); // the board is never without a page
     const int index = int(pages.indexOf(page));

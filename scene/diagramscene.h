@@ -131,6 +131,9 @@ public:
     diagramItemPixmap *newestCutPicture() const;
     bool vertexDragActive() const { return handleDragActive; }
     bool gestureUnderway() const { return leftButtonHeld; }
+    // The board turns to another page while the button is held here: what the press began ends
+    // as its release would, so nothing stays half made on a page no longer shown.
+    void letGo();
     bool cutAwaitsItsGrab() const;
     // The width of freehand strokes; the highlighter's is a multiple of it.
     void setPenWidth(int width);
@@ -282,6 +285,7 @@ private:
     DiagramItem *pinnedShape = nullptr; // held still while one of its vertices is dragged
     bool handlingMove = false;          // a pointer move is being handled
     bool leftButtonHeld = false;        // a left press has been seen and its release not yet
+    QPointF pointerAt;                  // where the pointer was last seen on this page
     bool handlingPointer = false;       // a pointer event is being handled: moves are the user's
 
     QUndoStack *undoStack;

@@ -9,6 +9,7 @@
 #include "scene/gestures/cutgesture.h"
 #include "scene/gestures/pengesture.h"
 
+#include <QCoreApplication>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
 #include <QGraphicsSceneMouseEvent>
@@ -40,6 +41,7 @@ void DiagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     leftButtonHeld = true;
+    pointerAt = event->scenePos();
     const QScopedValueRollback<bool> handling(handlingPointer, true);
     followStylus(event);
 
@@ -172,6 +174,7 @@ void DiagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
     const QScopedValueRollback<bool> pointer(handlingPointer, true);
 
     const QPointF pos = event->scenePos();
+    pointerAt = pos;
     const bool leftHeld = event->buttons() & Qt::LeftButton;
     followStylus(event);
     BoardGesture &gesture = gestureFor(mode);
@@ -257,6 +260,19 @@ void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
     recordGestureSoFar();
     if (!leftButtonHeld)
         endEraserEnd();
+}
+
+void DiagramScene::letGo()
+{
+    if (!leftButtonHeld && !pen->strokeUnderway() && !cut->underway())
+        return;
+    QGraphicsSceneMouseEvent release(QEvent::GraphicsSceneMouseRelease);
+    release.setButton(Qt::LeftButton);
+    release.setButtons(Qt::NoButton);
+    release.setScenePos(pointerAt);
+    release.setLastScenePos(pointerAt);
+    release.setButtonDownScenePos(Qt::LeftButton, pointerAt);
+    QCoreApplication::sendEvent(this, &release); // Qt's scene lets its grabber go too
 }
 
 // A stylus's pressure sets the width of what it draws, and its eraser end erases whatever tool
