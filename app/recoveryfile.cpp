@@ -15,7 +15,6 @@
 namespace {
 
 constexpr int saveDelayMs = 1500;
-constexpr qint64 largestFile = qint64(1) << 31;
 
 // The copy shows what was on the screen: its folder is its user's alone.
 void makePrivateFolder(const QString &folder)
@@ -87,7 +86,7 @@ QString RecoveryFile::restore()
         return QString();
     QString reason;
     bool restored = false;
-    if (!QFileInfo(path).isFile() || file.size() > largestFile) {
+    if (!QFileInfo(path).isFile() || file.size() > BoardFile::largestFile) {
         reason = tr("no es un archivo del tablero");
     } else if (!file.open(QIODevice::ReadOnly)) {
         reason = file.errorString();

@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
+#include <QSize>
 
 #include <deque>
 #include <optional>
@@ -19,6 +20,7 @@ constexpr quint32 fileMagic = 0x54564c42; // "TVLB"
 // 1: one board; 2: pages, each as a board of the first version was after the header.
 constexpr quint32 firstVersion = 1;
 constexpr quint32 fileVersion = 2;
+constexpr quint32 largestSide = 100000; // pixels of the board's area
 
 enum class Background : quint8 { None, Solid, Texture };
 
@@ -114,9 +116,16 @@ QBrush readBackground(BoardReader &in)
     return QBrush();
 }
 
-// The header and the number of pages, with what to tell the user when the file is not one
-// this board can read; none then.
-std::optional<quint32> readHeader(BoardReader &in, QString *error)
+// What the header tells: how many pages, and the size of the board's area on its screen (empty
+// when the file does not say).
+struct Header
+{
+    quint32 pages = 1;
+    QSize size;
+};
+
+// The header, or none and what to tell the user when the file is not one this board can read.
+std::optional<Header> readHeader(BoardReader &in, QString *error)
 {
     const auto magic = in.value<quint32>();
     const auto version = in.value<quint32>();
@@ -129,14 +138,19 @@ std::optional<quint32> readHeader(BoardReader &in, QString *error)
         return std::nullopt;
     }
     if (version == firstVersion)
-        return 1;
+        return Header();
+    Header header;
+    header.pages = in.value<quint32>();
+    const auto width = in.value<quint32>();
+    const auto height = in.value<quint32>();
     // A page takes at least its background's kind and its count of items.
-    const auto pages = in.value<quint32>();
-    if (!in.ok() || pages == 0 || !in.canHold(pages, sizeof(quint8) + sizeof(quint32))) {
+    if (!in.ok() || header.pages == 0 || width > largestSide || height > largestSide
+        || !in.canHold(header.pages, sizeof(quint8) + sizeof(quint32))) {
         *error = tr("el archivo está dañado");
         return std::nullopt;
     }
-    return pages;
+    header.size = QSize(int(width), int(height));
+    return header;
 }
 
 // A page as read, made whole before any of it joins the board.
@@ -165,11 +179,11 @@ std::optional<std::deque<ReadPage>> readPages(const QByteArray &data,
     QDataStream stream(data);
     stream.setVersion(BoardStream::version);
     BoardReader in(stream);
-    const std::optional<quint32> count = readHeader(in, error);
-    if (!count)
+    const std::optional<Header> header = readHeader(in, error);
+    if (!header)
         return std::nullopt;
     std::deque<ReadPage> pages(1);
-    while (readPage(in, itemMenu, pages.back()) && pages.size() < *count)
+    while (readPage(in, itemMenu, pages.back()) && pages.size() < header->pages)
         pages.emplace_back();
     if (!in.ok()) {
         *error = tr("el archivo está dañado");
@@ -222,7 +236,10 @@ namespace BoardFile {
 QByteArrayList saveInParts(const QList<const DiagramScene *> &pages, WrittenItems &written)
 {
     FileParts file;
-    file.out() << fileMagic << fileVersion << quint32(pages.size());
+    const QSize size = pages.isEmpty() ? QSize() : pages.first()->sceneRect().size().toSize();
+    file.out() << fileMagic << fileVersion << quint32(pages.size())
+               << quint32(qBound(0, size.width(), int(largestSide)))
+               << quint32(qBound(0, size.height(), int(largestSide)));
     for (const DiagramScene *page : pages)
         writePage(file, written, *page);
     written.finishWriting();
@@ -240,6 +257,16 @@ QByteArray save(const DiagramScene &scene)
     return saveInParts(scene, nothingKept).join();
 }
 
+QSize boardSize(const QByteArray &data)
+{
+    QDataStream stream(data);
+    stream.setVersion(BoardStream::version);
+    BoardReader in(stream);
+    QString ignored;
+    const std::optional<Header> header = readHeader(in, &ignored);
+    return header ? header->size : QSize();
+}
+
 bool load(DiagramScene &scene, const QByteArray &data, QString *error, WrittenItems *read)
 {
     WrittenItems forgotten;
@@ -254,7 +281,11 @@ bool load(DiagramScene &scene, const QByteArray &data, QString *error, WrittenIt
     return true;
 }
 
-bool load(BoardPages &board, const QByteArray &data, QString *error, WrittenItems *read)
+bool load(BoardPages &board,
+          const QByteArray &data,
+          QString *error,
+          WrittenItems *read,
+          QList<DiagramScene *> *replaced)
 {
     WrittenItems forgotten;
     std::optional<std::deque<ReadPage>> pages = readPages(data,
@@ -262,9 +293,16 @@ bool load(BoardPages &board, const QByteArray &data, QString *error, WrittenItem
                                                           error);
     if (!pages)
         return false;
-    board.startOver(int(pages->size()));
-    for (std::size_t i = 0; i < pages->size(); ++i)
-        placePage(*board.all().at(int(i)), pages->at(i), data, read ? *read : forgotten);
+    QList<DiagramScene *> made;
+    for (ReadPage &page : *pages) {
+        made.append(board.newPage());
+        placePage(*made.last(), page, data, read ? *read : forgotten);
+    }
+    const QList<DiagramScene *> old = board.replaceAll(made);
+    if (replaced)
+        *replaced = old;
+    else
+        qDeleteAll(old);
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QUndoCommand>
+#include <QUndoStack>
 
 namespace {
 
@@ -42,6 +43,61 @@ private:
     QPointer<BoardPages> pages;
     QPointer<DiagramScene> page;
     int index;
+};
+
+// Swaps the board's pages with the ones it had before, and back. Whichever set is off the board
+// lives as long as the step does.
+class ReplaceBoardCommand : public QUndoCommand
+{
+public:
+    ReplaceBoardCommand(BoardPages &pages,
+                        const QList<DiagramScene *> &replaced,
+                        const QString &text)
+        : QUndoCommand(text)
+        , pages(&pages)
+    {
+        keep(replaced);
+    }
+
+    ~ReplaceBoardCommand() override
+    {
+        for (const QPointer<DiagramScene> &page : std::as_const(offBoard)) {
+            if (page && (!pages || !pages->all().contains(page.data())))
+                page->deleteLater();
+        }
+    }
+
+    void undo() override { swap(); }
+
+    void redo() override
+    {
+        if (!std::exchange(done, true))
+            return; // the board was replaced before the step was recorded
+        swap();
+    }
+
+private:
+    void keep(const QList<DiagramScene *> &replaced)
+    {
+        offBoard.clear();
+        for (DiagramScene *page : replaced)
+            offBoard.append(page);
+    }
+
+    void swap()
+    {
+        QList<DiagramScene *> back;
+        for (const QPointer<DiagramScene> &page : std::as_const(offBoard)) {
+            if (page)
+                back.append(page);
+        }
+        if (pages && !back.isEmpty())
+            keep(pages->replaceAll(back));
+    }
+
+    QPointer<BoardPages> pages;
+    QList<QPointer<DiagramScene>> offBoard;
+    bool done = false;
 };
 
 } // namespace
@@ -126,16 +182,21 @@ void BoardPages::remove(DiagramScene *page)
         showAt(qMin(index, count() - 1), page);
 }
 
-void BoardPages::startOver(int pageCount)
+QList<DiagramScene *> BoardPages::replaceAll(const QList<DiagramScene *> &replacement)
 {
+    if (replacement.isEmpty())
+        return {};
     DiagramScene *previous = currentPage();
-    const QList<DiagramScene *> old = std::exchange(pages, {});
-    for (int i = 0; i < qMax(1, pageCount); ++i) {
-        pages.append(makePage());
-        emit added(pages.last());
-    }
+    const QList<DiagramScene *> old = std::exchange(pages, replacement);
+    for (DiagramScene *page : pages)
+        emit added(page);
     current = 0;
     emit changed();
     showAt(0, previous);
-    qDeleteAll(old);
+    return old;
+}
+
+void BoardPages::recordReplacement(const QList<DiagramScene *> &replaced, const QString &step)
+{
+    currentPage()->history()->push(new ReplaceBoardCommand(*this, replaced, step));
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include <functional>
 
@@ -33,8 +34,14 @@ public:
     // Takes the page shown off the board as a step of the history of the page shown next, whose
     // undo brings it back where it was; the only page leaves an empty one in its place.
     void removeCurrent();
-    // The board becomes count empty pages, the first shown; for a board read from a file.
-    void startOver(int count);
+    // A page made for the board that is not on it yet; for a board read from a file.
+    DiagramScene *newPage() { return makePage(); }
+    // The board becomes these pages, the first shown. Returns the pages it had, which the
+    // caller keeps or deletes.
+    [[nodiscard]] QList<DiagramScene *> replaceAll(const QList<DiagramScene *> &replacement);
+    // The pages it had come back by a step of the history of the page shown now, whose undo
+    // swaps them in again; that step keeps alive whichever pages are off the board.
+    void recordReplacement(const QList<DiagramScene *> &replaced, const QString &step);
 
     // For the step that brings a page back.
     void insert(int index, DiagramScene *page);
