@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int answerWaitMs = 1500;
-constexpr qint64 longestCommand = 300;
+constexpr qint64 longestCommand = 4352; // "open " and the longest path Linux takes
 const QStringList knownCommands{"show", "toggle", "clear"};
 
 QString tr(const char *text)
@@ -168,7 +168,8 @@ void BoardInstance::answer(QLocalSocket *client)
     }
     const QString command = QString::fromUtf8(client->readLine(longestCommand)).trimmed();
     const bool known = knownCommands.contains(command)
-                       || (command.startsWith("screen ") && ScreenChoice::named(command.mid(7)));
+                       || (command.startsWith("screen ") && ScreenChoice::named(command.mid(7)))
+                       || (command.startsWith("open ") && QDir::isAbsolutePath(command.mid(5)));
     client->write(known ? "ok\n" : "unknown\n");
     if (known)
         emit commandReceived(command);

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace CommandLine {
 
@@ -28,6 +29,29 @@ void describe(QCommandLineParser &parser)
                                                   "Puts the board, running or starting, on the "
                                                   "screen of that name."),
                       QCoreApplication::translate("CommandLine", "NAME")});
+    parser.addOption({"open",
+                      QCoreApplication::translate("CommandLine",
+                                                  "Opens the board file in the running board, or "
+                                                  "in the board that starts."),
+                      QCoreApplication::translate("CommandLine", "FILE.tavelo")});
+    parser.addOption({"export-pdf",
+                      QCoreApplication::translate("CommandLine",
+                                                  "Writes every page of the board file given to "
+                                                  "the PDF, without showing a window, and ends."),
+                      QCoreApplication::translate("CommandLine", "OUT.pdf")});
+    parser.addPositionalArgument("file",
+                                 QCoreApplication::translate("CommandLine",
+                                                             "A board file to open, as --open."),
+                                 QCoreApplication::translate("CommandLine", "[FILE.tavelo]"));
+}
+
+QString boardFileToOpen(const QCommandLineParser &parser)
+{
+    const QString given = parser.isSet("open") ? parser.value("open")
+                          : parser.positionalArguments().isEmpty()
+                              ? QString()
+                              : parser.positionalArguments().constFirst();
+    return given.isEmpty() ? QString() : QFileInfo(given).absoluteFilePath();
 }
 
 bool asksOnlyForAnAnswer(const QStringList &arguments)

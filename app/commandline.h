@@ -9,6 +9,8 @@ class QCommandLineParser;
 namespace CommandLine {
 
 void describe(QCommandLineParser &parser);
+// The board file the arguments name (with --open, or alone), as an absolute path; empty for none.
+QString boardFileToOpen(const QCommandLineParser &parser);
 
 // Whether the arguments ask only for an answer on the terminal: the help, the version, or the
 // error of an option the board does not know. None of these needs a display.

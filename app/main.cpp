@@ -1,3 +1,4 @@
+#include "app/boarddocument.h"
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/presentersession.h"
@@ -10,6 +11,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -83,6 +85,40 @@ void setApplicationIdentity()
     QApplication::setWindowIcon(icon);
 }
 
+bool asksForAPdf(const QStringList &arguments)
+{
+    return std::any_of(arguments.cbegin(), arguments.cend(), [](const QString &argument) {
+        return argument == "--export-pdf" || argument.startsWith("--export-pdf=");
+    });
+}
+
+// A board file becomes a PDF with no display at all: Qt's offscreen platform paints the pages.
+int exportPdf(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    CommandLine::describe(parser);
+    parser.process(app);
+    const QString board = CommandLine::boardFileToOpen(parser);
+    const QString pdf = parser.value("export-pdf");
+    QString problem;
+    if (board.isEmpty())
+        problem = QCoreApplication::translate("CommandLine",
+                                              "falta el tablero: --export-pdf OUT.pdf FILE.tavelo");
+    else
+        problem = BoardDocument::convertToPdf(board, pdf);
+    if (!problem.isEmpty()) {
+        std::fputs(qPrintable(QCoreApplication::translate("CommandLine",
+                                                          "CorvaneTaveloWindow2: no se pudo "
+                                                          "exportar %1: %2\n")
+                                  .arg(pdf, problem)),
+                   stderr);
+        return EXIT_FAILURE;
+    }
+    return EXIT_SUCCESS;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -90,6 +126,8 @@ int main(int argc, char *argv[])
     Q_INIT_RESOURCE(resources);
     if (CommandLine::asksOnlyForAnAnswer(argumentsOf(argc, argv)))
         return answerOnTheTerminal(argc, argv);
+    if (asksForAPdf(argumentsOf(argc, argv)))
+        return exportPdf(argc, argv);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     if (!desktopSessionAvailable()) {
         std::fputs("CorvaneTaveloWindow2: no desktop session (neither DISPLAY nor WAYLAND_DISPLAY "

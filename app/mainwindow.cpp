@@ -1,6 +1,7 @@
 // Construction and layout of the board window.
 #include "mainwindow.h"
 
+#include "app/boarddocument.h"
 #include "app/bundledfont.h"
 #include "app/diagramview.h"
 #include "app/preferences.h"
@@ -83,6 +84,7 @@ void MainWindow::createScene()
     pages = new BoardPages([this] { return createPage(); }, this);
     scene = pages->currentPage();
     connect(pages, &BoardPages::shown, this, &MainWindow::showPage);
+    document = new BoardDocument(*this, *pages);
 }
 
 DiagramScene *MainWindow::createPage()

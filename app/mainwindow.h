@@ -36,6 +36,7 @@ class QToolBar;
 class QToolButton;
 class QVBoxLayout;
 class diagramview;
+class BoardDocument;
 class BoardPages;
 class ColourButton;
 class QUndoStack;
@@ -61,6 +62,7 @@ public:
     // The page shown.
     DiagramScene *boardScene() const { return scene; }
     BoardPages *boardPages() const { return pages; }
+    BoardDocument *boardDocument() const { return document; }
     // Shrunk to the "Maximizar" strip.
     bool isInStrip() const;
     // The bars and panels around the drawings, which step aside while the pointer passes
@@ -215,6 +217,7 @@ private:
     QPixmap desktopPixmap;
     DiagramScene *scene = nullptr; // the page shown
     BoardPages *pages = nullptr;
+    BoardDocument *document = nullptr;
     QPointer<QUndoStack> shownHistory; // the history the undo and redo buttons follow
 
     QAction *exitAction = nullptr;

@@ -5,6 +5,7 @@
 #include "app/desktopcapture.h"
 #include "app/diagramview.h"
 #include "app/preferences.h"
+#include "app/savedialog.h"
 #include "app/screengeometry.h"
 #include "items/lasertrails.h"
 #include "scene/boardtools.h"
@@ -13,7 +14,6 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
@@ -368,28 +368,13 @@ void MainWindow::saveBoardImage()
     statusBar()->showMessage(tr("Tablero guardado en %1").arg(path), 0);
 }
 
-// A name typed without an extension gets ".png", and a picture already there is replaced only
-// when the presenter says so: Qt's own dialog asks for the name it returns, and a desktop's
-// dialog that returns a bare name is asked about here.
 QString MainWindow::askWhereToSave(const QString &start)
 {
-    QFileDialog dialog(this, tr("Guardar el tablero como imagen"), start, tr("Imagen PNG (*.png)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("png");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    QString path = dialog.selectedFiles().constFirst();
-    if (!QFileInfo(path).suffix().isEmpty())
-        return path;
-    path += ".png";
-    if (QFileInfo::exists(path)
-        && QMessageBox::question(this,
-                                 tr("Guardar el tablero como imagen"),
-                                 tr("%1 ya existe. ¿Reemplazarlo?").arg(path))
-               != QMessageBox::Yes) {
-        return QString();
-    }
-    return path;
+    return SaveDialog::ask(this,
+                           tr("Guardar el tablero como imagen"),
+                           start,
+                           tr("Imagen PNG (*.png)"),
+                           "png");
 }
 
 QRect MainWindow::onBoardScreen(const QRect &global) const

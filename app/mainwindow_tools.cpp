@@ -2,6 +2,7 @@
 // widths, backgrounds, saving) and a key for every tool, all built from the tool table.
 #include "mainwindow.h"
 
+#include "app/boarddocument.h"
 #include "app/colourbutton.h"
 #include "app/diagramview.h"
 #include "app/preferences.h"
@@ -19,6 +20,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidgetAction>
+
+#include <functional>
 
 namespace {
 
@@ -267,23 +270,29 @@ void MainWindow::addWidthSteps(QMenu *menu)
     }
 }
 
-// The pages of the board: previous, next (a new one after the last), new and delete, each
-// with its key where it has one, working while the menu is closed.
+// The pages of the board: previous, next (a new one after the last), new and delete; then the
+// board as a file: save, open and export. Each has its key where it has one, working while the
+// menu is closed.
 QToolButton *MainWindow::createPagesButton(const BoardTools::Tool &tool)
 {
-    const std::pair<const char *, void (BoardPages::*)()> commands[] = {
-        {"pagina-anterior", &BoardPages::showPrevious},
-        {"pagina-siguiente", &BoardPages::showNext},
-        {"pagina-nueva", &BoardPages::addPage},
-        {"pagina-borrar", &BoardPages::removeCurrent},
+    const std::pair<const char *, std::function<void()>> commands[] = {
+        {"pagina-anterior", [this] { pages->showPrevious(); }},
+        {"pagina-siguiente", [this] { pages->showNext(); }},
+        {"pagina-nueva", [this] { pages->addPage(); }},
+        {"pagina-borrar", [this] { pages->removeCurrent(); }},
+        {"tablero-guardar", [this] { document->saveAs(); }},
+        {"tablero-abrir", [this] { document->open(); }},
+        {"exportar-pdf", [this] { document->exportPdf(); }},
     };
     auto *menu = new QMenu(this);
     for (const auto &[id, command] : commands) {
         const BoardTools::Tool *entry = BoardTools::find(id);
+        if (QByteArray(id) == "tablero-guardar")
+            menu->addSeparator();
         QAction *action = menu->addAction(tr(entry->label));
         action->setObjectName(id);
         action->setShortcuts(keysOf(*entry));
-        connect(action, &QAction::triggered, pages, command);
+        connect(action, &QAction::triggered, this, command);
         view->addAction(action);
     }
     auto *button = new QToolButton;

@@ -123,6 +123,7 @@ const Preference<QKeySequence> globalKey{"globalKey",
                                          asGlobalKey};
 const Preference<QString> screen{"screen", nothing<QString>, asText};
 const Preference<QString> lastSaveFolder{"lastSaveFolder", nothing<QString>, asFolder};
+const Preference<QString> lastBoardFolder{"lastBoardFolder", nothing<QString>, asFolder};
 
 Preference<QColor> inkColour(const char *key)
 {

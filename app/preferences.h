@@ -79,6 +79,8 @@ extern const Preference<QKeySequence> globalKey;
 extern const Preference<QString> screen;
 // The folder of the last picture saved.
 extern const Preference<QString> lastSaveFolder;
+// Where the presenter last saved or opened a board file.
+extern const Preference<QString> lastBoardFolder;
 
 inline constexpr int minimumFontSize = 2;
 inline constexpr int maximumFontSize = 64;

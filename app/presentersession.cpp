@@ -1,5 +1,6 @@
 #include "presentersession.h"
 
+#include "app/boarddocument.h"
 #include "app/boardinstance.h"
 #include "app/commandline.h"
 #include "app/globalkey.h"
@@ -12,7 +13,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QMenu>
@@ -57,6 +60,8 @@ QString PresenterSession::commandFromArguments(const QCoreApplication &app)
     parser.process(app);
     if (parser.isSet("screen"))
         return "screen " + parser.value("screen");
+    if (const QString file = CommandLine::boardFileToOpen(parser); !file.isEmpty())
+        return "open " + file;
     return parser.isSet("toggle") ? "toggle" : parser.isSet("clear") ? "clear" : "show";
 }
 
@@ -68,6 +73,16 @@ std::optional<int> PresenterSession::handToRunningBoard(const QString &command)
                                     .arg(command.mid(7), ScreenChoice::describeAll());
         std::fputs(message.toLocal8Bit().constData(), stderr);
         return EXIT_FAILURE;
+    }
+    if (command.startsWith("open ")) {
+        if (const QString refused = BoardDocument::checkBoardFile(command.mid(5));
+            !refused.isEmpty()) {
+            const QString message = tr("CorvaneTaveloWindow2: no se pudo abrir %1: %2\n")
+                                        .arg(command.mid(5), refused);
+            std::fputs(message.toLocal8Bit().constData(), stderr);
+            BoardInstance::sendToRunningBoard(command); // whose status bar says it too
+            return EXIT_FAILURE;
+        }
     }
     if (BoardInstance::sendToRunningBoard(command))
         return EXIT_SUCCESS;
@@ -92,6 +107,11 @@ void PresenterSession::createActions()
     });
     clearAction = new QAction(QIcon(":/images/clear.png"), tr("Limpiar"), this);
     connect(clearAction, &QAction::triggered, &board, &MainWindow::clearBoard);
+    openLastAction = new QAction(tr("Abrir el último tablero"), this);
+    connect(openLastAction, &QAction::triggered, this, [this] {
+        board.showBoard();
+        board.boardDocument()->openLastBoard();
+    });
     exitAction = new QAction(QIcon(":/images/dialog-close.png"), tr("Salir"), this);
     connect(exitAction, &QAction::triggered, &board, &QWidget::close);
     // The key works while the board has the focus, as its own keys do.
@@ -107,12 +127,16 @@ void PresenterSession::start(const QString &recoveryPath, const QString &command
 {
     // What the key can do is said first: a restored board or a missing channel matter more,
     // and each message stands until the next.
+    board.boardDocument()->setLastBoardPath(
+        QFileInfo(recoveryPath).dir().filePath(QStringLiteral("last-board.tavelo")));
+    if (board.boardDocument()->hasLastBoard())
+        say(tr("Ctrl+O abre el último tablero, guardado al salir"));
     grabGlobalKey();
     enableRecovery(recoveryPath);
     listenForLaterStarts();
     createTrayIcon();
     watchScreens();
-    if (command.startsWith("screen "))
+    if (command.startsWith("screen ") || command.startsWith("open "))
         runCommand(command);
 }
 
@@ -199,6 +223,7 @@ void PresenterSession::createTrayIcon()
     menu->addAction(showHideAction);
     menu->addAction(passThroughAction);
     menu->addAction(clearAction);
+    menu->addAction(openLastAction);
     menu->addMenu(createScreenMenu());
     menu->addSeparator();
     menu->addAction(exitAction);
@@ -232,8 +257,20 @@ void PresenterSession::enableRecovery(const QString &path)
     recovery->saveNow(); // what was put back, or an empty board: the copy reflects this start
 }
 
+// Salir: the board is kept as the last board, and only once it is on disk is the copy for a
+// crash let go.
 void PresenterSession::endCleanly()
 {
+    const QString problem = board.boardDocument()->keepAsLastBoard();
+    if (!problem.isEmpty()) {
+        std::fputs(tr("CorvaneTaveloWindow2: el tablero no se pudo guardar como último tablero "
+                      "(%1); queda la copia de recuperación\n")
+                       .arg(problem)
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
+        return;
+    }
     if (recovery)
         recovery->discard();
 }
@@ -333,6 +370,8 @@ void PresenterSession::runCommand(const QString &command)
         board.clearBoard();
     else if (command.startsWith("screen "))
         pickScreen(ScreenChoice::named(command.mid(7)));
+    else if (command.startsWith("open "))
+        board.boardDocument()->openAsking(command.mid(5));
 }
 
 void PresenterSession::pickScreen(QScreen *screen)

@@ -85,6 +85,7 @@ private:
     QAction *passThroughAction = nullptr;
     QAction *showHideAction = nullptr;
     QAction *clearAction = nullptr;
+    QAction *openLastAction = nullptr;
     QAction *exitAction = nullptr;
     QAction *nextScreenAction = nullptr;
     QPointer<QScreen> boardScreen; // the screen the board stood on last

@@ -1,7 +1,10 @@
+#include "app/boarddocument.h"
 #include "app/mainwindow.h"
 #include "app/presentersession.h"
+#include "boardcompare.h"
 #include "boardlookup.h"
 #include "items/diagramitem.h"
+#include "scene/boardpages.h"
 #include "scene/diagramscene.h"
 #include "testsupport.h"
 
@@ -10,8 +13,14 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 namespace {
+
+QImage renderOf(QGraphicsScene &page)
+{
+    return renderedArea(page, QRectF(0, 0, 1000, 600), 1);
+}
 
 QStringList said(const QSignalSpy &messages)
 {
@@ -34,6 +43,7 @@ private slots:
     void unusableGlobalKeyIsNamedAndReplaced_data();
     void unusableGlobalKeyIsNamedAndReplaced();
     void recoveryCopyThatCannotBeWrittenIsSaidOnce();
+    void boardKeptAtSalirOpensAgainAsOneStep();
 };
 
 void TestPresenterSession::unusableGlobalKeyIsNamedAndReplaced_data()
@@ -96,6 +106,58 @@ void TestPresenterSession::recoveryCopyThatCannotBeWrittenIsSaidOnce()
     QTRY_COMPARE_WITH_TIMEOUT(said(messages).filter("vuelven a guardarse").size(), 1, 5000);
     QTRY_VERIFY(QFile::exists(blocker + "/recovery.tavelo"));
     QCOMPARE(said(messages).filter(notKept).size(), 1);
+}
+
+// Salir keeps the board with its pages; the next start begins empty, says so, and opens it again
+// as one step of the history, which Ctrl+Z takes back. A file that is no board changes nothing.
+void TestPresenterSession::boardKeptAtSalirOpensAgainAsOneStep()
+{
+    QTemporaryDir keep;
+    const QString recoveryPath = keep.filePath("recovery.tavelo");
+    QList<QImage> drawn;
+    {
+        MainWindow board;
+        PresenterSession session(board);
+        session.start(recoveryPath);
+        for (int page = 0; page < 2; ++page) {
+            if (page > 0)
+                board.boardPages()->addPage();
+            DiagramScene *scene = board.boardScene();
+            auto *shape = new DiagramItem(DiagramItem::Square, nullptr);
+            shape->setBrush(Qt::yellow);
+            shape->setPos(100 + 300 * page, 200);
+            scene->addItem(shape);
+            scene->recordAddition({shape}, "forma");
+            drawn << renderOf(*scene);
+        }
+        session.endCleanly();
+    }
+    QVERIFY(!QFile::exists(recoveryPath));
+
+    MainWindow board;
+    QSignalSpy messages(board.statusBar(), &QStatusBar::messageChanged);
+    PresenterSession session(board);
+    session.start(recoveryPath);
+    QCOMPARE(said(messages).filter("Ctrl+O abre el último tablero").size(), 1);
+    BoardPages &pages = *board.boardPages();
+    const QImage empty = renderOf(*board.boardScene());
+
+    QFile notABoard(keep.filePath("notes.tavelo"));
+    QVERIFY(notABoard.open(QIODevice::WriteOnly) && notABoard.write("just words") > 0);
+    notABoard.close();
+    board.boardDocument()->openAsking(notABoard.fileName());
+    QVERIFY(board.statusBar()->currentMessage().contains("no es un archivo del tablero"));
+    QCOMPARE(pages.count(), 1);
+
+    board.boardDocument()->openLastBoard();
+    QCOMPARE(pages.count(), 2);
+    for (int page = 0; page < 2; ++page)
+        QCOMPARE(renderOf(*pages.all().at(page)), drawn.at(page));
+    QVERIFY(!board.boardDocument()->hasUnsavedChanges());
+
+    board.boardScene()->history()->undo();
+    QCOMPARE(pages.count(), 1);
+    QCOMPARE(renderOf(*board.boardScene()), empty);
 }
 
 TAVELO_TEST_MAIN(TestPresenterSession)
