@@ -7,6 +7,10 @@ set(TAVELO_DOC_DIR "${CMAKE_INSTALL_DATADIR}/doc/tablero-tavelo")
 install(TARGETS CorvaneTaveloWindow2 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES resources/${TAVELO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/${TAVELO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Board files (*.tavelo) open with the board from the desktop's file manager.
+install(FILES resources/${TAVELO_APP_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${TAVELO_APP_ID}.xml)
 foreach(size 16 24 32 48 64 128 256)
     install(FILES resources/icons/${size}x${size}/${TAVELO_APP_ID}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)

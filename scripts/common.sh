@@ -7,12 +7,13 @@ board_packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-
                 qt6-wayland qt6-translations-l10n
                 fonts-dejavu-core fonts-dejavu-extra)
 test_packages=(xvfb x11-utils x11-xserver-utils openbox xcompmgr xdotool xclip imagemagick trayer
+               poppler-utils
                binutils-mingw-w64-x86-64
                sway weston grim wl-clipboard dbus-daemon dbus-bin pipewire-bin xwayland
                xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk)
 
 # What building and checking the Debian package needs.
-package_packages=(dpkg-dev file lintian desktop-file-utils appstream)
+package_packages=(dpkg-dev file lintian desktop-file-utils appstream shared-mime-info xdg-utils)
 
 install_missing() {
     local missing=()
@@ -54,4 +55,31 @@ check_package() {
     lintian --fail-on error "$deb"
     desktop-file-validate "$project_root"/resources/*.desktop
     appstreamcli validate --no-net "$project_root"/resources/*.metainfo.xml
+    check_file_association "$deb"
+}
+
+# The package's MIME type and desktop entry, installed into a folder of their own, make the
+# desktop see a board file (by its name and by its content) as one the board opens.
+check_file_association() {
+    local root
+    root="$(mktemp -d)"
+    dpkg-deb -x "$1" "$root"
+    local share="$root/usr/share"
+    update-mime-database "$share/mime" >/dev/null 2>&1
+    update-desktop-database "$share/applications"
+    cp "$project_root/tests/boardfile/board-written-by-version-1.tavelo" "$root/named.tavelo"
+    cp "$root/named.tavelo" "$root/unnamed"
+    local type
+    for file in "$root/named.tavelo" "$root/unnamed"; do
+        type="$(XDG_DATA_HOME="$share" XDG_DATA_DIRS="$share:/usr/share" \
+            xdg-mime query filetype "$file" 2>/dev/null)"
+        echo "xdg-mime: $(basename "$file") is $type"
+        [ "$type" = application/x-tavelo-board ] || return 1
+    done
+    local handler
+    handler="$(XDG_DATA_HOME="$share" XDG_DATA_DIRS="$share:/usr/share" \
+        xdg-mime query default application/x-tavelo-board 2>/dev/null)"
+    echo "xdg-mime: board files open with $handler"
+    [ "$handler" = invalid.tablerotavelo.CorvaneTaveloWindow2.desktop ] || return 1
+    rm -rf "$root"
 }
