@@ -94,6 +94,7 @@ private slots:
     void boardNeverScrolls();
     void onlyTheChosenToolShowsChosen();
     void addedBarsAreInReachOnASmallScreen();
+    void boardOfTwoPagesIsSavedOpenedAndExported();
     void commandLineAnswersWithoutADisplay();
     void boardFollowsTheSharedScreen();
 
@@ -594,6 +595,75 @@ void TestBoardEndToEnd::addedBarsAreInReachOnASmallScreen()
                              5000);
     session.xdotool({"key", "Escape"});
     QTest::qWait(500);
+}
+
+// Two pages with a stroke each are saved with Ctrl+Shift+S, come back editable after Salir with
+// --open, and make a PDF of two pages, each with its own stroke, without a display.
+void TestBoardEndToEnd::boardOfTwoPagesIsSavedOpenedAndExported()
+{
+    const QRect upper(300, 200, 400, 60);
+    const QRect lower(300, 560, 400, 60);
+    session.xdotool({"key", "ctrl+l"});
+    session.xdotool({"key", "ctrl+4"});
+    session.drag({upper.topLeft(), upper.center(), upper.bottomRight()});
+    session.xdotool({"key", "ctrl+Next"});
+    QTest::qWait(300);
+    session.drag({lower.topLeft(), lower.center(), lower.bottomRight()});
+    const QString board = QDir(session.homePath()).filePath("lesson.tavelo");
+    session.xdotool({"key", "ctrl+shift+s"});
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !session.run("xdotool", {"search", "--onlyvisible", "--name", "Guardar tablero"}).isEmpty(),
+        5000);
+    session.xdotool({"key", "ctrl+a"});
+    session.xdotool({"type", board});
+    session.xdotool({"key", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(board), 5000);
+
+    session.click(Layout::exitButton.x(), Layout::exitButton.y());
+    QTRY_VERIFY_WITH_TIMEOUT(!session.boardRunning(), 20000);
+    session.stopBoard();
+    QString error;
+    QVERIFY2(session.startBoard(&error, {"--open", board}), qPrintable(error));
+    const QImage first = session.screenshot("opened-first-page");
+    session.xdotool({"key", "ctrl+Next"});
+    QTest::qWait(500);
+    const QImage second = session.screenshot("opened-second-page");
+    const int inkPerStroke = upper.width() * 3;
+    QVERIFY(countPixels(first, upper, isInk) > inkPerStroke);
+    QCOMPARE(countPixels(first, lower, isInk), 0);
+    QVERIFY(countPixels(second, lower, isInk) > inkPerStroke);
+    QCOMPARE(countPixels(second, upper, isInk), 0);
+
+    const QString pdf = QDir(session.homePath()).filePath("lesson.pdf");
+    QProcess exporter;
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    bare.remove("DISPLAY");
+    exporter.setProcessEnvironment(bare);
+    exporter.start(BOARD_EXECUTABLE, {"--export-pdf", pdf, board});
+    QVERIFY(exporter.waitForFinished(30000));
+    QCOMPARE(exporter.exitCode(), 0);
+    QVERIFY(session.run("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+2\\n")));
+    // Each page of the PDF holds its own stroke: the first's in its upper half, the second's
+    // in its lower half.
+    for (int page = 1; page <= 2; ++page) {
+        const QImage rendered = QImage::fromData(
+            session.runBinary(
+                "pdftoppm",
+                {"-f", QString::number(page), "-l", QString::number(page), "-r", "96", "-png", pdf}),
+            "PNG");
+        QVERIFY(!rendered.isNull());
+        rendered.save(QString(SCREENSHOT_DIR) + QString("/pdf-page-%1.png").arg(page));
+        const QRect top(0, 0, rendered.width(), rendered.height() / 2);
+        const QRect bottom(0, rendered.height() / 2, rendered.width(), rendered.height() / 2);
+        const auto dark = [](QRgb pixel) { return qGray(pixel) < 100; };
+        QVERIFY(countPixels(rendered, page == 1 ? top : bottom, dark) > upper.width());
+        QCOMPARE(countPixels(rendered, page == 1 ? bottom : top, dark), 0);
+    }
+    QProcess refused;
+    refused.setProcessEnvironment(bare);
+    refused.start(BOARD_EXECUTABLE, {"--export-pdf", pdf, pdf});
+    QVERIFY(refused.waitForFinished(30000));
+    QCOMPARE(refused.exitCode(), 1);
 }
 
 // The help and the version need no display; the manual page describes every option the program

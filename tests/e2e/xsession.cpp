@@ -139,12 +139,12 @@ bool XSession::startDesktop(QSize size, QString *error)
     return true;
 }
 
-bool XSession::startBoard(QString *error)
+bool XSession::startBoard(QString *error, const QStringList &arguments)
 {
     board = std::make_unique<QProcess>();
     board->setProcessEnvironment(environment);
     board->setProcessChannelMode(QProcess::ForwardedChannels);
-    board->start(BOARD_EXECUTABLE, {});
+    board->start(BOARD_EXECUTABLE, arguments);
     if (!board->waitForStarted(10000)) {
         *error = "the board did not start";
         return false;

@@ -31,7 +31,7 @@ public:
     bool start(QString *error,
                QSize size = QSize(screenWidth, screenHeight),
                const QList<Monitor> &monitors = {});
-    bool startBoard(QString *error);
+    bool startBoard(QString *error, const QStringList &arguments = {});
     bool stopBoard();
     // Ends the board as a crash would: no chance to tidy up.
     void killBoard();
