@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Plays the randomized test on seeds nobody chose, in parallel, and names every seed that fails.
+# Plays the randomized test on seeds nobody chose, in parallel, and names every seed that fails;
+# first it feeds the board file's reader thousands of damaged files.
 #
 #   scripts/soak.sh [seeds] [steps per seed] [build folder]
 #
@@ -31,6 +32,17 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$project_root/tests/lsan.supp:print_suppressions=0"
 export binary logs
+
+# Truncated, bit-flipped and oversized board files: refused whole, no crash, no hang, no
+# allocation beyond what the file holds (the sanitizers watch).
+fuzz_inputs="${TAVELO_FUZZ_INPUTS:-20000}"
+if TAVELO_FUZZ_INPUTS="$fuzz_inputs" "$folder/tests/tst_boardfile" damagedBoardFileIsRefused \
+    >"$logs/fuzz.log" 2>&1; then
+    echo "board file reader: $fuzz_inputs damaged files refused cleanly"
+else
+    echo "board file reader: FAILED on damaged files (see $logs/fuzz.log)"
+    exit 1
+fi
 
 play() {
     local seed="$1"

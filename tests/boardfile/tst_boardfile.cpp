@@ -205,6 +205,8 @@ void TestBoardFile::damagedBoardFileIsRefused()
         QByteArray noisy = file;
         for (int flips = 0; flips < 1 + i % 5; ++flips)
             noisy[rng.bounded(int(noisy.size()))] = char(rng.bounded(256));
+        if (i % 3 == 1) // and cut short
+            noisy.truncate(rng.bounded(int(noisy.size())));
         damaged << noisy;
     }
     // Counts of pages and of items the file cannot hold.
