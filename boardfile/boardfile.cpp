@@ -124,6 +124,21 @@ struct Header
     QSize size;
 };
 
+// What follows the version in a file of pages: their count and the board's size.
+std::optional<Header> readPagesAndSize(BoardReader &in)
+{
+    Header header;
+    header.pages = in.value<quint32>();
+    const auto width = in.value<quint32>();
+    const auto height = in.value<quint32>();
+    // A page takes at least its background's kind and its count of items.
+    if (!in.ok() || header.pages == 0 || width > largestSide || height > largestSide
+        || !in.canHold(header.pages, sizeof(quint8) + sizeof(quint32)))
+        return std::nullopt;
+    header.size = QSize(int(width), int(height));
+    return header;
+}
+
 // The header, or none and what to tell the user when the file is not one this board can read.
 std::optional<Header> readHeader(BoardReader &in, QString *error)
 {
@@ -139,17 +154,9 @@ std::optional<Header> readHeader(BoardReader &in, QString *error)
     }
     if (version == firstVersion)
         return Header();
-    Header header;
-    header.pages = in.value<quint32>();
-    const auto width = in.value<quint32>();
-    const auto height = in.value<quint32>();
-    // A page takes at least its background's kind and its count of items.
-    if (!in.ok() || header.pages == 0 || width > largestSide || height > largestSide
-        || !in.canHold(header.pages, sizeof(quint8) + sizeof(quint32))) {
+    std::optional<Header> header = readPagesAndSize(in);
+    if (!header)
         *error = tr("el archivo está dañado");
-        return std::nullopt;
-    }
-    header.size = QSize(int(width), int(height));
     return header;
 }
 
