@@ -15,6 +15,7 @@
 #include "boardfile/boardfile.h"
 #include "boardfile/writtenitems.h"
 #include "dotpainting.h"
+#include "scene/boardpages.h"
 #include "scene/diagramscene.h"
 #include "scene/gestures/pengesture.h"
 #include "scenedriver.h"
@@ -132,6 +133,7 @@ constexpr Goal goals[] = {
     {"first recovery copy (GUI thread)", Goal::Absolute, 20000},
     {"recovery copy after a stroke (GUI thread)", Goal::Absolute, 20000},
     {"start-up", Goal::TimesFloor, 1.5},
+    {"page switch (2 pages of 100 strokes)", Goal::Absolute, 100000},
 };
 
 void setGoal(Row &row)
@@ -531,6 +533,24 @@ double plainPainterFloor(int strokes)
     });
 }
 
+// Going from one page to another and back on a board of two pages of 100 strokes each, with
+// the view's repaint: a board of its own, so the board measured above stays one page.
+double pageSwitch(int dotRun, bool dotsPaintThemselves)
+{
+    Board twoPages(dotRun, dotsPaintThemselves);
+    twoPages.addStrokes(100);
+    BoardPages &pages = *twoPages.window.boardPages();
+    pages.addPage();
+    twoPages.scene = twoPages.window.boardScene();
+    twoPages.strokes = 0; // the same strokes again, on the second page
+    twoPages.addStrokes(100);
+    int turn = 0;
+    return medianMicroseconds(21, [&] {
+        pages.show(++turn % 2);
+        twoPages.view->viewport()->repaint();
+    });
+}
+
 // Process start to the first painted frame, for the board and for a bare main window.
 double startupMilliseconds(const QString &program, const QString &which)
 {
@@ -713,6 +733,10 @@ int main(int argc, char *argv[])
             }
         }
     }
+
+    const double switched = pageSwitch(dotRun, dotsPaintThemselves);
+    rows << Row{"page switch (2 pages of 100 strokes)", 100, switched, "us"};
+    std::printf("page switch (2 pages of 100 strokes, with the repaint) %.1f us\n", switched);
 
     const double boardStart = startupMilliseconds(arguments.first(), "board");
     const double bareStart = startupMilliseconds(arguments.first(), "bare");
