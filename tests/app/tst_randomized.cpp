@@ -24,6 +24,7 @@
 #include <QGraphicsLineItem>
 #include <QGraphicsPixmapItem>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
@@ -102,6 +103,15 @@ public:
                 zoomCombo = box;
         }
         maximizeButton = window.findChild<QPushButton *>("maximizeButton");
+        // A page read from a board file begins its history with what the file held.
+        QObject::connect(window.boardPages(),
+                         &BoardPages::added,
+                         &listening,
+                         [this](DiagramScene *page) {
+                             const auto known = historyBaselines.constFind(page);
+                             if (known == historyBaselines.cend() || known->first != page)
+                                 historyBaselines.insert(page, {page, renderedBoard(*page)});
+                         });
     }
 
     QString run(int steps)
@@ -613,6 +623,7 @@ private:
     // Each page when its history last began; a page not listed began empty.
     QHash<const DiagramScene *, std::pair<QPointer<DiagramScene>, QImage>> historyBaselines;
     QTemporaryDir keep; // the recovery copy and saved pictures
+    QObject listening;  // the context of what the monkey hears from the board
     RecoveryFile recovery{window.boardPages(), keep.filePath("recovery.tavelo")};
 
 public:
@@ -663,14 +674,24 @@ void TestRandomized::randomSession()
     QTimer closer;
     closer.setInterval(1);
     int dialogs = 0;
-    connect(&closer, &QTimer::timeout, [&monkey, &dialogs] {
+    int questions = 0;
+    QString lastSaved;
+    connect(&closer, &QTimer::timeout, [&] {
         if (QWidget *popup = QApplication::activePopupWidget())
             popup->close();
         auto *saving = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (saving && ++dialogs % 2 == 0) {
-            saving->selectFile(monkey.picturePath(dialogs));
+            // An open dialog is answered with the file saved last, whatever it holds.
+            const bool opening = saving->fileMode() == QFileDialog::ExistingFile;
+            saving->selectFile(opening ? lastSaved : (lastSaved = monkey.picturePath(dialogs)));
             // Queued: a question the dialog asks in turn is for this timer to close.
             QMetaObject::invokeMethod(saving, &QDialog::accept, Qt::QueuedConnection);
+        } else if (question && !question->buttons().isEmpty()) {
+            // Each of its answers in turn ("Guardar", "Descartar", "Cancelar"; "Yes", "No").
+            const QList<QAbstractButton *> answers = question->buttons();
+            QAbstractButton *answer = answers.at(questions++ % answers.size());
+            QMetaObject::invokeMethod(answer, &QAbstractButton::click, Qt::QueuedConnection);
         } else if (QWidget *modal = QApplication::activeModalWidget()) {
             modal->close();
         }
