@@ -171,8 +171,12 @@ void BoardInstance::answer(QLocalSocket *client)
                        || (command.startsWith("screen ") && ScreenChoice::named(command.mid(7)))
                        || (command.startsWith("open ") && QDir::isAbsolutePath(command.mid(5)));
     client->write(known ? "ok\n" : "unknown\n");
-    if (known)
-        emit commandReceived(command);
     client->flush();
     client->disconnectFromServer();
+    // A command may open a dialog, whose loop of its own lets the client go meanwhile: it runs
+    // once this answer is done with the client.
+    if (known) {
+        QMetaObject::invokeMethod(
+            this, [this, command] { emit commandReceived(command); }, Qt::QueuedConnection);
+    }
 }

@@ -5,14 +5,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <csignal>
 #include <memory>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -53,9 +57,39 @@ class TestBoardInstance : public QObject
     Q_OBJECT
 
 private slots:
+    void commandThatOpensADialogOutlivesItsClient();
     void anotherUsersSocketIsNeverUsed_data();
     void anotherUsersSocketIsNeverUsed();
 };
+
+// A command that opens a dialog (a question before a board is opened) runs a loop of its own,
+// in which the start that sent it reads its answer and hangs up: the channel survives that.
+void TestBoardInstance::commandThatOpensADialogOutlivesItsClient()
+{
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    BoardInstance channel;
+    QVERIFY(channel.listen());
+    int heard = 0;
+    connect(&channel, &BoardInstance::commandReceived, this, [&heard] {
+        ++heard;
+        QEventLoop dialog;
+        QTimer::singleShot(300, &dialog, &QEventLoop::quit);
+        dialog.exec();
+    });
+    QLocalSocket start;
+    connect(&start, &QLocalSocket::readyRead, this, [&start] {
+        start.readAll();
+        start.disconnectFromServer();
+    });
+    start.connectToServer(BoardInstance::channelPath());
+    QVERIFY(start.waitForConnected(1000));
+    start.write("show\n");
+    QTRY_COMPARE(heard, 1);
+    QTRY_COMPARE(start.state(), QLocalSocket::UnconnectedState);
+    QTest::qWait(500); // past the dialog
+    QCOMPARE(heard, 1);
+}
 
 void TestBoardInstance::anotherUsersSocketIsNeverUsed_data()
 {
@@ -94,10 +128,16 @@ void TestBoardInstance::anotherUsersSocketIsNeverUsed()
     const QString squatPath = shared.filePath(squatted);
     const QString log = shared.filePath("heard.log");
     QProcess squatter;
+    // runuser keeps the squatter as its child: both go, as a group, whatever the test's outcome.
+    squatter.setChildProcessModifier([] { ::setpgid(0, 0); });
     squatter.start(
         "runuser",
         {"-u", otherUser, "--", QCoreApplication::applicationFilePath(), "--squat", squatPath, log});
     QVERIFY(squatter.waitForStarted());
+    const auto endSquatter = qScopeGuard([&squatter] {
+        ::kill(-pid_t(squatter.processId()), SIGKILL);
+        squatter.waitForFinished();
+    });
     QTRY_VERIFY(QFileInfo::exists(squatPath));
 
     // A plain start: nobody of this user answers, so it opens a board, which still starts.
@@ -116,8 +156,6 @@ void TestBoardInstance::anotherUsersSocketIsNeverUsed()
     QTest::qWait(200);
     QVERIFY(QFileInfo::exists(squatPath)); // never removed
     QVERIFY2(!QFile::exists(log), "the squatter heard from the board");
-    squatter.kill();
-    squatter.waitForFinished();
 }
 
 int main(int argc, char *argv[])
