@@ -19,6 +19,7 @@
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScopedValueRollback>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QUndoStack>
@@ -230,21 +231,39 @@ bool BoardDocument::saveAs()
 
 void BoardDocument::open()
 {
-    if (!mayReplaceBoard())
+    if (asking)
         return;
+    const QScopedValueRollback<bool> busy(asking, true);
     QFileDialog dialog(&window, tr("Abrir tablero"), startFolder(), tr("Tablero (*.tavelo)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (hasLastBoard()) {
         dialog.setDirectory(QFileInfo(lastBoard).absolutePath());
         dialog.selectFile(lastBoard);
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    replaceBoardWith(dialog.selectedFiles().constFirst());
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        openChecked(dialog.selectedFiles().constFirst());
 }
 
+// A board opened from the command line or the tray may come while a question of the board's
+// is open: one question at a time.
 void BoardDocument::openAsking(const QString &path)
 {
+    if (asking) {
+        say(tr("No se abrió %1: antes, responda a la pregunta abierta").arg(path));
+        return;
+    }
+    const QScopedValueRollback<bool> busy(asking, true);
+    openChecked(path);
+}
+
+// A file that cannot be opened is said before anything is asked about the board.
+void BoardDocument::openChecked(const QString &path)
+{
+    const QString refused = checkBoardFile(path);
+    if (!refused.isEmpty()) {
+        say(tr("No se pudo abrir %1: %2").arg(path, refused));
+        return;
+    }
     if (mayReplaceBoard())
         replaceBoardWith(path);
 }

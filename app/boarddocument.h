@@ -45,7 +45,7 @@ public:
 public slots:
     // Ctrl+Shift+S: asks where, then writes every page. False when nothing was written.
     bool saveAs();
-    // Ctrl+O: asks about unsaved drawings, then which board to open.
+    // Ctrl+O: asks which board to open, then about drawings no file holds.
     void open();
     // Opens the board file in place of the board, after asking about unsaved drawings.
     void openAsking(const QString &path);
@@ -57,6 +57,7 @@ public slots:
     QString keepAsLastBoard();
 
 private:
+    void openChecked(const QString &path);
     bool mayReplaceBoard();
     bool replaceBoardWith(const QString &path);
     void markSaved();
@@ -70,5 +71,6 @@ private:
     MainWindow &window;
     BoardPages &pages;
     QString lastBoard;
+    bool asking = false;                            // a dialog of the board's own is open
     QList<QPointer<const DiagramScene>> savedPages; // the pages when last saved or opened
 };

@@ -371,7 +371,14 @@ void PresenterSession::runCommand(const QString &command)
     else if (command.startsWith("screen "))
         pickScreen(ScreenChoice::named(command.mid(7)));
     else if (command.startsWith("open "))
-        board.boardDocument()->openAsking(command.mid(5));
+        openBoard(command.mid(5));
+}
+
+// From the strip, or hidden, the board comes back to show what it opened or why it did not.
+void PresenterSession::openBoard(const QString &path)
+{
+    board.showBoard();
+    board.boardDocument()->openAsking(path);
 }
 
 void PresenterSession::pickScreen(QScreen *screen)

@@ -55,6 +55,7 @@ public slots:
     void runCommand(const QString &command);
     // The presenter picks the screen the board stands on, and it is remembered.
     void pickScreen(QScreen *screen);
+    void openBoard(const QString &path);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
