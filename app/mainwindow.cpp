@@ -90,10 +90,22 @@ void MainWindow::createScene()
 DiagramScene *MainWindow::createPage()
 {
     auto *page = new DiagramScene(itemMenu, this);
+    holdActive(*page);
     connect(page, &DiagramScene::itemInserted, this, &MainWindow::itemInserted);
     connect(page, &DiagramScene::textInserted, this, &MainWindow::textInserted);
     connect(page, &DiagramScene::itemSelected, this, &MainWindow::itemSelected);
     return page;
+}
+
+// Qt's view tells the scene it stops showing that the window went inactive, and the scene it
+// shows next that the window became active, whenever the window is; a scene that goes inactive
+// or active sorts every one of its items, each dot of every stroke among them, to tell the
+// items. A page is held active from its start, while it is empty, so turning pages walks no
+// items; the window's own activation changes nothing on the board's items either way.
+void MainWindow::holdActive(DiagramScene &page)
+{
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&page, &activate);
 }
 
 // Another page keeps the tool, the formatting, the inks and the zoom of the one before.

@@ -200,6 +200,7 @@ private:
     void keepDrawingsWhereTheyWere();
     void shrinkToStrip();
     DiagramScene *createPage();
+    static void holdActive(DiagramScene &page);
     void showPage(DiagramScene *page, DiagramScene *previous);
     void followHistory(QUndoStack *history);
     QToolButton *createPagesButton(const BoardTools::Tool &tool);
