@@ -80,6 +80,31 @@ QIcon pages()
     });
 }
 
+QIcon ellipse()
+{
+    return paintedIcon([](QPainter &painter) {
+        painter.setPen(QPen(Qt::black, 2));
+        painter.setBrush(QColor(255, 255, 255, 160));
+        painter.drawEllipse(QRectF(2, 5, 20, 14));
+    });
+}
+
+// A round badge with a number.
+QIcon numbers()
+{
+    return paintedIcon([](QPainter &painter) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(30, 90, 200));
+        painter.drawEllipse(QRectF(2, 2, 20, 20));
+        painter.setPen(Qt::white);
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPixelSize(13);
+        painter.setFont(font);
+        painter.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("1"));
+    });
+}
+
 } // namespace
 
 namespace ToolIcons {
@@ -102,6 +127,8 @@ QIcon forName(const QString &name, const QColor &ink)
         {"save", [](const QColor &) { return save(); }},
         {"spotlight", [](const QColor &) { return spotlight(); }},
         {"pages", [](const QColor &) { return pages(); }},
+        {"ellipse", [](const QColor &) { return ellipse(); }},
+        {"numbers", [](const QColor &) { return numbers(); }},
     };
     for (const Painted &icon : painted) {
         if (name == QLatin1String(icon.name))

@@ -5,7 +5,9 @@
 #include "items/diagramitem.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
+#include "items/ellipseitem.h"
 #include "items/highlightitem.h"
+#include "items/numberbadgeitem.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
 
@@ -248,6 +250,46 @@ ReadItem readHighlight(BoardReader &in, QMenu *)
     return made(std::move(highlight));
 }
 
+// An ellipse: two corners of its rectangle, its fill and its pen.
+void writeEllipse(BoardWriter &out, const QGraphicsItem &item)
+{
+    const auto &ellipse = static_cast<const EllipseItemBase &>(item);
+    out.points({ellipse.rect().topLeft(), ellipse.rect().bottomRight()});
+    out << ellipse.brush().color();
+    out.pen(ellipse.pen());
+}
+
+ReadItem readEllipse(BoardReader &in, QMenu *)
+{
+    const QPolygonF corners = in.points();
+    const auto fill = in.value<QColor>();
+    const QPen pen = in.pen();
+    if (corners.size() != 2)
+        return {};
+    auto ellipse = std::make_unique<EllipseItem>(QRectF(corners.at(0), corners.at(1)));
+    ellipse->setBrush(fill);
+    ellipse->setPen(pen);
+    return made(std::move(ellipse));
+}
+
+// A numbered badge: its number, colour and diameter.
+void writeBadge(BoardWriter &out, const QGraphicsItem &item)
+{
+    const auto &badge = static_cast<const NumberBadgeItemBase &>(item);
+    out << qint32(badge.number()) << badge.colour();
+    out << badge.diameter();
+}
+
+ReadItem readBadge(BoardReader &in, QMenu *)
+{
+    const auto number = in.value<qint32>();
+    const auto colour = in.value<QColor>();
+    const qreal diameter = in.number();
+    if (number < 1 || number > 1000000 || diameter < 4 || diameter > 1000)
+        return {};
+    return made(std::make_unique<NumberBadgeItem>(number, colour, diameter));
+}
+
 // clang-format off
 // Of two kinds of one type, the narrower first: a pressed stroke is a stroke too.
 const ItemKind kinds[] = {
@@ -262,6 +304,8 @@ const ItemKind kinds[] = {
     {"picture", QGraphicsPixmapItem::Type, 6, isA<diagramItemPixmap>, writePicture, readPicture,
      false},
     {"highlight", HighlightItem::Type, 7, nullptr, writeHighlight, readHighlight, false},
+    {"ellipse", EllipseItem::Type, 9, nullptr, writeEllipse, readEllipse, true},
+    {"numbered badge", NumberBadgeItem::Type, 10, nullptr, writeBadge, readBadge, true},
 };
 // clang-format on
 

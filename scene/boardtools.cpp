@@ -2,11 +2,13 @@
 
 #include "gestures/arrowgesture.h"
 #include "gestures/cutgesture.h"
+#include "gestures/ellipsegesture.h"
 #include "gestures/erasergesture.h"
 #include "gestures/highlightgesture.h"
 #include "gestures/lasergesture.h"
 #include "gestures/linegesture.h"
 #include "gestures/movegesture.h"
+#include "gestures/numbergesture.h"
 #include "gestures/pengesture.h"
 #include "gestures/shapegesture.h"
 #include "gestures/spannedrectgesture.h"
@@ -111,6 +113,10 @@ const Tool tools[] = {
     {"guardar", QT_TRANSLATE_NOOP("MainWindow", "Guardar imagen"), "save", "Ctrl+S",
      -1, -1, QT_TRANSLATE_NOOP("MainWindow", "Guardar el tablero como imagen"), Place::ToolsBar,
      nullptr},
+    {"elipse", QT_TRANSLATE_NOOP("MainWindow", "Elipse"), "ellipse", "Ctrl+Shift+C",
+     DiagramScene::DrawLaser + 1, -1, "", Place::ToolsBar, make<EllipseGesture>},
+    {"numeros", QT_TRANSLATE_NOOP("MainWindow", "Números"), "numbers", "Ctrl+Shift+N",
+     DiagramScene::DrawLaser + 2, -1, "", Place::ToolsBar, make<NumberGesture>},
 };
 // clang-format on
 

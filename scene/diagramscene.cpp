@@ -5,6 +5,7 @@
 #include "history/removeitemscommand.h"
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
+#include "items/ellipseitem.h"
 #include "items/lasertrails.h"
 #include "items/pendot.h"
 #include "items/strokeitem.h"
@@ -128,17 +129,21 @@ bool DiagramScene::isOnRecord(const QGraphicsItem *item) const
     return !cut->isUnfinishedPart(item) && !handles.contains(const_cast<QGraphicsItem *>(item));
 }
 
+// A shape's or an ellipse's fill.
 void DiagramScene::setItemColor(const QColor &color)
 {
     itemColor = color;
-    if (DiagramItem *shape = firstSelectedShape()) {
-        changeItem<QBrush>(
-            shape,
-            tr("color"),
-            [shape](const QBrush &b) { shape->setBrush(b); },
-            shape->brush(),
-            QBrush(itemColor, Qt::SolidPattern));
-    }
+    QGraphicsItem *selected = firstSelectedItem();
+    if (!selected
+        || (selected->type() != DiagramItem::Type && selected->type() != EllipseItem::Type))
+        return;
+    auto *filled = static_cast<QAbstractGraphicsShapeItem *>(selected);
+    changeItem<QBrush>(
+        filled,
+        tr("color"),
+        [filled](const QBrush &b) { filled->setBrush(b); },
+        filled->brush(),
+        QBrush(itemColor, Qt::SolidPattern));
 }
 
 void DiagramScene::setLineColor(const QColor &color)

@@ -9,6 +9,7 @@
 #include "items/lasertrails.h"
 #include "items/pendot.h"
 #include "scene/boardpages.h"
+#include "scene/boardtools.h"
 #include "scene/diagramscene.h"
 #include "testsupport.h"
 #include "viewdriver.h"
@@ -338,8 +339,10 @@ public:
         if (zoom.m11() == 1 && zoom.m22() == 1 && view->mapFromScene(QPointF(0, 0)) != QPoint(0, 0))
             return "the board scrolled at 100 %";
         const int mode = int(scene->currentMode());
-        if (mode < DiagramScene::InsertItem || mode > DiagramScene::DrawLaser)
-            return QString("mode %1 is not a mode").arg(mode);
+        if (std::none_of(BoardTools::begin(),
+                         BoardTools::end(),
+                         [mode](const BoardTools::Tool &tool) { return tool.mode == mode; }))
+            return QString("mode %1 is no tool's mode").arg(mode);
         for (const QGraphicsItem *item : scene->items()) {
             const auto *label = qgraphicsitem_cast<const DiagramTextItem *>(item);
             if (label && label->toPlainText().isEmpty() && !label->hasFocus()

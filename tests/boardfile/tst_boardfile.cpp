@@ -5,6 +5,7 @@
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
 #include "items/strokeitem.h"
+#include "scene/boardtools.h"
 #include "scene/diagramscene.h"
 #include "scenedriver.h"
 #include "testsupport.h"
@@ -120,6 +121,12 @@ void TestBoardFile::boardFileGivesBackTheBoard()
     for (QGraphicsItem *item : std::initializer_list<QGraphicsItem *>{pressed, touch})
         original.addItem(item);
     original.recordAddition({pressed, touch}, "stylus");
+    // The kinds that came after the file of the first version.
+    SceneDriver driver(&original);
+    original.setMode(DiagramScene::Mode(BoardTools::find("elipse")->mode));
+    driver.drag({{300, 200}, {340, 230}, {380, 260}});
+    original.setMode(DiagramScene::Mode(BoardTools::find("numeros")->mode));
+    driver.drag({{60, 120}, {60, 120}});
     everyKindIsOnTheBoardAndComesBackByUndo(original);
     if (QTest::currentTestFailed())
         return;

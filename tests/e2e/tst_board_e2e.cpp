@@ -94,6 +94,7 @@ private slots:
     void boardNeverScrolls();
     void onlyTheChosenToolShowsChosen();
     void addedBarsAreInReachOnASmallScreen();
+    void ellipsesAndNumberedBadgesShowWhereDrawn();
     void boardOfTwoPagesIsSavedOpenedAndExported();
     void commandLineAnswersWithoutADisplay();
     void boardFollowsTheSharedScreen();
@@ -595,6 +596,37 @@ void TestBoardEndToEnd::addedBarsAreInReachOnASmallScreen()
                              5000);
     session.xdotool({"key", "Escape"});
     QTest::qWait(500);
+}
+
+// Elipse spans an ellipse (a circle with Shift held) in the line colour; Números puts a badge at
+// each click, and the second one goes again with Ctrl+Z.
+void TestBoardEndToEnd::ellipsesAndNumberedBadgesShowWhereDrawn()
+{
+    session.xdotool({"key", "ctrl+l"});
+    session.xdotool({"key", "ctrl+shift+c"});
+    session.drag({{700, 450}, {800, 480}, {900, 520}});
+    session.xdotool({"keydown", "shift"});
+    session.drag({{300, 450}, {350, 470}, {400, 480}});
+    session.xdotool({"keyup", "shift"});
+    session.xdotool({"key", "ctrl+shift+n"});
+    session.click(600, 650);
+    session.click(700, 650);
+    const QImage drawn = session.screenshot("ellipse-and-badges");
+    // The ellipse's outline at its left and right ends, none beyond its bottom.
+    QVERIFY(countPixels(drawn, QRect(697, 482, 6, 6), isInk) > 0);
+    QVERIFY(countPixels(drawn, QRect(897, 482, 6, 6), isInk) > 0);
+    QCOMPARE(countPixels(drawn, QRect(780, 530, 40, 10), isInk), 0);
+    // Shift made the second a circle: its outline reaches 100 pixels down, at its bottom.
+    QVERIFY(countPixels(drawn, QRect(340, 545, 20, 10), isInk) > 0);
+    // Each badge is a dark disc about 32 pixels across at the pen's usual width.
+    const auto discLeftOf = [](int x) { return QRect(x - 13, 646, 5, 9); }; // beside the digits
+    for (const int x : {600, 700})
+        QVERIFY(countPixels(drawn, discLeftOf(x), isInk) > 5 * 9 * 3 / 4);
+    session.xdotool({"key", "ctrl+z"});
+    QTest::qWait(300);
+    const QImage undone = session.screenshot("second-badge-undone");
+    QVERIFY(countPixels(undone, discLeftOf(600), isInk) > 5 * 9 * 3 / 4);
+    QCOMPARE(countPixels(undone, discLeftOf(700), isInk), 0);
 }
 
 // Two pages with a stroke each are saved with Ctrl+Shift+S, come back editable after Salir with

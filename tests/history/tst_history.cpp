@@ -6,6 +6,7 @@
 #include "items/diagramitempixmap.h"
 #include "items/diagramtextitem.h"
 #include "items/pendot.h"
+#include "scene/boardtools.h"
 #include "scene/diagramscene.h"
 #include "scene/gestures/pengesture.h"
 #include "scenedriver.h"
@@ -66,7 +67,9 @@ enum Change {
     Highlight,
     Arrow,
     Erase,
-    Background
+    Background,
+    Ellipse,
+    Badge
 };
 
 // One board played twice, once with a stroke's dots in runs painted by their stroke, and once
@@ -233,6 +236,8 @@ void TestHistory::everyChangeIsOneStepBackAndForth_data()
     QTest::newRow("arrow") << int(Arrow) << "Deshacer flecha";
     QTest::newRow("eraser over a stroke and a shape") << int(Erase) << "Deshacer borrador";
     QTest::newRow("black board") << int(Background) << "Deshacer fondo";
+    QTest::newRow("ellipse") << int(Ellipse) << "Deshacer elipse";
+    QTest::newRow("numbered badge") << int(Badge) << "Deshacer número";
 }
 
 // Undo gives back the board as it was before the change, redo as it was after, and the change
@@ -341,6 +346,12 @@ void TestHistory::everyChangeIsOneStepBackAndForth()
     case Background:
         backgroundCell(window, "Pizarra negra")->click();
         QCOMPARE(scene->backgroundBrush().color(), QColor(Qt::black));
+        break;
+    case Ellipse:
+    case Badge:
+        scene->setMode(
+            DiagramScene::Mode(BoardTools::find(change == Ellipse ? "elipse" : "numeros")->mode));
+        driver.drag({{700, 400}, {750, 430}, {800, 480}});
         break;
     }
     const QStringList after = board(*scene);

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "items/diagramtextitem.h"
+#include "scene/boardtools.h"
 #include "scene/diagramscene.h"
 #include "scenedriver.h"
 #include "testsupport.h"
@@ -10,7 +11,6 @@
 #include <QGraphicsPathItem>
 #include <QGraphicsView>
 #include <QLabel>
-#include <QMetaEnum>
 #include <QSignalSpy>
 
 using Path = QList<QPointF>;
@@ -444,9 +444,10 @@ void TestPointer::unknownModeBehavesLikeMove_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("selectedFirst");
-    // The first value past the known modes is the one a new tool would take next.
-    const QMetaEnum modes = QMetaEnum::fromType<DiagramScene::Mode>();
-    const int pastTheKnown = modes.value(modes.keyCount() - 1) + 1;
+    // The first value past the tools' modes is the one a new tool would take next.
+    int pastTheKnown = 0;
+    for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool)
+        pastTheKnown = qMax(pastTheKnown, tool->mode + 1);
     for (const int mode : {pastTheKnown, 42, -1}) {
         QTest::addRow("mode %d, shape not yet selected", mode) << mode << false;
         QTest::addRow("mode %d, shape selected", mode) << mode << true;
