@@ -204,6 +204,7 @@ private:
     void showPage(DiagramScene *page, DiagramScene *previous);
     void followHistory(QUndoStack *history);
     QToolButton *createPagesButton(const BoardTools::Tool &tool);
+    QAction *createLabelBoxAction(const BoardTools::Tool &tool);
     void coverScreen(QScreen *target, bool shown);
     void coverScreenAimedAt();
 

@@ -104,6 +104,8 @@ void MainWindow::addToolsBarEntry(const BoardTools::Tool &tool)
         boardToolBar->addWidget(createBackgroundButton(tool));
     } else if (id == "guardar") {
         boardToolBar->addAction(createSaveAction(tool));
+    } else if (id == "recuadro") {
+        boardToolBar->addAction(createLabelBoxAction(tool));
     } else if (tool.inks) {
         boardToolBar->addWidget(createInkButton(createBoardTool(tool), tool));
     } else if (id == "foco") {
@@ -268,6 +270,17 @@ void MainWindow::addWidthSteps(QMenu *menu)
         connect(step, &QAction::triggered, this, [this, direction] { stepPenWidth(direction); });
         view->addAction(step);
     }
+}
+
+// On while new labels get a box; toggling it gives the selected labels one or takes it away.
+QAction *MainWindow::createLabelBoxAction(const BoardTools::Tool &tool)
+{
+    auto *action = new QAction(ToolIcons::forName(tool.icon, {}), tr(tool.label), this);
+    action->setObjectName(tool.id);
+    action->setCheckable(true);
+    action->setToolTip(toolTip(tool));
+    connect(action, &QAction::toggled, this, [this](bool boxed) { scene->setLabelsBoxed(boxed); });
+    return action;
 }
 
 // The pages of the board: previous, next (a new one after the last), new and delete; then the

@@ -89,6 +89,27 @@ QIcon ellipse()
     });
 }
 
+void drawSign(QPainter &painter, const QRectF &area, const QColor &colour, const QString &sign)
+{
+    painter.setPen(colour);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(13);
+    painter.setFont(font);
+    painter.drawText(area, Qt::AlignCenter, sign);
+}
+
+// A letter on a box.
+QIcon labelBox()
+{
+    return paintedIcon([](QPainter &painter) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(250, 220, 90));
+        painter.drawRoundedRect(QRectF(2, 4, 20, 16), 3, 3);
+        drawSign(painter, QRectF(2, 4, 20, 16), Qt::black, QStringLiteral("A"));
+    });
+}
+
 // A round badge with a number.
 QIcon numbers()
 {
@@ -96,12 +117,7 @@ QIcon numbers()
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(30, 90, 200));
         painter.drawEllipse(QRectF(2, 2, 20, 20));
-        painter.setPen(Qt::white);
-        QFont font = painter.font();
-        font.setBold(true);
-        font.setPixelSize(13);
-        painter.setFont(font);
-        painter.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("1"));
+        drawSign(painter, QRectF(2, 2, 20, 20), Qt::white, QStringLiteral("1"));
     });
 }
 
@@ -129,6 +145,7 @@ QIcon forName(const QString &name, const QColor &ink)
         {"pages", [](const QColor &) { return pages(); }},
         {"ellipse", [](const QColor &) { return ellipse(); }},
         {"numbers", [](const QColor &) { return numbers(); }},
+        {"labelbox", [](const QColor &) { return labelBox(); }},
     };
     for (const Painted &icon : painted) {
         if (name == QLatin1String(icon.name))

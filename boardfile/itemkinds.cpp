@@ -202,6 +202,29 @@ ReadItem readLabel(BoardReader &in, QMenu *)
     return made(std::move(label));
 }
 
+bool isBoxedLabel(const QGraphicsItem &item)
+{
+    return static_cast<const DiagramTextItem &>(item).box().isValid();
+}
+
+// A label on a box: the label, then the box's colour.
+void writeBoxedLabel(BoardWriter &out, const QGraphicsItem &item)
+{
+    writeLabel(out, item);
+    out << static_cast<const DiagramTextItem &>(item).box();
+}
+
+ReadItem readBoxedLabel(BoardReader &in, QMenu *menu)
+{
+    ReadItem label = readLabel(in, menu);
+    const auto box = in.value<QColor>();
+    if (label.item && box.isValid())
+        static_cast<DiagramTextItem *>(label.item.get())->setBox(box);
+    else
+        label = {};
+    return label;
+}
+
 // The picture as it paints: drawn onto transparency, whatever its pixels claim about alpha, at
 // the size it takes on the board (a picture of a screen at 200 % has twice as many pixels).
 void writePicture(BoardWriter &out, const QGraphicsItem &item)
@@ -300,6 +323,8 @@ const ItemKind kinds[] = {
     {"line", QGraphicsLineItem::Type, 3, isStraightLine, writeLine,
      readLine<ReportsPresence<QGraphicsLineItem>>, false},
     {"arrow", ArrowItem::Type, 4, nullptr, writeLine, readLine<ArrowItem>, true},
+    {"boxed label", DiagramTextItem::Type, 11, isBoxedLabel, writeBoxedLabel, readBoxedLabel,
+     false},
     {"label", DiagramTextItem::Type, 5, nullptr, writeLabel, readLabel, false},
     {"picture", QGraphicsPixmapItem::Type, 6, isA<diagramItemPixmap>, writePicture, readPicture,
      false},

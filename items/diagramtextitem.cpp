@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
 #include <QTextCursor>
 
 DiagramTextItem::DiagramTextItem(QGraphicsItem *parent)
@@ -126,4 +128,52 @@ void DiagramTextItem::insertPlainText(QTextCursor cursor, const QMimeData &data)
     }
     if (truncated)
         emit insertionCut();
+}
+
+namespace {
+
+constexpr qreal boxMargin = 4;
+constexpr qreal boxRadius = 5;
+
+} // namespace
+
+void DiagramTextItem::setBox(const QColor &colour)
+{
+    prepareGeometryChange();
+    boxColour = colour;
+    update();
+}
+
+QRectF DiagramTextItem::boxRect() const
+{
+    return QGraphicsTextItem::boundingRect().adjusted(-boxMargin, -boxMargin, boxMargin, boxMargin);
+}
+
+QRectF DiagramTextItem::boundingRect() const
+{
+    return boxColour.isValid() ? boxRect() : QGraphicsTextItem::boundingRect();
+}
+
+QPainterPath DiagramTextItem::shape() const
+{
+    if (!boxColour.isValid())
+        return QGraphicsTextItem::shape();
+    QPainterPath path;
+    path.addRect(boxRect());
+    return path;
+}
+
+void DiagramTextItem::paint(QPainter *painter,
+                            const QStyleOptionGraphicsItem *option,
+                            QWidget *widget)
+{
+    if (boxColour.isValid()) {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(boxColour);
+        painter->drawRoundedRect(boxRect(), boxRadius, boxRadius);
+        painter->restore();
+    }
+    QGraphicsTextItem::paint(painter, option, widget);
 }

@@ -2,6 +2,7 @@
 
 #include "itempresencelistener.h"
 
+#include <QColor>
 #include <QGraphicsTextItem>
 
 class QMimeData;
@@ -34,6 +35,15 @@ public:
     void markEditStart() { textBeforeEdit = toPlainText(); }
     QString textAtEditStart() const { return textBeforeEdit; }
 
+    // A solid box behind the text, so that it reads over a busy screen; an invalid colour for
+    // none.
+    void setBox(const QColor &colour);
+    QColor box() const { return boxColour; }
+
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
 signals:
     void lostFocus(DiagramTextItem *item);
     void selectedChange(QGraphicsItem *item);
@@ -55,8 +65,11 @@ private:
     void insertPlainText(QTextCursor cursor, const QMimeData &data);
     int roomFor(const QTextCursor &cursor) const;
 
+    QRectF boxRect() const;
+
     bool onRecord = false;
     QString textBeforeEdit;
+    QColor boxColour;
 };
 
 Q_DECLARE_METATYPE(DiagramTextItem *)

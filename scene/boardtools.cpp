@@ -117,6 +117,9 @@ const Tool tools[] = {
      DiagramScene::DrawLaser + 1, -1, "", Place::ToolsBar, make<EllipseGesture>},
     {"numeros", QT_TRANSLATE_NOOP("MainWindow", "Números"), "numbers", "Ctrl+Shift+N",
      DiagramScene::DrawLaser + 2, -1, "", Place::ToolsBar, make<NumberGesture>},
+    {"recuadro", QT_TRANSLATE_NOOP("MainWindow", "Recuadro"), "labelbox", "",
+     -1, -1, QT_TRANSLATE_NOOP("MainWindow", "Recuadro: las etiquetas sobre una caja del color de relleno"),
+     Place::ToolsBar, nullptr},
 };
 // clang-format on
 

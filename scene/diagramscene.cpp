@@ -129,6 +129,31 @@ bool DiagramScene::isOnRecord(const QGraphicsItem *item) const
     return !cut->isUnfinishedPart(item) && !handles.contains(const_cast<QGraphicsItem *>(item));
 }
 
+void DiagramScene::setLabelsBoxed(bool boxed)
+{
+    boxedLabels = boxed;
+    const QColor box = boxed ? itemColor : QColor();
+    QList<DiagramTextItem *> recorded;
+    for (QGraphicsItem *item : selectedItems()) {
+        auto *label = qgraphicsitem_cast<DiagramTextItem *>(item);
+        if (!label || label->box() == box)
+            continue;
+        if (isOnRecord(label))
+            recorded.append(label);
+        else
+            label->setBox(box); // its step, when it gets one, holds it as it is by then
+    }
+    if (recorded.isEmpty())
+        return;
+    recordPendingGesture();
+    undoStack->beginMacro(tr("recuadro"));
+    for (DiagramTextItem *label : std::as_const(recorded)) {
+        recordChange<QColor>(
+            tr("recuadro"), [label](const QColor &c) { label->setBox(c); }, label->box(), box);
+    }
+    undoStack->endMacro();
+}
+
 // A shape's or an ellipse's fill.
 void DiagramScene::setItemColor(const QColor &color)
 {

@@ -135,6 +135,10 @@ public:
     // as its release would, so nothing stays half made on a page no longer shown.
     void letGo();
     bool cutAwaitsItsGrab() const;
+    // New labels, and the labels selected, get a box in the fill colour behind their text, or
+    // lose it: one step for the selected ones.
+    void setLabelsBoxed(bool boxed);
+    bool labelsBoxed() const { return boxedLabels; }
     // The width of freehand strokes; the highlighter's is a multiple of it.
     void setPenWidth(int width);
     // The tool, the formatting for new items, the pen's width, the inks and the rectangle of
@@ -285,6 +289,7 @@ private:
     DiagramItem *pinnedShape = nullptr; // held still while one of its vertices is dragged
     bool handlingMove = false;          // a pointer move is being handled
     bool leftButtonHeld = false;        // a left press has been seen and its release not yet
+    bool boxedLabels = false;           // new labels get a box behind their text
     QPointF pointerAt;                  // where the pointer was last seen on this page
     bool handlingPointer = false;       // a pointer event is being handled: moves are the user's
 

@@ -23,6 +23,8 @@ void TextGesture::press(const QGraphicsSceneMouseEvent &event)
     scene.labelEditStarted(text);
     scene.place(text);
     text->setDefaultTextColor(scene.currentTextColor());
+    if (scene.labelsBoxed())
+        text->setBox(scene.currentItemColor());
     text->setPos(event.scenePos());
     scene.noteNewestText(text);
     emit scene.textInserted(text);

@@ -29,6 +29,7 @@ const QRect eraserButton(142, 44, 28, 28);
 const QPoint backgroundButton(366, 58);
 const QPoint blackBoardCell(570, 110); // in the background button's menu
 const QPoint saveButton(399, 58);
+const QPoint labelBoxButton(498, 58); // "Recuadro", after Elipse and Números
 const QPoint stripMaximizeButton(40, 12);
 const QPoint formaTool(27, 252);
 const QPoint lapizTool(27, 423);
@@ -94,7 +95,7 @@ private slots:
     void boardNeverScrolls();
     void onlyTheChosenToolShowsChosen();
     void addedBarsAreInReachOnASmallScreen();
-    void ellipsesAndNumberedBadgesShowWhereDrawn();
+    void ellipsesBadgesAndBoxedLabelsShowWhereDrawn();
     void boardOfTwoPagesIsSavedOpenedAndExported();
     void commandLineAnswersWithoutADisplay();
     void boardFollowsTheSharedScreen();
@@ -599,8 +600,8 @@ void TestBoardEndToEnd::addedBarsAreInReachOnASmallScreen()
 }
 
 // Elipse spans an ellipse (a circle with Shift held) in the line colour; Números puts a badge at
-// each click, and the second one goes again with Ctrl+Z.
-void TestBoardEndToEnd::ellipsesAndNumberedBadgesShowWhereDrawn()
+// each click, and the second one goes again with Ctrl+Z; with Recuadro on, a label has a box.
+void TestBoardEndToEnd::ellipsesBadgesAndBoxedLabelsShowWhereDrawn()
 {
     session.xdotool({"key", "ctrl+l"});
     session.xdotool({"key", "ctrl+shift+c"});
@@ -627,6 +628,25 @@ void TestBoardEndToEnd::ellipsesAndNumberedBadgesShowWhereDrawn()
     const QImage undone = session.screenshot("second-badge-undone");
     QVERIFY(countPixels(undone, discLeftOf(600), isInk) > 5 * 9 * 3 / 4);
     QCOMPARE(countPixels(undone, discLeftOf(700), isInk), 0);
+
+    // With "Recuadro" on, a new label stands on a box in the fill colour.
+    const QRect beside(902, 256, 4, 10); // within the box's margin, left of the text
+    session.click(Layout::labelBoxButton.x(), Layout::labelBoxButton.y());
+    session.xdotool({"key", "ctrl+5"});
+    session.click(900, 250);
+    session.xdotool({"type", "Hola"});
+    session.click(1100, 700);
+    const QImage boxed = session.screenshot("label-on-a-box");
+    const auto covered = [&undone](const QImage &image, const QRect &area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += near(image.pixel(x, y), undone.pixel(x, y), 30) ? 0 : 1;
+        }
+        return count;
+    };
+    QCOMPARE(covered(boxed, beside), beside.width() * beside.height());
+    session.click(Layout::labelBoxButton.x(), Layout::labelBoxButton.y());
 }
 
 // Two pages with a stroke each are saved with Ctrl+Shift+S, come back editable after Salir with

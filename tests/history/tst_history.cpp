@@ -69,7 +69,8 @@ enum Change {
     Erase,
     Background,
     Ellipse,
-    Badge
+    Badge,
+    LabelBox
 };
 
 // One board played twice, once with a stroke's dots in runs painted by their stroke, and once
@@ -238,6 +239,7 @@ void TestHistory::everyChangeIsOneStepBackAndForth_data()
     QTest::newRow("black board") << int(Background) << "Deshacer fondo";
     QTest::newRow("ellipse") << int(Ellipse) << "Deshacer elipse";
     QTest::newRow("numbered badge") << int(Badge) << "Deshacer número";
+    QTest::newRow("label on a box") << int(LabelBox) << "Deshacer recuadro";
 }
 
 // Undo gives back the board as it was before the change, redo as it was after, and the change
@@ -346,6 +348,10 @@ void TestHistory::everyChangeIsOneStepBackAndForth()
     case Background:
         backgroundCell(window, "Pizarra negra")->click();
         QCOMPARE(scene->backgroundBrush().color(), QColor(Qt::black));
+        break;
+    case LabelBox:
+        label->setSelected(true);
+        scene->setLabelsBoxed(true);
         break;
     case Ellipse:
     case Badge:
