@@ -471,9 +471,20 @@ QString MainWindow::keysText(const QAction &command)
 
 void MainWindow::about()
 {
+    // In two columns, so that the box fits a screen of 800 pixels.
+    const QList<std::pair<QString, QString>> keys = keyList();
+    const qsizetype half = (keys.size() + 1) / 2;
+    const auto cells = [](const std::pair<QString, QString> &entry) {
+        return QString("<td><b>%1</b></td><td>%2</td>")
+            .arg(entry.first.toHtmlEscaped(), entry.second);
+    };
     QString rows;
-    for (const auto &[key, what] : keyList())
-        rows += QString("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(key.toHtmlEscaped(), what);
+    for (qsizetype i = 0; i < half; ++i) {
+        rows += "<tr>" + cells(keys.at(i));
+        if (i + half < keys.size())
+            rows += "<td width=\"24\"></td>" + cells(keys.at(i + half));
+        rows += "</tr>";
+    }
     // The box of QMessageBox::about(), with the keys under its one line.
     QMessageBox box(QMessageBox::NoIcon,
                     tr("Tablero Tavelo"),
