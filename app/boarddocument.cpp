@@ -211,11 +211,7 @@ QString BoardDocument::convertToPdf(const QString &boardPath, const QString &pdf
 
 bool BoardDocument::saveAs()
 {
-    const QString path = SaveDialog::ask(&window,
-                                         tr("Guardar tablero"),
-                                         QDir(startFolder()).filePath(nameWithDateAndTime("tavelo")),
-                                         tr("Tablero (*.tavelo)"),
-                                         "tavelo");
+    const QString path = askWhereToWrite(tr("Guardar tablero"), tr("Tablero (*.tavelo)"), "tavelo");
     if (path.isEmpty())
         return false;
     const QString problem = write(boardPages(), path);
@@ -323,11 +319,7 @@ bool BoardDocument::mayReplaceBoard()
 
 void BoardDocument::exportPdf()
 {
-    const QString path = SaveDialog::ask(&window,
-                                         tr("Exportar PDF"),
-                                         QDir(startFolder()).filePath(nameWithDateAndTime("pdf")),
-                                         tr("Documento PDF (*.pdf)"),
-                                         "pdf");
+    const QString path = askWhereToWrite(tr("Exportar PDF"), tr("Documento PDF (*.pdf)"), "pdf");
     if (path.isEmpty())
         return;
     // The board's area on its screen, as a board file records it for the command line's PDF.
@@ -338,7 +330,7 @@ void BoardDocument::exportPdf()
         return;
     }
     rememberFolderOf(path);
-    say(tr("PDF de %1 páginas guardado en %2").arg(pages.count()).arg(path));
+    say(tr("PDF guardado en %1 (páginas: %2)").arg(path).arg(pages.count()));
 }
 
 QString BoardDocument::keepAsLastBoard()
@@ -364,10 +356,15 @@ void BoardDocument::rememberFolderOf(const QString &path)
         window.storePreferences({{Preferences::lastBoardFolder.key, folder}});
 }
 
-QString BoardDocument::nameWithDateAndTime(const QString &suffix) const
+// The dialog proposes a name with the date and time, in the folder of the last board.
+QString BoardDocument::askWhereToWrite(const QString &title,
+                                       const QString &filter,
+                                       const QString &suffix)
 {
-    return tr("tablero-%1.%2")
-        .arg(QDateTime::currentDateTime().toString("yyyy-MM-dd-HHmmss"), suffix);
+    const QString named = tr("tablero-%1.%2")
+                              .arg(QDateTime::currentDateTime().toString("yyyy-MM-dd-HHmmss"),
+                                   suffix);
+    return SaveDialog::ask(&window, title, QDir(startFolder()).filePath(named), filter, suffix);
 }
 
 void BoardDocument::say(const QString &message)

@@ -65,7 +65,7 @@ private:
     QList<const DiagramScene *> boardPages() const;
     QString startFolder() const;
     void rememberFolderOf(const QString &path);
-    QString nameWithDateAndTime(const QString &suffix) const;
+    QString askWhereToWrite(const QString &title, const QString &filter, const QString &suffix);
     void say(const QString &message);
 
     MainWindow &window;
