@@ -151,16 +151,31 @@ QString BoardDocument::read(const QString &path, QByteArray *data)
     return QString();
 }
 
+namespace {
+
+// A board file read into pages of their own, away from the board shown: for a check or a
+// conversion.
+struct LooseBoard
+{
+    // Why the file was refused; empty once its pages are read.
+    QString readFrom(const QString &path)
+    {
+        QString reason = BoardDocument::read(path, &data);
+        if (reason.isEmpty())
+            BoardFile::load(pages, data, &reason);
+        return reason;
+    }
+
+    QObject owner; // of the pages read
+    BoardPages pages{[this] { return new DiagramScene(nullptr, &owner); }, &owner};
+    QByteArray data;
+};
+
+} // namespace
+
 QString BoardDocument::checkBoardFile(const QString &path)
 {
-    QByteArray data;
-    QString reason = read(path, &data);
-    if (!reason.isEmpty())
-        return reason;
-    QObject owner;
-    BoardPages board([&owner] { return new DiagramScene(nullptr, &owner); }, &owner);
-    BoardFile::load(board, data, &reason);
-    return reason;
+    return LooseBoard().readFrom(path);
 }
 
 QString BoardDocument::writePdf(const QList<const DiagramScene *> &pages,
@@ -194,16 +209,11 @@ QString BoardDocument::writePdf(const QList<const DiagramScene *> &pages,
 
 QString BoardDocument::convertToPdf(const QString &boardPath, const QString &pdfPath)
 {
-    QByteArray data;
-    QString reason = read(boardPath, &data);
-    if (!reason.isEmpty())
-        return reason;
-    QObject owner;
-    BoardPages board([&owner] { return new DiagramScene(nullptr, &owner); }, &owner);
-    if (!BoardFile::load(board, data, &reason))
-        return reason;
-    const QList<const DiagramScene *> read(board.all().cbegin(), board.all().cend());
-    QSize size = BoardFile::boardSize(data);
+    LooseBoard board;
+    if (const QString refused = board.readFrom(boardPath); !refused.isEmpty())
+        return refused;
+    const QList<const DiagramScene *> read(board.pages.all().cbegin(), board.pages.all().cend());
+    QSize size = BoardFile::boardSize(board.data);
     if (size.isEmpty())
         size = sizeHolding(read);
     return writePdf(read, size, pdfPath);
