@@ -210,6 +210,9 @@ void MainWindow::buildLayout()
     leftPanel->setContentsMargins(0, 0, 0, 0);
     leftPanel->setMaximumHeight(390);
     leftPanel->setMaximumWidth(80);
+    // As wide as it may grow: a longer coordinates text would otherwise widen it and move the
+    // view, and every drawing with it, off what it marks on the desktop.
+    leftPanel->setMinimumWidth(leftPanel->maximumWidth());
     panelLayout = new QVBoxLayout(leftPanel);
     panelLayout->setSpacing(0);
     panelLayout->setContentsMargins(0, 0, 0, 0);
