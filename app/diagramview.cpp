@@ -15,6 +15,9 @@ constexpr int largestRadius = 800;
 constexpr qreal radiusStep = 1.25;
 // Dark enough to draw the eye to the circle, light enough to keep the rest readable.
 const QColor spotlightShade(0, 0, 0, 170);
+constexpr qreal weakestLens = 1.25;
+constexpr qreal strongestLens = 8.0;
+constexpr qreal lensStep = 1.25;
 
 } // namespace
 
@@ -54,6 +57,12 @@ void diagramview::pinToScreen()
 
 void diagramview::resizeEvent(QResizeEvent *event)
 {
+    // The lens keeps its area; the scroll bars it hides may resize the viewport.
+    if (lens) {
+        QGraphicsView::resizeEvent(event);
+        showLens();
+        return;
+    }
     if (pinned)
         pinToScreen();
     QGraphicsView::resizeEvent(event);
@@ -71,7 +80,79 @@ void diagramview::showScene(DiagramScene *page)
     viewScene = page;
     setScene(page);
     setLaserTrails(page->laserTrails());
+    if (lens)
+        showLens();
+    else
+        followZoom();
+}
+
+void diagramview::startLens(const QPixmap &desktop)
+{
+    if (lens)
+        return;
+    lens = Lens{desktop,
+                mapToScene(viewport()->rect()).boundingRect(),
+                transform(),
+                2.0,
+                viewport()->mapFromGlobal(QCursor::pos())};
+    viewport()->setMouseTracking(true); // it pans as the pointer moves without a button
+    showLens();
+    emit lensToggled(true);
+    emit lensZoomed(lens->zoom);
+}
+
+void diagramview::stopLens()
+{
+    if (!lens)
+        return;
+    const QTransform unzoomed = lens->unzoomed;
+    lens.reset();
+    setTransform(unzoomed);
     followZoom();
+    viewport()->update();
+    emit lensToggled(false);
+}
+
+void diagramview::stepLens(int direction)
+{
+    if (!lens)
+        return;
+    const qreal zoom = qBound(weakestLens,
+                              direction > 0 ? lens->zoom * lensStep : lens->zoom / lensStep,
+                              strongestLens);
+    if (qFuzzyCompare(zoom, lens->zoom))
+        return;
+    lens->zoom = zoom;
+    showLens();
+    emit lensZoomed(zoom);
+}
+
+// The pointer's place in the viewport chooses the part shown: at an edge of the screen, that
+// edge of the area; under the pointer, the point of the area the pointer would be over unzoomed.
+void diagramview::showLens()
+{
+    const QSizeF shown = lens->area.size() / lens->zoom;
+    const QSizeF room = lens->area.size() - shown;
+    const QSize viewportSize = viewport()->size();
+    const qreal across = qBound(0.0, lens->pointer.x() / qMax(1, viewportSize.width()), 1.0);
+    const qreal down = qBound(0.0, lens->pointer.y() / qMax(1, viewportSize.height()), 1.0);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTransform(QTransform(lens->unzoomed).scale(lens->zoom, lens->zoom));
+    setSceneRect(
+        QRectF(lens->area.topLeft() + QPointF(across * room.width(), down * room.height()), shown));
+}
+
+void diagramview::drawBackground(QPainter *painter, const QRectF &rect)
+{
+    if (lens && !lens->desktop.isNull()) {
+        painter->save();
+        painter->setRenderHint(QPainter::SmoothPixmapTransform);
+        painter->drawPixmap(lens->area, lens->desktop, QRectF(lens->desktop.rect()));
+        painter->restore();
+    }
+    QGraphicsView::drawBackground(painter, rect);
 }
 
 void diagramview::drawForeground(QPainter *painter, const QRectF &rect)
@@ -143,6 +224,11 @@ void diagramview::moveSpotlight(const QPoint &to)
 
 void diagramview::mouseMoveEvent(QMouseEvent *event)
 {
+    // While a button is held the view stands still, so that what is drawn follows the pointer.
+    if (lens && event->buttons() == Qt::NoButton && event->position() != lens->pointer) {
+        lens->pointer = event->position();
+        showLens();
+    }
     if (spotlightOn)
         moveSpotlight(event->position().toPoint());
     QGraphicsView::mouseMoveEvent(event);
@@ -150,6 +236,12 @@ void diagramview::mouseMoveEvent(QMouseEvent *event)
 
 void diagramview::wheelEvent(QWheelEvent *event)
 {
+    if (lens) {
+        if (const int steps = event->angleDelta().y(); steps != 0)
+            stepLens(steps > 0 ? +1 : -1);
+        event->accept();
+        return;
+    }
     if (!spotlightOn) {
         QGraphicsView::wheelEvent(event);
         return;

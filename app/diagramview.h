@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QGraphicsView>
+#include <QPixmap>
 #include <QPointer>
+#include <QTransform>
+
+#include <optional>
 
 class DiagramScene;
 class LaserTrails;
@@ -33,14 +37,27 @@ public:
     // A larger (+1) or smaller (-1) circle.
     void stepSpotlight(int direction);
 
+    // The magnifier: the board enlarged around the pointer, over a still picture of the desktop
+    // under the drawing area (none where the desktop gives no picture). The pointer pans it
+    // while no button is held; whatever is drawn meanwhile lands at the board's own place.
+    void startLens(const QPixmap &desktop);
+    void stopLens();
+    bool isLensOn() const { return lens.has_value(); }
+    qreal lensZoom() const { return lens ? lens->zoom : 1.0; }
+    // A stronger (+1) or weaker (-1) magnification.
+    void stepLens(int direction);
+
 public slots:
     void setSpotlight(bool on);
 
 signals:
     void spotlightToggled(bool on);
     void spotlightResized(int radius);
+    void lensToggled(bool on);
+    void lensZoomed(qreal zoom);
 
 protected:
+    void drawBackground(QPainter *painter, const QRectF &rect) override;
     void drawForeground(QPainter *painter, const QRectF &rect) override;
     bool viewportEvent(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -53,6 +70,16 @@ private:
     void moveSpotlight(const QPoint &to);
     void followStylus(QTabletEvent *event);
     void pinToScreen();
+    void showLens();
+
+    struct Lens
+    {
+        QPixmap desktop;     // what the drawing area showed under the board, or null
+        QRectF area;         // the part of the scene the viewport showed unmagnified
+        QTransform unzoomed; // the view's transform before
+        qreal zoom = 2.0;
+        QPointF pointer; // in the viewport, where the last move without a button left it
+    };
 
     QGraphicsScene *viewScene; // not owned: the main window owns the scene
     QPointer<LaserTrails> laser;
@@ -60,4 +87,5 @@ private:
     bool spotlightOn = false;
     int radius = 140;
     QPoint spotlightCentre; // in the viewport
+    std::optional<Lens> lens;
 };

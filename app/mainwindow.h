@@ -68,6 +68,8 @@ public:
     // The bars and panels around the drawings, which step aside while the pointer passes
     // through the board.
     QList<QWidget *> toolPanels() const;
+    // Back from the magnifier to the board as it lies over the desktop.
+    void leaveLens();
 
     // Writes the values to the preferences at once, unless another program holds the store.
     void storePreferences(std::initializer_list<std::pair<const char *, QVariant>> values);
@@ -168,6 +170,11 @@ private:
     ColourButton *createInkButton(QAction *tool, const BoardTools::Tool &row);
     QAction *createSpotlightAction(const BoardTools::Tool &tool);
     QAction *createSaveAction(const BoardTools::Tool &tool);
+    QAction *createToolAction(const BoardTools::Tool &tool);
+    QAction *createLensAction(const BoardTools::Tool &tool);
+    void startLens();
+    QPixmap captureUnderDrawings();
+    void createLeaveKey();
     QToolButton *createWidthButton(const BoardTools::Tool &tool);
     void addWidthSteps(QMenu *menu);
     QToolButton *createBackgroundButton(const BoardTools::Tool &tool);
@@ -233,6 +240,7 @@ private:
     QAction *copyAction = nullptr;
     QAction *undoAction = nullptr;
     QAction *redoAction = nullptr;
+    QAction *lensAction = nullptr;
 
     QMenu *fileMenu = nullptr;
     QMenu *itemMenu = nullptr;

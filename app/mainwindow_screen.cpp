@@ -92,6 +92,7 @@ void MainWindow::showBoard()
 
 void MainWindow::minimizePart()
 {
+    leaveLens();
     // Where the drawings stand on the screen, to put them back there when the board returns.
     stripReturn = StripReturn{size(),
                               scene->sceneRect(),
@@ -173,6 +174,7 @@ void MainWindow::moveToScreen(QScreen *target)
         return;
     const bool shown = isVisible();
     const bool strip = isInStrip();
+    leaveLens(); // its picture is of the screen left
     holdDrawingsInPlace();
     // The old screen's size no longer binds the window.
     setMinimumSize(strip ? stripSize : QSize(0, 0));
@@ -432,7 +434,8 @@ QList<std::pair<QString, QString>> MainWindow::keyList() const
         if (*tool->keys)
             keys.append({QString(tool->keys).replace(';', ','), tr(tool->label)});
     }
-    keys += {{tr("Esc"), tr("Salir del foco")},
+    keys += {{tr("Esc"), tr("Salir de la lupa o del foco")},
+             {tr("Rueda; Ctrl++, Ctrl+- (con la lupa)"), tr("Aumento de la lupa")},
              {tr("Rueda; Ctrl++, Ctrl+- (con el foco)"), tr("Tamaño del foco")}};
     QList<QAction *> commands{undoAction,
                               redoAction,

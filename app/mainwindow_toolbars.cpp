@@ -287,6 +287,7 @@ void MainWindow::itemSelected(QGraphicsItem *item)
 void MainWindow::sceneScaleChanged(const QString &scale)
 {
     const double factor = scale.left(scale.indexOf(tr("%"))).toDouble() / 100.0;
+    leaveLens();
     const QTransform old = view->transform();
     view->resetTransform();
     view->translate(old.dx(), old.dy());

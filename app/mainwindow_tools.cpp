@@ -91,6 +91,19 @@ void MainWindow::createBoardToolBar()
     // After the history bar, on the added bars' row.
     addToolBar(boardToolBar);
     createToolKeys();
+    createLeaveKey();
+}
+
+// A command of the tool table: its icon, label, key and tip.
+QAction *MainWindow::createToolAction(const BoardTools::Tool &tool)
+{
+    const QColor ink = tool.inks ? scene->ink(DiagramScene::Mode(tool.mode)) : QColor();
+    auto *action = new QAction(ToolIcons::forName(tool.icon, ink), tr(tool.label), this);
+    action->setObjectName(tool.id);
+    action->setShortcuts(keysOf(tool));
+    action->setToolTip(toolTip(tool));
+    action->setStatusTip(tr(tool.label));
+    return action;
 }
 
 void MainWindow::addToolsBarEntry(const BoardTools::Tool &tool)
@@ -110,6 +123,8 @@ void MainWindow::addToolsBarEntry(const BoardTools::Tool &tool)
         boardToolBar->addWidget(createInkButton(createBoardTool(tool), tool));
     } else if (id == "foco") {
         boardToolBar->addAction(createSpotlightAction(tool));
+    } else if (id == "lupa") {
+        boardToolBar->addAction(createLensAction(tool));
     } else {
         boardToolBar->addAction(createBoardTool(tool));
     }
@@ -117,13 +132,8 @@ void MainWindow::addToolsBarEntry(const BoardTools::Tool &tool)
 
 QAction *MainWindow::createBoardTool(const BoardTools::Tool &tool)
 {
-    const QColor ink = tool.inks ? scene->ink(DiagramScene::Mode(tool.mode)) : QColor();
-    auto *action = new QAction(ToolIcons::forName(tool.icon, ink), tr(tool.label), this);
-    action->setObjectName(tool.id);
+    QAction *action = createToolAction(tool);
     action->setCheckable(true);
-    action->setShortcuts(keysOf(tool));
-    action->setToolTip(toolTip(tool));
-    action->setStatusTip(tr(tool.label));
     boardTools->addAction(action);
     const auto mode = DiagramScene::Mode(tool.mode);
     connect(action, &QAction::triggered, this, [this, action, mode] {
@@ -172,21 +182,10 @@ ColourButton *MainWindow::createInkButton(QAction *tool, const BoardTools::Tool 
 // draws. Esc leaves it too, and while it is on, the width keys size its circle.
 QAction *MainWindow::createSpotlightAction(const BoardTools::Tool &tool)
 {
-    auto *spotlight = new QAction(ToolIcons::forName(tool.icon, {}), tr(tool.label), this);
-    spotlight->setObjectName(tool.id);
+    QAction *spotlight = createToolAction(tool);
     spotlight->setCheckable(true);
-    spotlight->setShortcuts(keysOf(tool));
-    spotlight->setToolTip(toolTip(tool));
-    spotlight->setStatusTip(tr(tool.label));
     connect(spotlight, &QAction::toggled, view, &diagramview::setSpotlight);
     connect(view, &diagramview::spotlightToggled, spotlight, &QAction::setChecked);
-
-    auto *leave = new QAction(this);
-    leave->setShortcut(QKeySequence(Qt::Key_Escape));
-    leave->setEnabled(false);
-    connect(leave, &QAction::triggered, spotlight, [spotlight] { spotlight->setChecked(false); });
-    connect(view, &diagramview::spotlightToggled, leave, &QAction::setEnabled);
-    addAction(leave);
 
     if (const std::optional<int> stored = Preferences::spotlightRadius.stored(*settings))
         view->setSpotlightRadius(*stored);
@@ -198,11 +197,7 @@ QAction *MainWindow::createSpotlightAction(const BoardTools::Tool &tool)
 
 QAction *MainWindow::createSaveAction(const BoardTools::Tool &tool)
 {
-    auto *save = new QAction(ToolIcons::forName(tool.icon, {}), tr(tool.label), this);
-    save->setObjectName(tool.id);
-    save->setShortcuts(keysOf(tool));
-    save->setToolTip(toolTip(tool));
-    save->setStatusTip(tr(tool.label));
+    QAction *save = createToolAction(tool);
     connect(save, &QAction::triggered, this, &MainWindow::saveBoardImage);
     return save;
 }
@@ -275,10 +270,8 @@ void MainWindow::addWidthSteps(QMenu *menu)
 // On while new labels get a box; toggling it gives the selected labels one or takes it away.
 QAction *MainWindow::createLabelBoxAction(const BoardTools::Tool &tool)
 {
-    auto *action = new QAction(ToolIcons::forName(tool.icon, {}), tr(tool.label), this);
-    action->setObjectName(tool.id);
+    QAction *action = createToolAction(tool);
     action->setCheckable(true);
-    action->setToolTip(toolTip(tool));
     connect(action, &QAction::toggled, this, [this](bool boxed) { scene->setLabelsBoxed(boxed); });
     return action;
 }
@@ -331,6 +324,10 @@ void MainWindow::applyPenWidth(int width)
 
 void MainWindow::stepPenWidth(int direction)
 {
+    if (view->isLensOn()) {
+        view->stepLens(direction);
+        return;
+    }
     if (view->isSpotlightOn()) {
         view->stepSpotlight(direction);
         return;

@@ -295,6 +295,9 @@ void PresenterSession::setPassThrough(bool on)
         board.showBoard();
     passingThrough = on;
     passThroughAction->setChecked(on);
+    // The still desktop of the magnifier would hide the one the clicks reach.
+    if (on)
+        board.leaveLens();
     if (QWindow *window = board.windowHandle())
         letInputThrough(window, on);
     // A Wayland desktop raises the window that took the clicks, and gives a program no way to

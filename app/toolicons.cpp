@@ -121,6 +121,31 @@ QIcon numbers()
     });
 }
 
+// A square of coarse grey blocks.
+QIcon blur()
+{
+    return paintedIcon([](QPainter &painter) {
+        const QColor shades[] = {QColor(90, 90, 90), QColor(170, 170, 170), QColor(130, 130, 130)};
+        for (int row = 0; row < 3; ++row) {
+            for (int column = 0; column < 3; ++column)
+                painter.fillRect(QRectF(3 + 6 * column, 3 + 6 * row, 6, 6),
+                                 shades[(row + 2 * column) % 3]);
+        }
+    });
+}
+
+// A lens with its handle.
+QIcon magnifier()
+{
+    return paintedIcon([](QPainter &painter) {
+        painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(15, 15), QPointF(21, 21));
+        painter.setPen(QPen(Qt::black, 2));
+        painter.setBrush(QColor(200, 230, 255));
+        painter.drawEllipse(QPointF(10, 10), 7, 7);
+    });
+}
+
 } // namespace
 
 namespace ToolIcons {
@@ -146,6 +171,8 @@ QIcon forName(const QString &name, const QColor &ink)
         {"ellipse", [](const QColor &) { return ellipse(); }},
         {"numbers", [](const QColor &) { return numbers(); }},
         {"labelbox", [](const QColor &) { return labelBox(); }},
+        {"blur", [](const QColor &) { return blur(); }},
+        {"magnifier", [](const QColor &) { return magnifier(); }},
     };
     for (const Painted &icon : painted) {
         if (name == QLatin1String(icon.name))

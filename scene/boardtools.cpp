@@ -1,6 +1,7 @@
 #include "boardtools.h"
 
 #include "gestures/arrowgesture.h"
+#include "gestures/blurgesture.h"
 #include "gestures/cutgesture.h"
 #include "gestures/ellipsegesture.h"
 #include "gestures/erasergesture.h"
@@ -120,6 +121,10 @@ const Tool tools[] = {
     {"recuadro", QT_TRANSLATE_NOOP("MainWindow", "Recuadro"), "labelbox", "",
      -1, -1, QT_TRANSLATE_NOOP("MainWindow", "Recuadro: las etiquetas sobre una caja del color de relleno"),
      Place::ToolsBar, nullptr},
+    {"difuminar", QT_TRANSLATE_NOOP("MainWindow", "Difuminar"), "blur", "Ctrl+Shift+B",
+     DiagramScene::DrawLaser + 3, -1, "", Place::ToolsBar, make<BlurGesture>},
+    {"lupa", QT_TRANSLATE_NOOP("MainWindow", "Lupa"), "magnifier", "Ctrl+Shift+X",
+     -1, -1, "", Place::ToolsBar, nullptr},
 };
 // clang-format on
 

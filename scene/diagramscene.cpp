@@ -126,7 +126,7 @@ bool DiagramScene::isOnRecord(const QGraphicsItem *item) const
     if (const auto *label = qgraphicsitem_cast<const DiagramTextItem *>(item))
         return label->isOnRecord();
     // A cut not yet done may still vanish: it may begin anew or its grab fail.
-    return !cut->isUnfinishedPart(item) && !handles.contains(const_cast<QGraphicsItem *>(item));
+    return !isUnfinishedRegionPart(item) && !handles.contains(const_cast<QGraphicsItem *>(item));
 }
 
 void DiagramScene::setLabelsBoxed(bool boxed)
@@ -301,7 +301,7 @@ void DiagramScene::removeFromBoard(const QList<QGraphicsItem *> &items, const QS
     for (QGraphicsItem *item : items) {
         // A cut under way keeps its frame and its picture, still without the region, until it
         // ends; handles are no drawing.
-        if (item->scene() == this && !cut->isUnfinishedPart(item) && !handles.contains(item)
+        if (item->scene() == this && !isUnfinishedRegionPart(item) && !handles.contains(item)
             && !pen->isLiveInk(item))
             onBoard.append(item);
     }

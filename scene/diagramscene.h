@@ -134,6 +134,7 @@ public:
     // The board turns to another page while the button is held here: what the press began ends
     // as its release would, so nothing stays half made on a page no longer shown.
     void letGo();
+    // A finished cut, or another region of the screen, waits to read its pixels.
     bool cutAwaitsItsGrab() const;
     // New labels, and the labels selected, get a box in the fill colour behind their text, or
     // lose it: one step for the selected ones.
@@ -226,6 +227,10 @@ protected:
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:
+    // The region gesture with a press and no release yet, if any.
+    CutGesture *regionUnderway() const;
+    // A region not yet read may still vanish: it may begin anew or its grab fail.
+    bool isUnfinishedRegionPart(const QGraphicsItem *item) const;
     QGraphicsItem *firstSelectedItem() const;
     DiagramItem *firstSelectedShape() const;
 
@@ -316,5 +321,6 @@ private:
     std::map<int, std::unique_ptr<BoardGesture>> gestures;
     PenGesture *pen = nullptr;
     CutGesture *cut = nullptr;
+    QList<CutGesture *> regionGestures; // the cut's and every other that reads a region
     LineGesture *line = nullptr;
 };

@@ -264,7 +264,7 @@ void DiagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 
 void DiagramScene::letGo()
 {
-    if (!leftButtonHeld && !pen->strokeUnderway() && !cut->underway())
+    if (!leftButtonHeld && !pen->strokeUnderway() && !regionUnderway())
         return;
     QGraphicsSceneMouseEvent release(QEvent::GraphicsSceneMouseRelease);
     release.setButton(Qt::LeftButton);
@@ -302,8 +302,8 @@ void DiagramScene::endEraserEnd()
 void DiagramScene::finishGesture(QGraphicsSceneMouseEvent *event)
 {
     // A cut ends as a cut even if the tool changed while it was dragged: its marker never stays.
-    if (cut->underway()) {
-        cut->release(*event);
+    if (CutGesture *region = regionUnderway()) {
+        region->release(*event);
         return;
     }
     // A stroke ends as a stroke even if the tool changed while it was drawn, and so does what

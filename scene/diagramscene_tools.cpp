@@ -53,6 +53,10 @@ void DiagramScene::createGestures()
     }
     pen = &dynamic_cast<PenGesture &>(gestureFor(DrawFreehand));
     cut = &dynamic_cast<CutGesture &>(gestureFor(CutRegion));
+    for (const auto &[mode, gesture] : gestures) {
+        if (auto *region = dynamic_cast<CutGesture *>(gesture.get()))
+            regionGestures.append(region);
+    }
     line = &dynamic_cast<LineGesture &>(gestureFor(InsertLine));
 }
 
@@ -107,5 +111,23 @@ diagramItemPixmap *DiagramScene::newestCutPicture() const
 
 bool DiagramScene::cutAwaitsItsGrab() const
 {
-    return cut->grabPending();
+    return std::any_of(regionGestures.cbegin(), regionGestures.cend(), [](const CutGesture *each) {
+        return each->grabPending();
+    });
+}
+
+CutGesture *DiagramScene::regionUnderway() const
+{
+    for (CutGesture *region : regionGestures) {
+        if (region->underway())
+            return region;
+    }
+    return nullptr;
+}
+
+bool DiagramScene::isUnfinishedRegionPart(const QGraphicsItem *item) const
+{
+    return std::any_of(regionGestures.cbegin(),
+                       regionGestures.cend(),
+                       [item](const CutGesture *each) { return each->isUnfinishedPart(item); });
 }

@@ -66,7 +66,8 @@ bool CutGesture::release(const QGraphicsSceneMouseEvent &event)
         return false;
     delete marker; // clears marker and the active shape through forget()
     scene.setActiveShape(nullptr);
-    scene.setMode(DiagramScene::MoveItem);
+    if (returnsToPointer())
+        scene.setMode(DiagramScene::MoveItem);
     const QPointF origin = scene.spanOrigin();
     const QPointF end = event.scenePos();
     if (picture)
@@ -98,22 +99,27 @@ void CutGesture::copyRegion()
     if (pixmap.isNull()) {
         // Nothing to show for it: no empty picture on the board, nothing on the clipboard.
         delete picture; // clears picture through forget()
-        scene.showStatus(DiagramScene::tr(
-            "No se pudo copiar la zona: el sistema no entregó la imagen de la pantalla"));
+        scene.showStatus(failureMessage());
         return;
     }
-    QGuiApplication::clipboard()->setPixmap(pixmap, QClipboard::Clipboard);
+    keepRegion(pixmap, onScreen.topLeft() - region.topLeft());
+}
+
+QString CutGesture::failureMessage() const
+{
+    return DiagramScene::tr(
+        "No se pudo copiar la zona: el sistema no entregó la imagen de la pantalla");
+}
+
+void CutGesture::keepRegion(const QPixmap &pixels, const QPoint &shift)
+{
+    QGuiApplication::clipboard()->setPixmap(pixels, QClipboard::Clipboard);
     // The picture and the grey background are one step; the clipboard is left to the user. A
     // gesture begun meanwhile is a step of its own, before it.
     scene.recordPendingGesture();
     scene.history()->beginMacro(DiagramScene::tr("Cortar"));
-    if (picture) {
-        // Movable only once it shows the region: until then no step may hold it.
-        picture->setFlag(QGraphicsItem::ItemIsMovable, true);
-        picture->setOffset(picture->offset() + onScreen.topLeft() - region.topLeft());
-        picture->setPixmap(pixmap);
-        scene.recordAddition({picture}, DiagramScene::tr("Cortar"));
-    }
+    if (diagramItemPixmap *shown = showInPicture(pixels, shift))
+        scene.recordAddition({shown}, DiagramScene::tr("Cortar"));
     scene.recordChange<QBrush>(
         DiagramScene::tr("Cortar"),
         [this](const QBrush &brush) { scene.setBackgroundBrush(brush); },
@@ -121,6 +127,17 @@ void CutGesture::copyRegion()
         QBrush(Qt::gray, Qt::SolidPattern));
     scene.history()->endMacro();
     scene.showStatus(DiagramScene::tr("Imagen copiada al portapapeles"));
+}
+
+diagramItemPixmap *CutGesture::showInPicture(const QPixmap &pixels, const QPoint &shift)
+{
+    if (!picture)
+        return nullptr;
+    // Movable only once it shows the region: until then no step may hold it.
+    picture->setFlag(QGraphicsItem::ItemIsMovable, true);
+    picture->setOffset(picture->offset() + shift);
+    picture->setPixmap(pixels);
+    return picture;
 }
 
 bool CutGesture::isUnfinishedPart(const QGraphicsItem *item) const

@@ -12,7 +12,8 @@ class diagramItemPixmap;
 
 // The region cut: a dragged rectangle becomes a picture on the board and an image on the
 // clipboard. The screen is read a moment after the release, once the marking frame is gone; a
-// cut ends as a cut whatever the mode is by its release.
+// cut ends as a cut whatever the mode is by its release. Other tools that turn a region of the
+// screen into a picture derive from it and say what becomes of the pixels.
 class CutGesture : public QObject, public BoardGesture
 {
     Q_OBJECT
@@ -37,6 +38,18 @@ public:
     bool isUnfinishedPart(const QGraphicsItem *item) const;
     // Copies the region of a finished cut, if it waits for that.
     void copyRegion();
+
+protected:
+    // What becomes of the region's pixels: the cut shows them in its picture, with the grey
+    // background, as one step, and puts them on the clipboard.
+    virtual void keepRegion(const QPixmap &pixels, const QPoint &shift);
+    // Said when the system gives no picture of the screen.
+    virtual QString failureMessage() const;
+    // Whether the board returns to the pointer once the region is marked.
+    virtual bool returnsToPointer() const { return true; }
+    // Gives the picture the pixels, moved by how far the part on the board's screen starts
+    // within the region; it may be moved from now on. Null when the picture has gone meanwhile.
+    diagramItemPixmap *showInPicture(const QPixmap &pixels, const QPoint &shift);
 
 private:
     QPoint startScreenPos;

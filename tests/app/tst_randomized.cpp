@@ -96,6 +96,7 @@ public:
             if (button->menu())
                 colourButtons << button;
         }
+        lensAction = window.findChild<QAction *>("lupa");
         fontCombo = window.findChild<QFontComboBox *>();
         for (QComboBox *box : window.findChildren<QComboBox *>()) {
             if (box != fontCombo && box->isEditable())
@@ -336,8 +337,13 @@ public:
         // At 100 % the board lies still over the desktop: whatever was typed, pasted or wheeled,
         // the scene's origin stays at the view's.
         const QTransform zoom = view->transform();
-        if (zoom.m11() == 1 && zoom.m22() == 1 && view->mapFromScene(QPointF(0, 0)) != QPoint(0, 0))
+        if (!view->isLensOn() && zoom.m11() == 1 && zoom.m22() == 1
+            && view->mapFromScene(QPointF(0, 0)) != QPoint(0, 0))
             return "the board scrolled at 100 %";
+        if (view->isLensOn() && (view->lensZoom() < 1.25 || view->lensZoom() > 8))
+            return "the lens left its range";
+        if (!window.isCapturePending() && lensAction->isChecked() != view->isLensOn())
+            return "the lens's button and the lens disagree";
         const int mode = int(scene->currentMode());
         if (std::none_of(BoardTools::begin(),
                          BoardTools::end(),
@@ -497,8 +503,9 @@ private:
     QString triggerAction()
     {
         QAction *action = pick(actions);
-        if (action->text() == "Copiar")
-            return "copy skipped";
+        // What waits a second for the screen comes with the captures.
+        if (action->text() == "Copiar" || (action->text() == "Lupa" && !view->isLensOn()))
+            return "capture skipped";
         action->trigger();
         if (tracing()) // what the board said of it
             return action->text() + ": " + window.statusBar()->currentMessage();
@@ -565,23 +572,25 @@ private:
 
     QString captureWithEventsMeanwhile()
     {
-        // The capture waits a second with the event loop running: the user goes on meanwhile,
-        // and may ask for another capture.
+        // The capture (a copy, or the lens's picture of the desktop) waits a second with the
+        // event loop running: the user goes on meanwhile, and may ask for it again.
+        const QString command = percent(50) ? "Copiar" : "Lupa";
+        const auto trigger = [this, command] {
+            for (QAction *action : actions) {
+                if (action->text() == command)
+                    action->trigger();
+            }
+        };
         QString meanwhile;
-        QTimer::singleShot(200, &window, [this, &meanwhile] {
+        QTimer::singleShot(200, &window, [this, &meanwhile, trigger] {
             for (int i = 0; i < 4; ++i)
                 meanwhile += randomStep(/*allowCapture=*/false) + ", ";
             meanwhile += invariantsBroken();
-            for (QAction *action : actions) {
-                if (action->text() == "Copiar")
-                    action->trigger();
-            }
+            if (percent(50))
+                trigger();
         });
-        for (QAction *action : actions) {
-            if (action->text() == "Copiar")
-                action->trigger();
-        }
-        return "capture (meanwhile " + meanwhile + ")";
+        trigger();
+        return command + " (meanwhile " + meanwhile + ")";
     }
 
     MainWindow &window;
@@ -589,6 +598,7 @@ private:
     diagramview *view;
     QRandomGenerator rng;
     QList<QAction *> actions;
+    QAction *lensAction = nullptr;
     QList<QAbstractButton *> toolButtons;
     QList<QAbstractButton *> pointerButtons;
     QList<QToolButton *> colourButtons;

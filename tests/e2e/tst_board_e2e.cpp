@@ -13,7 +13,9 @@
 
 namespace {
 
+using ScreenPixels::boundsOf;
 using ScreenPixels::isInk;
+using ScreenPixels::isMagenta;
 using ScreenPixels::near;
 
 // Where the board's controls stand on a 1280 x 800 screen: the four bars on the first row, the
@@ -39,6 +41,23 @@ const QRect toolbars(0, 0, 1280, 78);
 const int panelRight = 80; // the left panel, whose coordinates label follows the pointer
 const int statusTop = 776;
 } // namespace Layout
+
+// How much the grey levels of an area spread: high over fine detail, near nothing over a flat
+// colour.
+double greyVariance(const QImage &image, const QRect &area)
+{
+    double sum = 0;
+    double squares = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            sum += grey;
+            squares += grey * grey;
+        }
+    }
+    const double count = double(area.width()) * area.height();
+    return squares / count - (sum / count) * (sum / count);
+}
 
 int countPixels(const QImage &image, const QRect &area, const std::function<bool(QRgb)> &test)
 {
@@ -96,6 +115,8 @@ private slots:
     void onlyTheChosenToolShowsChosen();
     void addedBarsAreInReachOnASmallScreen();
     void ellipsesBadgesAndBoxedLabelsShowWhereDrawn();
+    void blurHidesTheRegionAndLeavesTheClipboard();
+    void lensMagnifiesTheDesktopAndDrawsInPlace();
     void boardOfTwoPagesIsSavedOpenedAndExported();
     void commandLineAnswersWithoutADisplay();
     void boardFollowsTheSharedScreen();
@@ -647,6 +668,65 @@ void TestBoardEndToEnd::ellipsesBadgesAndBoxedLabelsShowWhereDrawn()
     };
     QCOMPARE(covered(boxed, beside), beside.width() * beside.height());
     session.click(Layout::labelBoxButton.x(), Layout::labelBoxButton.y());
+}
+
+// A region of fine detail becomes flat blocks over it, one step of the history; the clipboard
+// keeps what it had.
+void TestBoardEndToEnd::blurHidesTheRegionAndLeavesTheClipboard()
+{
+    session.xdotool({"key", "ctrl+l"});
+    bool ok = false;
+    session.run("sh",
+                {"-c", "printf sin-cambios | xclip -selection clipboard -i >/dev/null 2>&1"},
+                &ok);
+    QVERIFY(ok);
+    const QRect checker = ScreenPixels::checkerArea;
+    const QRect inside = checker.adjusted(15, 15, -15, -15); // clear of the blocks at the edges
+    const double detail = greyVariance(session.screenshot(), inside);
+    QVERIFY2(detail > 2000, qPrintable(QString::number(detail)));
+
+    session.xdotool({"key", "ctrl+shift+b"});
+    session.drag({checker.topLeft(), checker.center(), checker.bottomRight()});
+    QTest::qWait(1000);
+    const double blurred = greyVariance(session.screenshot("blurred"), inside);
+    QVERIFY2(blurred < detail / 50, qPrintable(QString::number(blurred)));
+    QCOMPARE(session.run("xclip", {"-selection", "clipboard", "-o"}), QString("sin-cambios"));
+
+    session.xdotool({"key", "ctrl+z"});
+    QTest::qWait(300);
+    QVERIFY(greyVariance(session.screenshot(), inside) > detail / 2);
+    session.xdotool({"key", "ctrl+8"});
+}
+
+// Around the pointer the desktop shows twice as large; a stroke drawn meanwhile lands where it
+// was drawn on the board, half as long once the lens is left, and the desktop is itself again.
+void TestBoardEndToEnd::lensMagnifiesTheDesktopAndDrawsInPlace()
+{
+    session.xdotool({"key", "ctrl+l"});
+    const QPoint pointer(330, 530); // within the magenta block
+    const QRect block = boundsOf(session.screenshot(), QRect(200, 400, 300, 300), isMagenta);
+    QVERIFY(block.contains(pointer));
+    session.xdotool({"mousemove", QString::number(pointer.x()), QString::number(pointer.y())});
+    session.xdotool({"key", "ctrl+shift+x"});
+    QTest::qWait(2000);
+    const QImage zoomed = session.screenshot("lens");
+    // Twice as large, the point under the pointer staying under it.
+    QVERIFY(
+        ScreenPixels::isTwiceAroundPointer(boundsOf(zoomed, QRect(100, 300, 500, 450), isMagenta),
+                                           block,
+                                           pointer));
+
+    session.xdotool({"key", "ctrl+4"});
+    session.drag({{300, 650}, {350, 650}, {400, 650}});
+    const QImage drawnZoomed = session.screenshot("lens-stroke");
+    QVERIFY(countPixels(drawnZoomed, QRect(320, 648, 70, 4), isInk) > 70 * 3);
+    session.xdotool({"key", "Escape"});
+    QTest::qWait(500);
+    const QImage left = session.screenshot("lens-left");
+    QVERIFY(countPixels(left, QRect(310, 649, 35, 3), isInk) > 35 * 2);
+    QCOMPARE(countPixels(left, QRect(360, 640, 60, 20), isInk), 0);
+    QCOMPARE(boundsOf(left, QRect(200, 400, 300, 300), isMagenta), block);
+    session.xdotool({"key", "ctrl+8"});
 }
 
 // Two pages with a stroke each are saved with Ctrl+Shift+S, come back editable after Salir with

@@ -112,6 +112,27 @@ void TestWaylandEndToEnd::swayWithThePortal()
     const int ink = inkOnRow(drawn, 450, 450, 690);
     QVERIFY2(ink > 200, qPrintable(QString::number(ink)));
 
+    // The lens reads the desktop through the portal too.
+    const QPoint pointer(330, 530);
+    const QRect magentaArea(100, 300, 500, 450);
+    const QRect block = ScreenPixels::boundsOf(drawn, magentaArea, ScreenPixels::isMagenta);
+    QVERIFY(block.contains(pointer));
+    session.movePointer(pointer.x(), pointer.y());
+    session.key("ctrl+shift+x");
+    QTRY_VERIFY_WITH_TIMEOUT(ScreenPixels::isTwiceAroundPointer(
+                                 ScreenPixels::boundsOf(session.screenshot("wayland-lens"),
+                                                        magentaArea,
+                                                        ScreenPixels::isMagenta),
+                                 block,
+                                 pointer),
+                             30000);
+    session.key("Escape");
+    QTRY_COMPARE_WITH_TIMEOUT(ScreenPixels::boundsOf(session.screenshot(),
+                                                     magentaArea,
+                                                     ScreenPixels::isMagenta),
+                              block,
+                              5000);
+
     const QImage copied = copyTheScreen(session, "wayland-copied");
     QCOMPARE(copied.size(), Layout::screen);
     // The drawings as the audience sees them, and the desktop where the panels stand.

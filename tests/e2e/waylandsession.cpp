@@ -400,6 +400,12 @@ void WaylandSession::movePointer(int x, int y) const
     QThread::msleep(300);
 }
 
+void WaylandSession::key(const QString &keys) const
+{
+    xdotool({"key", keys});
+    QThread::msleep(300);
+}
+
 void WaylandSession::click(int x, int y) const
 {
     xdotool({"mousemove", QString::number(x), QString::number(y), "click", "1"});

@@ -52,6 +52,7 @@ public:
     void setClipboardText(const QString &text) const;
     void click(int x, int y) const;
     void movePointer(int x, int y) const;
+    void key(const QString &keys) const;
     void drag(const QList<QPoint> &path) const;
     QImage desktopPicture() const { return desktop; }
 

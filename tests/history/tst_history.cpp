@@ -70,7 +70,8 @@ enum Change {
     Background,
     Ellipse,
     Badge,
-    LabelBox
+    LabelBox,
+    Blur
 };
 
 // One board played twice, once with a stroke's dots in runs painted by their stroke, and once
@@ -240,6 +241,7 @@ void TestHistory::everyChangeIsOneStepBackAndForth_data()
     QTest::newRow("ellipse") << int(Ellipse) << "Deshacer elipse";
     QTest::newRow("numbered badge") << int(Badge) << "Deshacer número";
     QTest::newRow("label on a box") << int(LabelBox) << "Deshacer recuadro";
+    QTest::newRow("blur") << int(Blur) << "Deshacer Difuminar";
 }
 
 // Undo gives back the board as it was before the change, redo as it was after, and the change
@@ -358,6 +360,11 @@ void TestHistory::everyChangeIsOneStepBackAndForth()
         scene->setMode(
             DiagramScene::Mode(BoardTools::find(change == Ellipse ? "elipse" : "numeros")->mode));
         driver.drag({{700, 400}, {750, 430}, {800, 480}});
+        break;
+    case Blur:
+        scene->setMode(DiagramScene::Mode(BoardTools::find("difuminar")->mode));
+        driver.drag({{700, 400}, {750, 430}, {800, 480}});
+        QTRY_COMPARE(history->count(), stepsBefore + 1);
         break;
     }
     const QStringList after = board(*scene);

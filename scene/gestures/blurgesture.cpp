@@ -1,0 +1,43 @@
+#include "blurgesture.h"
+
+#include "items/diagramitempixmap.h"
+#include "scene/diagramscene.h"
+
+#include <QPixmap>
+
+namespace {
+
+// Coarse enough that no text of a slide or a window stays readable.
+constexpr int blockPixels = 12;
+
+} // namespace
+
+QImage BlurGesture::pixelated(const QImage &image, int block)
+{
+    if (image.isNull() || block < 2)
+        return image;
+    const QSize blocks((image.width() + block - 1) / block, (image.height() + block - 1) / block);
+    // Qt's smooth scaling averages every source pixel of a block into one; scaling back without
+    // smoothing spreads it over the block again.
+    const QImage averaged = image.convertToFormat(QImage::Format_RGB32)
+                                .scaled(blocks, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return averaged.scaled(blocks * block, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+        .copy(QRect(QPoint(0, 0), image.size()));
+}
+
+void BlurGesture::keepRegion(const QPixmap &pixels, const QPoint &shift)
+{
+    QPixmap blocks = QPixmap::fromImage(
+        pixelated(pixels.toImage(), qRound(blockPixels * pixels.devicePixelRatio())));
+    blocks.setDevicePixelRatio(pixels.devicePixelRatio());
+    scene.recordPendingGesture();
+    if (diagramItemPixmap *shown = showInPicture(blocks, shift))
+        scene.recordAddition({shown}, DiagramScene::tr("Difuminar"));
+    scene.showStatus(DiagramScene::tr("Zona difuminada"));
+}
+
+QString BlurGesture::failureMessage() const
+{
+    return DiagramScene::tr(
+        "No se pudo difuminar la zona: el sistema no entregó la imagen de la pantalla");
+}
