@@ -3,6 +3,7 @@
 #include "items/diagramitempixmap.h"
 #include "scene/diagramscene.h"
 
+#include <QGraphicsView>
 #include <QPixmap>
 
 namespace {
@@ -25,13 +26,23 @@ QImage BlurGesture::pixelated(const QImage &image, int block)
         .copy(QRect(QPoint(0, 0), image.size()));
 }
 
+// The screen's pixels per unit of the board: more than one under the lens or a zoom above 100 %.
+qreal BlurGesture::viewScale() const
+{
+    const QGraphicsView *view = scene.views().value(0);
+    return view && view->transform().m11() > 0 ? view->transform().m11() : 1.0;
+}
+
+// The picture lies over the region at whatever zoom it was marked, its blocks as large on the
+// board as at 100 %.
 void BlurGesture::keepRegion(const QPixmap &pixels, const QPoint &shift)
 {
+    const qreal perBoardUnit = pixels.devicePixelRatio() * viewScale();
     QPixmap blocks = QPixmap::fromImage(
-        pixelated(pixels.toImage(), qRound(blockPixels * pixels.devicePixelRatio())));
-    blocks.setDevicePixelRatio(pixels.devicePixelRatio());
+        pixelated(pixels.toImage(), qRound(blockPixels * perBoardUnit)));
+    blocks.setDevicePixelRatio(perBoardUnit);
     scene.recordPendingGesture();
-    if (diagramItemPixmap *shown = showInPicture(blocks, shift))
+    if (diagramItemPixmap *shown = showInPicture(blocks, QPointF(shift) / viewScale()))
         scene.recordAddition({shown}, DiagramScene::tr("Difuminar"));
     scene.showStatus(DiagramScene::tr("Zona difuminada"));
 }

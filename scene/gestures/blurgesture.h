@@ -21,4 +21,7 @@ protected:
     void keepRegion(const QPixmap &pixels, const QPoint &shift) override;
     QString failureMessage() const override;
     bool returnsToPointer() const override { return false; }
+
+private:
+    qreal viewScale() const;
 };

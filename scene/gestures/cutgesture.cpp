@@ -129,7 +129,7 @@ void CutGesture::keepRegion(const QPixmap &pixels, const QPoint &shift)
     scene.showStatus(DiagramScene::tr("Imagen copiada al portapapeles"));
 }
 
-diagramItemPixmap *CutGesture::showInPicture(const QPixmap &pixels, const QPoint &shift)
+diagramItemPixmap *CutGesture::showInPicture(const QPixmap &pixels, const QPointF &shift)
 {
     if (!picture)
         return nullptr;

@@ -49,7 +49,7 @@ protected:
     virtual bool returnsToPointer() const { return true; }
     // Gives the picture the pixels, moved by how far the part on the board's screen starts
     // within the region; it may be moved from now on. Null when the picture has gone meanwhile.
-    diagramItemPixmap *showInPicture(const QPixmap &pixels, const QPoint &shift);
+    diagramItemPixmap *showInPicture(const QPixmap &pixels, const QPointF &shift);
 
 private:
     QPoint startScreenPos;
