@@ -20,26 +20,21 @@ constexpr int answerWaitMs = 1500;
 constexpr qint64 longestCommand = 4352; // "open " and the longest path Linux takes
 const QStringList knownCommands{"show", "toggle", "clear"};
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("BoardInstance", text);
-}
-
 // A folder this user alone may enter: a real folder (not a link to one), owned by this user,
 // with no rights for anybody else.
 bool isPrivateFolder(const QString &path, QString *problem)
 {
     struct stat info = {};
     if (lstat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        *problem = tr("%1 no es una carpeta").arg(path);
+        *problem = BoardInstance::tr("%1 no es una carpeta").arg(path);
         return false;
     }
     if (info.st_uid != getuid()) {
-        *problem = tr("la carpeta %1 pertenece a otro usuario").arg(path);
+        *problem = BoardInstance::tr("la carpeta %1 pertenece a otro usuario").arg(path);
         return false;
     }
     if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
-        *problem = tr("otros usuarios pueden entrar en la carpeta %1").arg(path);
+        *problem = BoardInstance::tr("otros usuarios pueden entrar en la carpeta %1").arg(path);
         return false;
     }
     return true;
@@ -83,7 +78,7 @@ QString ownTemporaryFolder(QString *problem)
 {
     const QString folder = QDir::tempPath() + QString("/CorvaneTaveloWindow2-%1").arg(getuid());
     if (mkdir(QFile::encodeName(folder).constData(), S_IRWXU) != 0 && errno != EEXIST) {
-        *problem = tr("no se pudo crear la carpeta %1").arg(folder);
+        *problem = BoardInstance::tr("no se pudo crear la carpeta %1").arg(folder);
         return QString();
     }
     return isPrivateFolder(folder, problem) ? folder : QString();
@@ -143,7 +138,7 @@ bool BoardInstance::listen()
         if (server->listen(path))
             return true;
     }
-    listenProblem = tr("%1 no está disponible").arg(path);
+    listenProblem = BoardInstance::tr("%1 no está disponible").arg(path);
     return false;
 }
 

@@ -1,15 +1,15 @@
 #include "app/boarddocument.h"
 #include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "app/preferences.h"
 #include "app/presentersession.h"
 #include "app/recoveryfile.h"
+#include "app/translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include <QSettings>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,10 +26,19 @@ bool desktopSessionAvailable()
     return !qgetenv("DISPLAY").isEmpty() || !qgetenv("WAYLAND_DISPLAY").isEmpty();
 }
 
+// The board, its command line and Qt's own dialogs speak the presenter's language.
+void speakThePresentersLanguage()
+{
+    Preferences::nameTheApplication();
+    const QSettings settings;
+    Translations::install(Translations::wanted(settings));
+}
+
 // The help, the version and a mistyped option are answered on the terminal, display or none.
 int answerOnTheTerminal(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    speakThePresentersLanguage();
     QCommandLineParser parser;
     CommandLine::describe(parser);
     parser.process(app); // prints the help or the error, and ends the program
@@ -43,17 +52,6 @@ QStringList argumentsOf(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
-}
-
-// Qt's own dialogs (the file dialog, its questions) speak Spanish like the rest of the board.
-void speakSpanishInQtsDialogs(QApplication &app)
-{
-    auto *qtTexts = new QTranslator(&app);
-    if (qtTexts->load(QLocale(QLocale::Spanish),
-                      "qtbase",
-                      "_",
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qtTexts);
 }
 
 // A Wayland client cannot keep itself above other windows. On GNOME and KDE Wayland sessions
@@ -97,6 +95,7 @@ int exportPdf(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    speakThePresentersLanguage();
     QCommandLineParser parser;
     CommandLine::describe(parser);
     parser.process(app);
@@ -139,7 +138,7 @@ int main(int argc, char *argv[])
 #endif
     QApplication app(argc, argv);
     setApplicationIdentity();
-    speakSpanishInQtsDialogs(app);
+    speakThePresentersLanguage();
     // A board is already running: it acts, and this start ends here.
     const QString command = PresenterSession::commandFromArguments(app);
     if (const auto handed = PresenterSession::handToRunningBoard(command))

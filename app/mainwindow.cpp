@@ -70,9 +70,7 @@ void MainWindow::openOnRememberedScreen()
 // Returns where damaged stores went.
 QStringList MainWindow::openSettings()
 {
-    QCoreApplication::setOrganizationName("Corvane Group");
-    QCoreApplication::setOrganizationDomain("tablero-tavelo.invalid");
-    QCoreApplication::setApplicationName("CorvaneTaveloWindow2");
+    Preferences::nameTheApplication();
     const QStringList setAside = Preferences::setAsideDamagedStores(
         QCoreApplication::organizationName(), QCoreApplication::applicationName());
     settings = std::make_unique<QSettings>();
@@ -176,6 +174,15 @@ void MainWindow::storePreferences(std::initializer_list<std::pair<const char *, 
         settings->setValue(key, value);
     // Written now, while the lock is known to be free: Qt would otherwise write them later, or
     // when the board ends, and wait there for a lock without end.
+    settings->sync();
+}
+
+void MainWindow::forgetPreferences(const QStringList &keys)
+{
+    if (!Preferences::storeLockFree(settings->fileName(), preferenceLockWaitMs))
+        return;
+    for (const QString &key : keys)
+        settings->remove(key);
     settings->sync();
 }
 

@@ -73,6 +73,13 @@ public:
 
     // Writes the values to the preferences at once, unless another program holds the store.
     void storePreferences(std::initializer_list<std::pair<const char *, QVariant>> values);
+    // Takes the keys out of the preferences: their values are the usual ones again.
+    void forgetPreferences(const QStringList &keys);
+    // What the settings window changes, each kept when it differs from what is in use.
+    void choosePenWidth(int width);
+    void chooseInk(const BoardTools::Tool &tool, const QColor &colour);
+    void chooseSpotlightRadius(int pixels);
+    int spotlightRadius() const;
     const QSettings &preferences() const { return *settings; }
 
 public slots:

@@ -168,14 +168,40 @@ ColourButton *MainWindow::createInkButton(QAction *tool, const BoardTools::Tool 
                                choice.colour,
                                button->iconOf(choice.colour),
                                menu);
-    connect(menu, &QMenu::triggered, this, [this, button, mode, stored](QAction *entry) {
-        const QColor colour = ColourButton::colourOf(entry);
-        scene->setInk(mode, colour);
-        storePreferences({{stored.key, colour}});
-        button->showColour(colour);
+    connect(menu, &QMenu::triggered, this, [this, button, &row](QAction *entry) {
+        chooseInk(row, ColourButton::colourOf(entry));
         button->defaultAction()->trigger();
     });
     return button;
+}
+
+void MainWindow::chooseInk(const BoardTools::Tool &tool, const QColor &colour)
+{
+    const auto mode = DiagramScene::Mode(tool.mode);
+    if (!tool.inks || scene->ink(mode) == colour)
+        return;
+    scene->setInk(mode, colour);
+    storePreferences({{Preferences::inkColour(tool.inks->preference).key, colour}});
+    if (auto *button = findChild<ColourButton *>(QString::fromLatin1(tool.id) + "Button"))
+        button->showColour(colour);
+}
+
+void MainWindow::choosePenWidth(int width)
+{
+    if (width == scene->freehandPenWidth())
+        return;
+    applyPenWidth(width);
+    storePreferences({{Preferences::penWidth.key, width}});
+}
+
+void MainWindow::chooseSpotlightRadius(int pixels)
+{
+    view->setSpotlightRadius(pixels); // kept by the view's report of the new size
+}
+
+int MainWindow::spotlightRadius() const
+{
+    return view->spotlightRadius();
 }
 
 // The spotlight is no tool of its own: it darkens the board around the pointer whatever tool
@@ -234,10 +260,7 @@ QToolButton *MainWindow::createWidthButton(const BoardTools::Tool &tool)
         choice->setCheckable(true);
         choice->setData(width);
         penWidths->addAction(choice);
-        connect(choice, &QAction::triggered, this, [this, width] {
-            applyPenWidth(width);
-            storePreferences({{Preferences::penWidth.key, width}});
-        });
+        connect(choice, &QAction::triggered, this, [this, width] { choosePenWidth(width); });
     }
     menu->addSeparator();
     addWidthSteps(menu);

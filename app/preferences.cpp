@@ -1,8 +1,10 @@
 #include "preferences.h"
 
 #include "app/globalkey.h"
+#include "app/translations.h"
 #include "scene/diagramscene.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QFileInfo>
 #include <QFontInfo>
@@ -98,6 +100,12 @@ std::optional<QString> asFolder(const QVariant &stored)
     return QFileInfo(folder).isDir() ? std::optional<QString>(folder) : std::nullopt;
 }
 
+std::optional<QString> asSpokenLanguage(const QVariant &stored)
+{
+    const QString code = stored.toString();
+    return Translations::isSpoken(code) ? std::optional<QString>(code) : std::nullopt;
+}
+
 template<typename T>
 T nothing()
 {
@@ -124,6 +132,15 @@ const Preference<QKeySequence> globalKey{"globalKey",
 const Preference<QString> screen{"screen", nothing<QString>, asText};
 const Preference<QString> lastSaveFolder{"lastSaveFolder", nothing<QString>, asFolder};
 const Preference<QString> lastBoardFolder{"lastBoardFolder", nothing<QString>, asFolder};
+const Preference<QString> language{"language", nothing<QString>, asSpokenLanguage};
+const Preference<bool> keepLastBoard{"keepLastBoard", [] { return true; }, asFlag};
+
+void nameTheApplication()
+{
+    QCoreApplication::setOrganizationName("Corvane Group");
+    QCoreApplication::setOrganizationDomain("tablero-tavelo.invalid");
+    QCoreApplication::setApplicationName("CorvaneTaveloWindow2");
+}
 
 Preference<QColor> inkColour(const char *key)
 {

@@ -81,11 +81,18 @@ extern const Preference<QString> screen;
 extern const Preference<QString> lastSaveFolder;
 // Where the presenter last saved or opened a board file.
 extern const Preference<QString> lastBoardFolder;
+// The language the presenter chose ("es", "en", "de", "fr", "pt"); the desktop's when absent.
+extern const Preference<QString> language;
+// Whether Salir keeps the board to open again with Ctrl+O; true when absent.
+extern const Preference<bool> keepLastBoard;
 
 inline constexpr int minimumFontSize = 2;
 inline constexpr int maximumFontSize = 64;
 // The widths the pen offers.
 inline constexpr int offeredPenWidths[] = {2, 5, 9, 15, 24};
+
+// The names the preferences are kept under, for the board and for a start that only answers.
+void nameTheApplication();
 
 bool isValidFontSize(const QString &text);
 // Whether a label in this font can be read: from 2 to 64 points, or as many pixels as those.

@@ -9,6 +9,7 @@
 #include "app/preferences.h"
 #include "app/recoveryfile.h"
 #include "app/screenchoice.h"
+#include "app/settingsdialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -121,6 +122,20 @@ void PresenterSession::createActions()
         pickScreen(ScreenChoice::after(board.screen()));
     });
     board.addAction(nextScreenAction);
+    preferencesAction = new QAction(tr("Preferencias"), this);
+    preferencesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    connect(preferencesAction, &QAction::triggered, this, &PresenterSession::showPreferences);
+    board.addAction(preferencesAction);
+}
+
+void PresenterSession::showPreferences()
+{
+    if (!preferences) {
+        preferences = new SettingsDialog(board, *this);
+        preferences->show();
+    }
+    preferences->raise();
+    preferences->activateWindow();
 }
 
 void PresenterSession::start(const QString &recoveryPath, const QString &command)
@@ -159,6 +174,28 @@ void PresenterSession::grabGlobalKey()
 
 // The key stored in the preferences, or the usual one when none is stored or the stored one
 // cannot serve (the status bar then names it).
+QString PresenterSession::changeGlobalKey(const QKeySequence &key)
+{
+    if (!GlobalKey::canBeGlobal(key))
+        return tr("%1 no sirve como tecla global: Ctrl, Alt o Meta con una letra, una cifra, F1 a "
+                  "F12 o el espacio")
+            .arg(key.toString(QKeySequence::NativeText));
+    if (portalKey || QGuiApplication::platformName() != "xcb")
+        return tr("en este escritorio la tecla global se elige en la configuración del escritorio");
+    auto *replacement = new GlobalKey(this);
+    QString reason;
+    if (!replacement->grab(key, &reason)) {
+        delete replacement;
+        return reason;
+    }
+    delete globalKey; // gives its key back
+    globalKey = replacement;
+    connect(globalKey, &GlobalKey::activated, this, &PresenterSession::togglePassThrough);
+    globalKeyText = key.toString(QKeySequence::NativeText);
+    board.storePreferences({{Preferences::globalKey.key, key.toString(QKeySequence::PortableText)}});
+    return QString();
+}
+
 QKeySequence PresenterSession::chosenGlobalKey()
 {
     const QSettings settings;
@@ -225,6 +262,7 @@ void PresenterSession::createTrayIcon()
     menu->addAction(clearAction);
     menu->addAction(openLastAction);
     menu->addMenu(createScreenMenu());
+    menu->addAction(preferencesAction);
     menu->addSeparator();
     menu->addAction(exitAction);
     connect(menu, &QMenu::aboutToShow, this, [this] {
@@ -261,7 +299,9 @@ void PresenterSession::enableRecovery(const QString &path)
 // crash let go.
 void PresenterSession::endCleanly()
 {
-    const QString problem = board.boardDocument()->keepAsLastBoard();
+    const QString problem = Preferences::keepLastBoard.read(board.preferences())
+                                ? board.boardDocument()->keepAsLastBoard()
+                                : QString();
     if (!problem.isEmpty()) {
         std::fputs(tr("CorvaneTaveloWindow2: el tablero no se pudo guardar como último tablero "
                       "(%1); queda la copia de recuperación\n")

@@ -8,6 +8,7 @@
 
 class BoardInstance;
 class GlobalKey;
+class SettingsDialog;
 class MainWindow;
 class PortalShortcut;
 class QAction;
@@ -45,6 +46,9 @@ public:
     void start(const QString &recoveryPath, const QString &command = QString());
     // The board ended through Salir: the recovery copy is not needed.
     void endCleanly();
+    // Takes the key as the global key from now on, and keeps it; or says why it cannot serve
+    // here (the old key then stays).
+    QString changeGlobalKey(const QKeySequence &key);
     bool isPassingThrough() const { return passingThrough; }
 
 public slots:
@@ -53,6 +57,8 @@ public slots:
     void setPassThrough(bool on);
     // What a later start of the program asks: "show", "toggle", "clear" or "screen NAME".
     void runCommand(const QString &command);
+    // The settings window, opened or brought to the front.
+    void showPreferences();
     // The presenter picks the screen the board stands on, and it is remembered.
     void pickScreen(QScreen *screen);
     void openBoard(const QString &path);
@@ -89,7 +95,9 @@ private:
     QAction *openLastAction = nullptr;
     QAction *exitAction = nullptr;
     QAction *nextScreenAction = nullptr;
-    QPointer<QScreen> boardScreen; // the screen the board stood on last
+    QAction *preferencesAction = nullptr;
+    QPointer<SettingsDialog> preferences; // the settings window, while it is open
+    QPointer<QScreen> boardScreen;        // the screen the board stood on last
     QString boardScreenName;
     QPointer<QLabel> badge; // on the board window, which owns it
     QString globalKeyText;  // the global key, when the board holds one

@@ -24,11 +24,6 @@ constexpr quint32 largestSide = 100000; // pixels of the board's area
 
 enum class Background : quint8 { None, Solid, Texture };
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DiagramScene", text);
-}
-
 // Collects a file as parts: what is written now goes into the current part, and bytes kept from
 // an earlier writing become parts of their own, shared and never copied.
 class FileParts
@@ -145,18 +140,18 @@ std::optional<Header> readHeader(BoardReader &in, QString *error)
     const auto magic = in.value<quint32>();
     const auto version = in.value<quint32>();
     if (!in.ok() || magic != fileMagic) {
-        *error = tr("no es un archivo del tablero");
+        *error = DiagramScene::tr("no es un archivo del tablero");
         return std::nullopt;
     }
     if (version != fileVersion && version != firstVersion) {
-        *error = tr("versión %1 del archivo, más nueva que este programa").arg(version);
+        *error = DiagramScene::tr("versión %1 del archivo, más nueva que este programa").arg(version);
         return std::nullopt;
     }
     if (version == firstVersion)
         return Header();
     std::optional<Header> header = readPagesAndSize(in);
     if (!header)
-        *error = tr("el archivo está dañado");
+        *error = DiagramScene::tr("el archivo está dañado");
     return header;
 }
 
@@ -193,7 +188,7 @@ std::optional<std::deque<ReadPage>> readPages(const QByteArray &data,
     while (readPage(in, itemMenu, pages.back()) && pages.size() < header->pages)
         pages.emplace_back();
     if (!in.ok()) {
-        *error = tr("el archivo está dañado");
+        *error = DiagramScene::tr("el archivo está dañado");
         return std::nullopt;
     }
     return pages;
@@ -281,7 +276,7 @@ bool load(DiagramScene &scene, const QByteArray &data, QString *error, WrittenIt
     if (!pages)
         return false;
     if (pages->size() != 1) {
-        *error = tr("el archivo tiene varias páginas");
+        *error = DiagramScene::tr("el archivo tiene varias páginas");
         return false;
     }
     placePage(scene, pages->front(), data, read ? *read : forgotten);

@@ -1,5 +1,6 @@
 #include "app/diagramview.h"
 #include "app/mainwindow.h"
+#include "app/translations.h"
 #include "boardlookup.h"
 #include "items/diagramtextitem.h"
 #include "scene/boardtools.h"
@@ -20,6 +21,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
@@ -51,6 +53,8 @@ private slots:
     void itemMenuOnShapes();
     void toolBox_data();
     void toolBox();
+    void speaksTheDesktopsLanguage_data();
+    void speaksTheDesktopsLanguage();
     void reclickingAToolReappliesIt();
     void placingAShapeReturnsToThePointer();
     void placingTextUnchecksNothingVisible();
@@ -464,6 +468,61 @@ void TestMainWindow::toolBox()
     QVERIFY(button->isChecked());
     QCOMPARE(int(scene->currentMode()), mode);
     QCOMPARE(int(scene->currentItemType()), itemType < 0 ? int(DiagramItem::Diamond) : itemType);
+}
+
+void TestMainWindow::speaksTheDesktopsLanguage_data()
+{
+    QTest::addColumn<QStringList>("desktop");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<QString>("pen"); // the Lápiz cell's label
+    QTest::addColumn<QString>("clear");
+    QTest::newRow("C") << QStringList{"C"} << "es"
+                       << "Lápiz"
+                       << "Limpiar";
+    QTest::newRow("Spanish") << QStringList{"es-AR", "en-US"} << "es"
+                             << "Lápiz"
+                             << "Limpiar";
+    QTest::newRow("English") << QStringList{"en-US", "en"} << "en"
+                             << "Pen"
+                             << "Clear";
+    QTest::newRow("German") << QStringList{"de-DE"} << "de"
+                            << "Stift"
+                            << "Leeren";
+    QTest::newRow("French") << QStringList{"fr-CA"} << "fr"
+                            << "Crayon"
+                            << "Effacer tout";
+    QTest::newRow("Portuguese") << QStringList{"pt-BR"} << "pt"
+                                << "Lápis"
+                                << "Limpar";
+    QTest::newRow("first spoken") << QStringList{"ja-JP", "de-AT"} << "de"
+                                  << "Stift"
+                                  << "Leeren";
+    QTest::newRow("none spoken") << QStringList{"ja-JP", "zh"} << "es"
+                                 << "Lápiz"
+                                 << "Limpiar";
+}
+
+// The board speaks the first language of the desktop it has a translation for, Spanish when it
+// has none; its keys stay as they are in every language.
+void TestMainWindow::speaksTheDesktopsLanguage()
+{
+    QFETCH(QStringList, desktop);
+    QFETCH(QString, spoken);
+    QFETCH(QString, pen);
+    QFETCH(QString, clear);
+    QCOMPARE(Translations::install(desktop), spoken);
+    const auto backToSpanish = qScopeGuard([] { Translations::install({"C"}); });
+    MainWindow window;
+    const QList<QLabel *>
+        labels = toolGroup(window)->button(4)->parentWidget()->findChildren<QLabel *>();
+    QCOMPARE(labels.first()->text(), pen);
+    // The action of the key Ctrl+L: the key is the same in every language.
+    const QList<QAction *> actions = window.findChildren<QAction *>();
+    const auto clearing = std::find_if(actions.cbegin(), actions.cend(), [](const QAction *action) {
+        return action->shortcut() == QKeySequence("Ctrl+L");
+    });
+    QVERIFY(clearing != actions.cend());
+    QCOMPARE((*clearing)->text(), clear);
 }
 
 void TestMainWindow::reclickingAToolReappliesIt()

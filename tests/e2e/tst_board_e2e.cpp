@@ -117,6 +117,7 @@ private slots:
     void ellipsesBadgesAndBoxedLabelsShowWhereDrawn();
     void blurHidesTheRegionAndLeavesTheClipboard();
     void lensMagnifiesTheDesktopAndDrawsInPlace();
+    void settingsWindowTakesANewGlobalKey();
     void boardOfTwoPagesIsSavedOpenedAndExported();
     void commandLineAnswersWithoutADisplay();
     void boardFollowsTheSharedScreen();
@@ -727,6 +728,38 @@ void TestBoardEndToEnd::lensMagnifiesTheDesktopAndDrawsInPlace()
     QCOMPARE(countPixels(left, QRect(360, 640, 60, 20), isInk), 0);
     QCOMPARE(boundsOf(left, QRect(200, 400, 300, 300), isMagenta), block);
     session.xdotool({"key", "ctrl+8"});
+}
+
+// Ctrl+, opens "Preferencias"; a key pressed into its first field is the global key from then
+// on, and the old one no longer is.
+void TestBoardEndToEnd::settingsWindowTakesANewGlobalKey()
+{
+    const auto settingsWindow = [this] {
+        return session.run("xdotool", {"search", "--onlyvisible", "--name", "^Preferencias$"});
+    };
+    session.xdotool({"key", "ctrl+comma"});
+    QTRY_VERIFY_WITH_TIMEOUT(!settingsWindow().isEmpty(), 10000);
+    session.screenshot("settings-window");
+    session.xdotool({"key", "ctrl+alt+g"}); // into the key's field, which has the focus
+    QTest::qWait(1600);                     // the field takes what was pressed after a second
+    session.xdotool({"key", "Tab"});
+    session.xdotool({"key", "Escape"});
+    QTRY_VERIFY_WITH_TIMEOUT(settingsWindow().isEmpty(), 5000);
+
+    // The indicator's red, left of the exit button's.
+    const auto passingThrough = [this](const char *shotName) {
+        QTest::qWait(700);
+        return countPixels(session.screenshot(shotName),
+                           QRect(900, 5, 280, 30),
+                           [](QRgb p) { return qRed(p) > 120 && qGreen(p) < 90 && qBlue(p) < 90; })
+               > 200;
+    };
+    session.xdotool({"key", "ctrl+alt+g"});
+    QVERIFY(passingThrough("new-global-key"));
+    session.xdotool({"key", "ctrl+alt+d"});
+    QVERIFY(passingThrough("old-global-key"));
+    session.xdotool({"key", "ctrl+alt+g"});
+    QVERIFY(!passingThrough("new-global-key-again"));
 }
 
 // Two pages with a stroke each are saved with Ctrl+Shift+S, come back editable after Salir with

@@ -142,6 +142,7 @@ bool WaylandSession::start(Compositor compositor,
     environment = QProcessEnvironment();
     environment.insert("PATH", qEnvironmentVariable("PATH", "/usr/bin:/bin"));
     environment.insert("HOME", home.path());
+    environment.insert("TAVELO_LANGUAGE", "es"); // the board's own texts, as the checks read them
     environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
     environment.insert("XDG_RUNTIME_DIR", runtimeDir);
     environment.insert("DISPLAY", display);

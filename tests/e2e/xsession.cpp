@@ -68,6 +68,8 @@ bool XSession::start(QString *error, QSize size, const QList<Monitor> &monitors)
     environment.remove("QT_QPA_PLATFORM");
     environment.remove("WAYLAND_DISPLAY");
     environment.insert("DISPLAY", display);
+    // The checks read the board's own texts, in its own language, whatever this machine speaks.
+    environment.insert("TAVELO_LANGUAGE", "es");
     environment.insert("HOME", home.path());
     environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
     environment.insert("XDG_RUNTIME_DIR", home.path());

@@ -1,0 +1,226 @@
+#include "settingsdialog.h"
+
+#include "app/mainwindow.h"
+#include "app/preferences.h"
+#include "app/presentersession.h"
+#include "app/screenchoice.h"
+#include "app/toolicons.h"
+#include "app/translations.h"
+#include "scene/boardtools.h"
+#include "scene/diagramscene.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QKeySequenceEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSpinBox>
+
+namespace {
+
+constexpr int smallestSpotlight = 40;
+constexpr int largestSpotlight = 800;
+
+// The entry holding the value, or the first one.
+void showEntry(QComboBox *box, const QVariant &value)
+{
+    box->setCurrentIndex(qMax(0, box->findData(value)));
+}
+
+// The tool table's texts are the window's.
+QString toolText(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+QIcon swatch(const QColor &colour)
+{
+    QPixmap square(16, 16);
+    square.fill(colour);
+    return QIcon(square);
+}
+
+} // namespace
+
+SettingsDialog::SettingsDialog(MainWindow &board, PresenterSession &session)
+    : QDialog(&board)
+    , board(board)
+    , session(session)
+{
+    setWindowTitle(tr("Preferencias"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // An ordinary window of the desktop, kept above the board it belongs to.
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
+    form = new QFormLayout(this);
+    addGlobalKeyRow();
+    addPenRows();
+    addScreenRow();
+    addLanguageRow();
+    keepLastBox = new QCheckBox(tr("Guardar el tablero al salir, para abrirlo con Ctrl+O"));
+    form->addRow(keepLastBox);
+    connect(keepLastBox, &QCheckBox::toggled, this, [this](bool keep) {
+        if (keep != Preferences::keepLastBoard.read(this->board.preferences()))
+            this->board.storePreferences({{Preferences::keepLastBoard.key, keep}});
+    });
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Cerrar"));
+    QPushButton *reset = buttons->addButton(tr("Restablecer"), QDialogButtonBox::ResetRole);
+    connect(reset, &QPushButton::clicked, this, &SettingsDialog::restoreDefaults);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    form->addRow(buttons);
+    showValues();
+}
+
+// Closed with the board, whose preferences are gone by then: the key editor's last focus change
+// must not reach them.
+SettingsDialog::~SettingsDialog()
+{
+    globalKeyEdit->disconnect(this);
+}
+
+void SettingsDialog::addGlobalKeyRow()
+{
+    globalKeyEdit = new QKeySequenceEdit;
+    globalKeyEdit->setToolTip(tr("Pulse la combinación que pasa el puntero al escritorio y "
+                                 "vuelve, desde cualquier programa"));
+    globalKeyProblem = new QLabel;
+    globalKeyProblem->setWordWrap(true);
+    globalKeyProblem->hide();
+    form->addRow(tr("Tecla global:"), globalKeyEdit);
+    form->addRow(globalKeyProblem);
+    connect(globalKeyEdit, &QKeySequenceEdit::editingFinished, this, &SettingsDialog::takeGlobalKey);
+}
+
+void SettingsDialog::addPenRows()
+{
+    widthBox = new QComboBox;
+    for (int width : Preferences::offeredPenWidths)
+        widthBox->addItem(ToolIcons::width(width), tr("%1 px").arg(width), width);
+    form->addRow(tr("Grosor:"), widthBox);
+    connect(widthBox, &QComboBox::activated, this, [this] {
+        board.choosePenWidth(widthBox->currentData().toInt());
+    });
+
+    for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool) {
+        if (!tool->inks)
+            continue;
+        auto *box = new QComboBox;
+        for (const BoardTools::InkChoice &choice : tool->inks->choices)
+            box->addItem(swatch(choice.colour), toolText(choice.label), choice.colour);
+        form->addRow(tr("Color de %1:").arg(toolText(tool->label)), box);
+        connect(box, &QComboBox::activated, this, [this, box, tool] {
+            board.chooseInk(*tool, box->currentData().value<QColor>());
+        });
+        inkBoxes << box;
+    }
+
+    spotlightBox = new QSpinBox;
+    spotlightBox->setRange(smallestSpotlight, largestSpotlight);
+    spotlightBox->setSuffix(tr(" px"));
+    form->addRow(tr("Radio del foco:"), spotlightBox);
+    connect(spotlightBox, &QSpinBox::editingFinished, this, [this] {
+        if (spotlightBox->value() != board.spotlightRadius())
+            board.chooseSpotlightRadius(spotlightBox->value());
+    });
+}
+
+void SettingsDialog::addScreenRow()
+{
+    screenBox = new QComboBox;
+    for (QScreen *screen : QGuiApplication::screens())
+        screenBox->addItem(ScreenChoice::describe(screen), ScreenChoice::remembered(screen));
+    form->addRow(tr("Pantalla:"), screenBox);
+    connect(screenBox, &QComboBox::activated, this, [this] {
+        const QString chosen = screenBox->currentData().toString();
+        for (QScreen *screen : QGuiApplication::screens()) {
+            if (ScreenChoice::remembered(screen) == chosen && screen != board.screen())
+                session.pickScreen(screen);
+        }
+    });
+}
+
+void SettingsDialog::addLanguageRow()
+{
+    languageBox = new QComboBox;
+    languageBox->addItem(tr("El del escritorio"), QString());
+    for (const Translations::Language &language : Translations::spoken())
+        languageBox->addItem(QString::fromUtf8(language.name), QString::fromLatin1(language.code));
+    form->addRow(tr("Idioma:"), languageBox);
+    auto *note = new QLabel(tr("El idioma cambia la próxima vez que se abre el tablero."));
+    note->setWordWrap(true);
+    form->addRow(note);
+    connect(languageBox, &QComboBox::activated, this, [this] {
+        const QString code = languageBox->currentData().toString();
+        if (code == Preferences::language.read(board.preferences()))
+            return;
+        if (code.isEmpty())
+            board.forgetPreferences({Preferences::language.key});
+        else
+            board.storePreferences({{Preferences::language.key, code}});
+    });
+}
+
+// The values in use, which the preferences hold or the board took by default.
+void SettingsDialog::showValues()
+{
+    const QSettings &stored = board.preferences();
+    globalKeyEdit->setKeySequence(Preferences::globalKey.read(stored));
+    showEntry(widthBox, board.boardScene()->freehandPenWidth());
+    qsizetype ink = 0;
+    for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool) {
+        if (tool->inks)
+            showEntry(inkBoxes.at(ink++), board.boardScene()->ink(DiagramScene::Mode(tool->mode)));
+    }
+    spotlightBox->setValue(board.spotlightRadius());
+    showEntry(screenBox, board.screen() ? ScreenChoice::remembered(board.screen()) : QString());
+    showEntry(languageBox, Preferences::language.read(stored));
+    keepLastBox->setChecked(Preferences::keepLastBoard.read(stored));
+}
+
+void SettingsDialog::takeGlobalKey()
+{
+    // One combination: the first of what was pressed.
+    const QKeySequence typed = globalKeyEdit->keySequence();
+    const QKeySequence key = typed.isEmpty() ? typed : QKeySequence(typed[0]);
+    const QKeySequence current = Preferences::globalKey.read(board.preferences());
+    if (key.isEmpty() || key == current)
+        return;
+    const QString problem = session.changeGlobalKey(key);
+    globalKeyProblem->setText(problem);
+    globalKeyProblem->setVisible(!problem.isEmpty());
+    if (!problem.isEmpty())
+        globalKeyEdit->setKeySequence(current);
+}
+
+// Every value as at the first start: applied, then taken out of the preferences, so that none
+// of them is kept.
+void SettingsDialog::restoreDefaults()
+{
+    const QKeySequence usualKey = Preferences::globalKey.fallback();
+    if (Preferences::globalKey.read(board.preferences()) != usualKey)
+        session.changeGlobalKey(usualKey);
+    board.choosePenWidth(Preferences::penWidth.fallback());
+    QStringList keys{Preferences::globalKey.key,
+                     Preferences::penWidth.key,
+                     Preferences::spotlightRadius.key,
+                     Preferences::screen.key,
+                     Preferences::language.key,
+                     Preferences::keepLastBoard.key};
+    for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool) {
+        if (!tool->inks)
+            continue;
+        board.chooseInk(*tool, tool->inks->choices.first().colour);
+        keys << tool->inks->preference;
+    }
+    board.chooseSpotlightRadius(Preferences::spotlightRadius.fallback());
+    board.forgetPreferences(keys);
+    globalKeyProblem->hide();
+    showValues();
+}
