@@ -26,6 +26,20 @@ diagramview::diagramview(QGraphicsScene *scene)
     , viewScene(scene)
 {
     followZoom();
+    connect(&rings, &ClickRings::changed, this, [this](const QRect &area) {
+        viewport()->update(area);
+    });
+    connect(&keys, &KeyEcho::changed, this, [this] {
+        const QRect box = keys.isShown() ? keys.boxIn(viewport()->rect()) : QRect();
+        viewport()->update(keysBox | box);
+        keysBox = box;
+    });
+}
+
+void diagramview::clearEchoes()
+{
+    rings.clear();
+    keys.clear();
 }
 
 void diagramview::followZoom()
@@ -161,6 +175,13 @@ void diagramview::drawForeground(QPainter *painter, const QRectF &rect)
         laser->paint(painter, rect);
     if (spotlightOn)
         paintSpotlight(painter);
+    if (!rings.isEmpty() || keys.isShown()) {
+        painter->save();
+        painter->resetTransform(); // the viewport's pixels
+        rings.paint(painter);
+        keys.paint(painter, viewport()->rect());
+        painter->restore();
+    }
 }
 
 void diagramview::paintSpotlight(QPainter *painter) const

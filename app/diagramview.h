@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/clickrings.h"
+#include "app/keyecho.h"
 #include <QGraphicsView>
+
 #include <QPixmap>
 #include <QPointer>
 #include <QTransform>
@@ -47,6 +50,12 @@ public:
     // A stronger (+1) or weaker (-1) magnification.
     void stepLens(int direction);
 
+    // The rings at the clicks and the box of the keys, painted over the board in the viewport's
+    // pixels.
+    ClickRings *clickRings() { return &rings; }
+    KeyEcho *keyEcho() { return &keys; }
+    void clearEchoes();
+
 public slots:
     void setSpotlight(bool on);
 
@@ -88,4 +97,7 @@ private:
     int radius = 140;
     QPoint spotlightCentre; // in the viewport
     std::optional<Lens> lens;
+    ClickRings rings;
+    KeyEcho keys;
+    QRect keysBox; // where the keys' box was last painted, in the viewport
 };

@@ -179,6 +179,15 @@ private:
     QAction *createSaveAction(const BoardTools::Tool &tool);
     QAction *createToolAction(const BoardTools::Tool &tool);
     QAction *createLensAction(const BoardTools::Tool &tool);
+    QAction *createEchoAction(const BoardTools::Tool &tool);
+    void showClicks(bool on);
+    void showKeys(bool on);
+    bool hearsEveryPress();
+    void sayWhenOnlyX11WindowsShow();
+    void echoClick(Qt::MouseButton button, const QPoint &global);
+    void echoKey(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString &text);
+    bool typesIntoALabel() const;
+    bool echoOwnInput(QObject *watched, QEvent *event);
     void startLens();
     QPixmap captureUnderDrawings();
     void createLeaveKey();
@@ -248,6 +257,11 @@ private:
     QAction *undoAction = nullptr;
     QAction *redoAction = nullptr;
     QAction *lensAction = nullptr;
+    QAction *showClicksAction = nullptr;
+    QAction *showKeysAction = nullptr;
+    class RawInput *rawInput = nullptr; // the X server's report of every press, once asked for
+    QLabel *keysBadge = nullptr;        // says that the keys show
+    quint64 lastEchoedInput = 0;        // the time of the last own press shown
 
     QMenu *fileMenu = nullptr;
     QMenu *itemMenu = nullptr;

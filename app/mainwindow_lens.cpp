@@ -63,6 +63,7 @@ QPixmap MainWindow::captureUnderDrawings()
     auto *seeThrough = new QGraphicsOpacityEffect(view);
     seeThrough->setOpacity(0.0);
     view->setGraphicsEffect(seeThrough);
+    view->clearEchoes();
     DesktopCapture::waitForTheScreen();
     const QRect area(view->viewport()->mapToGlobal(QPoint(0, 0)), view->viewport()->size());
     const QPixmap desktop = grabScreenArea(area.x(), area.y(), area.width(), area.height());

@@ -114,6 +114,7 @@ void MainWindow::minimizePart()
 // change; only after it may the window take another size.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    echoOwnInput(watched, event);
     if (shrinkAwaitsUnmaximize && watched == windowHandle()
         && event->type() == QEvent::WindowStateChange && event->spontaneous()
         && !(windowHandle()->windowStates() & Qt::WindowMaximized)) {
@@ -320,8 +321,10 @@ QPixmap MainWindow::captureAudienceView()
     captureEffect->setOpacity(0.0);
     editToolBar->setGraphicsEffect(captureEffect);
     setScreenPanelsVisible(false);
-    // Pointing is for the moment: the laser's ink goes and the spotlight steps aside meanwhile.
+    // Pointing is for the moment: the laser's ink, the clicks' rings and the keys go and the
+    // spotlight steps aside meanwhile.
     scene->laserTrails()->clear();
+    view->clearEchoes();
     const bool spotlight = view->isSpotlightOn();
     view->setSpotlight(false);
 

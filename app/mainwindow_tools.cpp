@@ -108,26 +108,38 @@ QAction *MainWindow::createToolAction(const BoardTools::Tool &tool)
 
 void MainWindow::addToolsBarEntry(const BoardTools::Tool &tool)
 {
-    const QString id = tool.id;
-    if (id == "grosor") {
-        boardToolBar->addWidget(createWidthButton(tool));
-    } else if (id == "paginas") {
-        boardToolBar->addWidget(createPagesButton(tool));
-    } else if (id == "fondo") {
-        boardToolBar->addWidget(createBackgroundButton(tool));
-    } else if (id == "guardar") {
-        boardToolBar->addAction(createSaveAction(tool));
-    } else if (id == "recuadro") {
-        boardToolBar->addAction(createLabelBoxAction(tool));
-    } else if (tool.inks) {
-        boardToolBar->addWidget(createInkButton(createBoardTool(tool), tool));
-    } else if (id == "foco") {
-        boardToolBar->addAction(createSpotlightAction(tool));
-    } else if (id == "lupa") {
-        boardToolBar->addAction(createLensAction(tool));
-    } else {
-        boardToolBar->addAction(createBoardTool(tool));
+    // The entries that are no tool of their own: a button with a menu, or a command.
+    using Widget = QToolButton *(MainWindow::*) (const BoardTools::Tool &);
+    using Action = QAction *(MainWindow::*) (const BoardTools::Tool &);
+    static const std::pair<const char *, Widget> widgets[] = {
+        {"grosor", &MainWindow::createWidthButton},
+        {"paginas", &MainWindow::createPagesButton},
+        {"fondo", &MainWindow::createBackgroundButton},
+    };
+    static const std::pair<const char *, Action> commands[] = {
+        {"guardar", &MainWindow::createSaveAction},
+        {"recuadro", &MainWindow::createLabelBoxAction},
+        {"foco", &MainWindow::createSpotlightAction},
+        {"lupa", &MainWindow::createLensAction},
+        {"clics", &MainWindow::createEchoAction},
+        {"teclas", &MainWindow::createEchoAction},
+    };
+    for (const auto &[id, create] : widgets) {
+        if (QByteArray(tool.id) == id) {
+            boardToolBar->addWidget((this->*create)(tool));
+            return;
+        }
     }
+    for (const auto &[id, create] : commands) {
+        if (QByteArray(tool.id) == id) {
+            boardToolBar->addAction((this->*create)(tool));
+            return;
+        }
+    }
+    if (tool.inks)
+        boardToolBar->addWidget(createInkButton(createBoardTool(tool), tool));
+    else
+        boardToolBar->addAction(createBoardTool(tool));
 }
 
 QAction *MainWindow::createBoardTool(const BoardTools::Tool &tool)

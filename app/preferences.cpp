@@ -134,6 +134,9 @@ const Preference<QString> lastSaveFolder{"lastSaveFolder", nothing<QString>, asF
 const Preference<QString> lastBoardFolder{"lastBoardFolder", nothing<QString>, asFolder};
 const Preference<QString> language{"language", nothing<QString>, asSpokenLanguage};
 const Preference<bool> keepLastBoard{"keepLastBoard", [] { return true; }, asFlag};
+const Preference<bool> showClicks{"showClicks", nothing<bool>, asFlag};
+const Preference<bool> showKeysAtStart{"showKeysAtStart", nothing<bool>, asFlag};
+const Preference<bool> hideLabelTyping{"hideLabelTyping", [] { return true; }, asFlag};
 
 void nameTheApplication()
 {

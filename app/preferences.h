@@ -85,6 +85,12 @@ extern const Preference<QString> lastBoardFolder;
 extern const Preference<QString> language;
 // Whether Salir keeps the board to open again with Ctrl+O; true when absent.
 extern const Preference<bool> keepLastBoard;
+// Rings at the clicks; false when absent.
+extern const Preference<bool> showClicks;
+// Whether the keys show from the start; false when absent, so that they show only when asked.
+extern const Preference<bool> showKeysAtStart;
+// Whether the keys typed into a label show as typing without their letters; true when absent.
+extern const Preference<bool> hideLabelTyping;
 
 inline constexpr int minimumFontSize = 2;
 inline constexpr int maximumFontSize = 64;

@@ -64,6 +64,9 @@ SettingsDialog::SettingsDialog(MainWindow &board, PresenterSession &session)
     addLanguageRow();
     keepLastBox = new QCheckBox(tr("Guardar el tablero al salir, para abrirlo con Ctrl+O"));
     form->addRow(keepLastBox);
+    addFlagRow(tr("Mostrar teclas desde que se abre el tablero"), Preferences::showKeysAtStart);
+    addFlagRow(tr("Lo escrito en las etiquetas se muestra sin sus letras"),
+               Preferences::hideLabelTyping);
     connect(keepLastBox, &QCheckBox::toggled, this, [this](bool keep) {
         if (keep != Preferences::keepLastBoard.read(this->board.preferences()))
             this->board.storePreferences({{Preferences::keepLastBoard.key, keep}});
@@ -83,6 +86,17 @@ SettingsDialog::SettingsDialog(MainWindow &board, PresenterSession &session)
 SettingsDialog::~SettingsDialog()
 {
     globalKeyEdit->disconnect(this);
+}
+
+void SettingsDialog::addFlagRow(const QString &text, const Preference<bool> &flag)
+{
+    auto *box = new QCheckBox(text);
+    form->addRow(box);
+    flagBoxes.append({box, &flag});
+    connect(box, &QCheckBox::toggled, this, [this, &flag](bool on) {
+        if (on != flag.read(board.preferences()))
+            board.storePreferences({{flag.key, on}});
+    });
 }
 
 void SettingsDialog::addGlobalKeyRow()
@@ -182,6 +196,8 @@ void SettingsDialog::showValues()
     showEntry(screenBox, board.screen() ? ScreenChoice::remembered(board.screen()) : QString());
     showEntry(languageBox, Preferences::language.read(stored));
     keepLastBox->setChecked(Preferences::keepLastBoard.read(stored));
+    for (const auto &[box, flag] : std::as_const(flagBoxes))
+        box->setChecked(flag->read(stored));
 }
 
 void SettingsDialog::takeGlobalKey()
@@ -212,7 +228,9 @@ void SettingsDialog::restoreDefaults()
                      Preferences::spotlightRadius.key,
                      Preferences::screen.key,
                      Preferences::language.key,
-                     Preferences::keepLastBoard.key};
+                     Preferences::keepLastBoard.key,
+                     Preferences::showKeysAtStart.key,
+                     Preferences::hideLabelTyping.key};
     for (const BoardTools::Tool *tool = BoardTools::begin(); tool != BoardTools::end(); ++tool) {
         if (!tool->inks)
             continue;

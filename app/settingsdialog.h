@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/preferences.h"
+
 #include <QDialog>
 
 class MainWindow;
@@ -26,6 +28,7 @@ private:
     void addPenRows();
     void addScreenRow();
     void addLanguageRow();
+    void addFlagRow(const QString &text, const Preference<bool> &flag);
     void showValues();
     void takeGlobalKey();
     void restoreDefaults();
@@ -41,4 +44,5 @@ private:
     QComboBox *screenBox = nullptr;
     QComboBox *languageBox = nullptr;
     QCheckBox *keepLastBox = nullptr;
+    QList<std::pair<QCheckBox *, const Preference<bool> *>> flagBoxes;
 };

@@ -146,6 +146,29 @@ QIcon magnifier()
     });
 }
 
+// A ring around the point of a click.
+QIcon clicks()
+{
+    return paintedIcon([](QPainter &painter) {
+        painter.setPen(QPen(QColor(255, 170, 0), 2.5));
+        painter.drawEllipse(QPointF(12, 12), 8, 8);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawEllipse(QPointF(12, 12), 2.5, 2.5);
+    });
+}
+
+// A key cap.
+QIcon keys()
+{
+    return paintedIcon([](QPainter &painter) {
+        painter.setPen(QPen(Qt::black, 1.5));
+        painter.setBrush(QColor(235, 235, 235));
+        painter.drawRoundedRect(QRectF(2, 5, 20, 14), 3, 3);
+        drawSign(painter, QRectF(2, 5, 20, 14), Qt::black, QStringLiteral("K"));
+    });
+}
+
 } // namespace
 
 namespace ToolIcons {
@@ -173,6 +196,8 @@ QIcon forName(const QString &name, const QColor &ink)
         {"labelbox", [](const QColor &) { return labelBox(); }},
         {"blur", [](const QColor &) { return blur(); }},
         {"magnifier", [](const QColor &) { return magnifier(); }},
+        {"clicks", [](const QColor &) { return clicks(); }},
+        {"keys", [](const QColor &) { return keys(); }},
     };
     for (const Painted &icon : painted) {
         if (name == QLatin1String(icon.name))

@@ -21,8 +21,10 @@
 #include "scenedriver.h"
 #include "viewdriver.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QGraphicsRectItem>
 #include <QImage>
@@ -31,6 +33,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTextStream>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -39,6 +42,7 @@
 #include <cstdio>
 #include <functional>
 #include <malloc.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -616,6 +620,40 @@ int startupProbe(int argc, char *argv[], const QString &which)
 
 } // namespace
 
+void waitMs(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The processor time a second of idle board takes, in milliseconds, with the rings at the clicks
+// and the keys' box turned on or not: once what a click and a key showed has faded, nothing may
+// tick.
+double idleMillisecondsPerSecond(bool echoes)
+{
+    MainWindow window;
+    window.show();
+    for (const char *toggle : {"clics", "teclas"}) {
+        if (auto *action = window.findChild<QAction *>(toggle))
+            action->setChecked(echoes);
+    }
+    auto *view = window.findChild<diagramview *>();
+    view->clickRings()->add(QPoint(200, 200), Qt::LeftButton);
+    view->keyEcho()->press(Qt::Key_C, Qt::ControlModifier, QString());
+    waitMs(2500); // both faded
+    const auto cpuMs = [] {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0
+               + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
+    };
+    constexpr int idleMs = 3000;
+    const double before = cpuMs();
+    waitMs(idleMs);
+    return (cpuMs() - before) * 1000.0 / idleMs;
+}
+
 int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(resources);
@@ -754,6 +792,16 @@ int main(int argc, char *argv[])
                 switched.withRepaint,
                 turned.vsFloor,
                 switched.repaintOnly);
+
+    const double idleShown = idleMillisecondsPerSecond(true);
+    const double idleHidden = idleMillisecondsPerSecond(false);
+    Row idle{"idle, clicks and keys shown", 0, idleShown, "ms CPU per s"};
+    idle.floor = idleHidden;
+    idle.vsFloor = idleHidden > 0 ? idleShown / idleHidden : 0;
+    rows << idle;
+    std::printf("idle, clicks and keys shown %.2f ms of CPU a second (%.2f with both off)\n",
+                idleShown,
+                idleHidden);
 
     const double boardStart = startupMilliseconds(arguments.first(), "board");
     const double bareStart = startupMilliseconds(arguments.first(), "bare");

@@ -125,6 +125,10 @@ const Tool tools[] = {
      DiagramScene::DrawLaser + 3, -1, "", Place::ToolsBar, make<BlurGesture>},
     {"lupa", QT_TRANSLATE_NOOP("MainWindow", "Lupa"), "magnifier", "Ctrl+Shift+X",
      -1, -1, "", Place::ToolsBar, nullptr},
+    {"clics", QT_TRANSLATE_NOOP("MainWindow", "Mostrar clics"), "clicks", "Ctrl+Shift+K",
+     -1, -1, "", Place::ToolsBar, nullptr},
+    {"teclas", QT_TRANSLATE_NOOP("MainWindow", "Mostrar teclas"), "keys", "Ctrl+Shift+J",
+     -1, -1, "", Place::ToolsBar, nullptr},
 };
 // clang-format on
 

@@ -3,7 +3,7 @@ set -euo pipefail
 
 project_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-board_packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+board_packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xinput-dev
                 qt6-wayland qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
                 fonts-dejavu-core fonts-dejavu-extra)
 test_packages=(xvfb x11-utils x11-xserver-utils openbox xcompmgr xdotool xclip imagemagick trayer

@@ -864,6 +864,30 @@
         <source>%1 ya existe. ¿Reemplazarlo?</source>
         <translation>%1 existiert bereits. Ersetzen?</translation>
     </message>
+    <message>
+        <source>Mostrar clics</source>
+        <translation>Klicks zeigen</translation>
+    </message>
+    <message>
+        <source>Mostrar teclas</source>
+        <translation>Tasten zeigen</translation>
+    </message>
+    <message>
+        <source>Teclas visibles</source>
+        <translation>Tasten sichtbar</translation>
+    </message>
+    <message>
+        <source>Aquí ningún programa ve los clics dados a otras ventanas: el tablero muestra solo los que recibe</source>
+        <translation>Hier sieht kein Programm die Klicks in anderen Fenstern: die Tafel zeigt nur die, die sie selbst erhält</translation>
+    </message>
+    <message>
+        <source>Aquí ningún programa ve las teclas de otras ventanas: el tablero muestra solo las que recibe</source>
+        <translation>Hier sieht kein Programm die Tasten anderer Fenster: die Tafel zeigt nur die, die sie selbst erhält</translation>
+    </message>
+    <message>
+        <source>En este escritorio Wayland solo se ven los clics y las teclas de las ventanas X11 (Xwayland)</source>
+        <translation>Auf diesem Wayland-Desktop sind nur die Klicks und Tasten von X11-Fenstern (Xwayland) zu sehen</translation>
+    </message>
 </context>
 <context>
     <name>PortalShortcut</name>
@@ -1010,6 +1034,13 @@
     </message>
 </context>
 <context>
+    <name>RawInput</name>
+    <message>
+        <source>este escritorio no deja ver los clics y las teclas de otras ventanas</source>
+        <translation>dieser Desktop lässt die Klicks und Tasten anderer Fenster nicht sehen</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryFile</name>
     <message>
         <source>no es un archivo del tablero</source>
@@ -1085,6 +1116,14 @@
     <message>
         <source>El idioma cambia la próxima vez que se abre el tablero.</source>
         <translation>Die Sprache wechselt beim nächsten Öffnen der Tafel.</translation>
+    </message>
+    <message>
+        <source>Mostrar teclas desde que se abre el tablero</source>
+        <translation>Tasten zeigen, sobald die Tafel geöffnet wird</translation>
+    </message>
+    <message>
+        <source>Lo escrito en las etiquetas se muestra sin sus letras</source>
+        <translation>In Beschriftungen Getipptes erscheint ohne seine Buchstaben</translation>
     </message>
 </context>
 </TS>

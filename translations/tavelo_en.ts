@@ -864,6 +864,30 @@
         <source>%1 ya existe. ¿Reemplazarlo?</source>
         <translation>%1 already exists. Replace it?</translation>
     </message>
+    <message>
+        <source>Mostrar clics</source>
+        <translation>Show clicks</translation>
+    </message>
+    <message>
+        <source>Mostrar teclas</source>
+        <translation>Show keys</translation>
+    </message>
+    <message>
+        <source>Teclas visibles</source>
+        <translation>Keys shown</translation>
+    </message>
+    <message>
+        <source>Aquí ningún programa ve los clics dados a otras ventanas: el tablero muestra solo los que recibe</source>
+        <translation>Here no program sees the clicks given to other windows: the board shows only those it receives</translation>
+    </message>
+    <message>
+        <source>Aquí ningún programa ve las teclas de otras ventanas: el tablero muestra solo las que recibe</source>
+        <translation>Here no program sees the keys of other windows: the board shows only those it receives</translation>
+    </message>
+    <message>
+        <source>En este escritorio Wayland solo se ven los clics y las teclas de las ventanas X11 (Xwayland)</source>
+        <translation>On this Wayland desktop only the clicks and keys of X11 windows (Xwayland) can be seen</translation>
+    </message>
 </context>
 <context>
     <name>PortalShortcut</name>
@@ -1010,6 +1034,13 @@
     </message>
 </context>
 <context>
+    <name>RawInput</name>
+    <message>
+        <source>este escritorio no deja ver los clics y las teclas de otras ventanas</source>
+        <translation>this desktop does not let the clicks and keys of other windows be seen</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryFile</name>
     <message>
         <source>no es un archivo del tablero</source>
@@ -1085,6 +1116,14 @@
     <message>
         <source>El idioma cambia la próxima vez que se abre el tablero.</source>
         <translation>The language changes the next time the board opens.</translation>
+    </message>
+    <message>
+        <source>Mostrar teclas desde que se abre el tablero</source>
+        <translation>Show keys from the moment the board opens</translation>
+    </message>
+    <message>
+        <source>Lo escrito en las etiquetas se muestra sin sus letras</source>
+        <translation>What is typed into labels shows without its letters</translation>
     </message>
 </context>
 </TS>

@@ -864,6 +864,30 @@
         <source>%1 ya existe. ¿Reemplazarlo?</source>
         <translation>%1 existe déjà. Le remplacer ?</translation>
     </message>
+    <message>
+        <source>Mostrar clics</source>
+        <translation>Montrer les clics</translation>
+    </message>
+    <message>
+        <source>Mostrar teclas</source>
+        <translation>Montrer les touches</translation>
+    </message>
+    <message>
+        <source>Teclas visibles</source>
+        <translation>Touches visibles</translation>
+    </message>
+    <message>
+        <source>Aquí ningún programa ve los clics dados a otras ventanas: el tablero muestra solo los que recibe</source>
+        <translation>Ici aucun programme ne voit les clics donnés aux autres fenêtres : le tableau ne montre que ceux qu&apos;il reçoit</translation>
+    </message>
+    <message>
+        <source>Aquí ningún programa ve las teclas de otras ventanas: el tablero muestra solo las que recibe</source>
+        <translation>Ici aucun programme ne voit les touches des autres fenêtres : le tableau ne montre que celles qu&apos;il reçoit</translation>
+    </message>
+    <message>
+        <source>En este escritorio Wayland solo se ven los clics y las teclas de las ventanas X11 (Xwayland)</source>
+        <translation>Sur ce bureau Wayland, seuls les clics et les touches des fenêtres X11 (Xwayland) sont visibles</translation>
+    </message>
 </context>
 <context>
     <name>PortalShortcut</name>
@@ -1010,6 +1034,13 @@
     </message>
 </context>
 <context>
+    <name>RawInput</name>
+    <message>
+        <source>este escritorio no deja ver los clics y las teclas de otras ventanas</source>
+        <translation>ce bureau ne laisse pas voir les clics et les touches des autres fenêtres</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryFile</name>
     <message>
         <source>no es un archivo del tablero</source>
@@ -1085,6 +1116,14 @@
     <message>
         <source>El idioma cambia la próxima vez que se abre el tablero.</source>
         <translation>La langue change à la prochaine ouverture du tableau.</translation>
+    </message>
+    <message>
+        <source>Mostrar teclas desde que se abre el tablero</source>
+        <translation>Montrer les touches dès l&apos;ouverture du tableau</translation>
+    </message>
+    <message>
+        <source>Lo escrito en las etiquetas se muestra sin sus letras</source>
+        <translation>Ce qui est tapé dans les étiquettes s&apos;affiche sans ses lettres</translation>
     </message>
 </context>
 </TS>

@@ -864,6 +864,30 @@
         <source>%1 ya existe. ¿Reemplazarlo?</source>
         <translation>%1 já existe. Substituir?</translation>
     </message>
+    <message>
+        <source>Mostrar clics</source>
+        <translation>Mostrar cliques</translation>
+    </message>
+    <message>
+        <source>Mostrar teclas</source>
+        <translation>Mostrar teclas</translation>
+    </message>
+    <message>
+        <source>Teclas visibles</source>
+        <translation>Teclas visíveis</translation>
+    </message>
+    <message>
+        <source>Aquí ningún programa ve los clics dados a otras ventanas: el tablero muestra solo los que recibe</source>
+        <translation>Aqui nenhum programa vê os cliques dados a outras janelas: o quadro mostra só os que recebe</translation>
+    </message>
+    <message>
+        <source>Aquí ningún programa ve las teclas de otras ventanas: el tablero muestra solo las que recibe</source>
+        <translation>Aqui nenhum programa vê as teclas de outras janelas: o quadro mostra só as que recebe</translation>
+    </message>
+    <message>
+        <source>En este escritorio Wayland solo se ven los clics y las teclas de las ventanas X11 (Xwayland)</source>
+        <translation>Neste ambiente de trabalho Wayland só se veem os cliques e as teclas das janelas X11 (Xwayland)</translation>
+    </message>
 </context>
 <context>
     <name>PortalShortcut</name>
@@ -1010,6 +1034,13 @@
     </message>
 </context>
 <context>
+    <name>RawInput</name>
+    <message>
+        <source>este escritorio no deja ver los clics y las teclas de otras ventanas</source>
+        <translation>este ambiente de trabalho não deixa ver os cliques e as teclas de outras janelas</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryFile</name>
     <message>
         <source>no es un archivo del tablero</source>
@@ -1085,6 +1116,14 @@
     <message>
         <source>El idioma cambia la próxima vez que se abre el tablero.</source>
         <translation>O idioma muda da próxima vez que o quadro abrir.</translation>
+    </message>
+    <message>
+        <source>Mostrar teclas desde que se abre el tablero</source>
+        <translation>Mostrar teclas desde que o quadro abre</translation>
+    </message>
+    <message>
+        <source>Lo escrito en las etiquetas se muestra sin sus letras</source>
+        <translation>O que se escreve nas etiquetas mostra-se sem as letras</translation>
     </message>
 </context>
 </TS>

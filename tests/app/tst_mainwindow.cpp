@@ -1,4 +1,5 @@
 #include "app/diagramview.h"
+#include "app/keyecho.h"
 #include "app/mainwindow.h"
 #include "app/translations.h"
 #include "boardlookup.h"
@@ -55,6 +56,8 @@ private slots:
     void toolBox();
     void speaksTheDesktopsLanguage_data();
     void speaksTheDesktopsLanguage();
+    void keysShowAsPeopleWriteThem_data();
+    void keysShowAsPeopleWriteThem();
     void reclickingAToolReappliesIt();
     void placingAShapeReturnsToThePointer();
     void placingTextUnchecksNothingVisible();
@@ -523,6 +526,42 @@ void TestMainWindow::speaksTheDesktopsLanguage()
     });
     QVERIFY(clearing != actions.cend());
     QCOMPARE((*clearing)->text(), clear);
+}
+
+void TestMainWindow::keysShowAsPeopleWriteThem_data()
+{
+    QTest::addColumn<QStringList>("presses"); // a combination, or "text:" or "label:" and a letter
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("combination") << QStringList{"Ctrl+C"} << "Ctrl+C";
+    QTest::newRow("again and again") << QStringList{"Ctrl+C", "Ctrl+C", "Ctrl+C"} << "Ctrl+C x3";
+    QTest::newRow("another in between") << QStringList{"Ctrl+C", "Ctrl+V", "Ctrl+C"} << "Ctrl+C";
+    QTest::newRow("Alt+Tab") << QStringList{"Alt+Tab"} << "Alt+Tab";
+    QTest::newRow("Shift on a key that types nothing") << QStringList{"Shift+F5"} << "Shift+F5";
+    QTest::newRow("typing") << QStringList{"text:h", "text:o", "text:l", "text:a"} << "hola";
+    QTest::newRow("typing, then a combination")
+        << QStringList{"text:h", "text:i", "Ctrl+S"} << "Ctrl+S";
+    QTest::newRow("a combination, then typing") << QStringList{"Ctrl+S", "text:a"} << "a";
+    QTest::newRow("typing into a label") << QStringList{"label:h", "label:i"} << "••";
+}
+
+// The box says what was pressed as people write it, and plain typing as the word typed.
+void TestMainWindow::keysShowAsPeopleWriteThem()
+{
+    QFETCH(QStringList, presses);
+    KeyEcho echo;
+    for (const QString &press : std::as_const(presses)) {
+        const QString letter = press.section(':', 1);
+        if (letter.isEmpty()) {
+            const QKeyCombination combination = QKeySequence(press)[0];
+            echo.press(combination.key(), combination.keyboardModifiers(), QString());
+        } else {
+            echo.press(Qt::Key(letter.toUpper().at(0).unicode()),
+                       Qt::NoModifier,
+                       letter,
+                       press.startsWith("label:"));
+        }
+    }
+    QTEST(echo.text(), "shown");
 }
 
 void TestMainWindow::reclickingAToolReappliesIt()

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <functional>
@@ -41,6 +42,20 @@ const QRect toolbars(0, 0, 1280, 78);
 const int panelRight = 80; // the left panel, whose coordinates label follows the pointer
 const int statusTop = 776;
 } // namespace Layout
+
+// A small window of the desktop, under the board at (560, 300), and its id; empty when it did
+// not show within ten seconds.
+QString openNote(XSession &session, const QString &text, QProcess **process)
+{
+    *process = session.launch("xmessage", {"-geometry", "+560+300", "-buttons", "Listo:0", text});
+    QString window;
+    for (int attempt = 0; attempt < 100 && *process && window.isEmpty(); ++attempt) {
+        window = session.run("xdotool", {"search", "--name", "xmessage"}).section('\n', 0, 0);
+        if (window.isEmpty())
+            QTest::qWait(100);
+    }
+    return window;
+}
 
 // How much the grey levels of an area spread: high over fine detail, near nothing over a flat
 // colour.
@@ -118,6 +133,7 @@ private slots:
     void blurHidesTheRegionAndLeavesTheClipboard();
     void lensMagnifiesTheDesktopAndDrawsInPlace();
     void settingsWindowTakesANewGlobalKey();
+    void clicksAndKeysShowToTheAudience();
     void boardOfTwoPagesIsSavedOpenedAndExported();
     void commandLineAnswersWithoutADisplay();
     void boardFollowsTheSharedScreen();
@@ -390,16 +406,9 @@ void TestBoardEndToEnd::pointingLeavesNoMark()
 void TestBoardEndToEnd::passThroughLetsTheDesktopTakeClicks()
 {
     session.drag({{300, 200}, {500, 200}, {520, 230}});
-    QProcess *message = session.launch(
-        "xmessage", {"-geometry", "+560+300", "-buttons", "Listo:0", "debajo del tablero"});
-    QVERIFY(message);
-    QString window;
-    QTRY_VERIFY_WITH_TIMEOUT(!(window = session
-                                            .run("xdotool",
-                                                 {"search", "--sync", "--name", "xmessage"})
-                                            .section('\n', 0, 0))
-                                  .isEmpty(),
-                             10000);
+    QProcess *message = nullptr;
+    const QString window = openNote(session, "debajo del tablero", &message);
+    QVERIFY(!window.isEmpty());
     const QRect geometry = session.windowGeometry(window);
     const QPoint button(geometry.left() + 25, geometry.bottom() - 14);
     session.click(button.x(), button.y());
@@ -760,6 +769,71 @@ void TestBoardEndToEnd::settingsWindowTakesANewGlobalKey()
     QVERIFY(passingThrough("old-global-key"));
     session.xdotool({"key", "ctrl+alt+g"});
     QVERIFY(!passingThrough("new-global-key-again"));
+}
+
+// With "Mostrar clics" and "Mostrar teclas" on, a click given through the board to a window of the
+// desktop shows a ring there, gone a second later, and a key pressed in that window shows a box at
+// the bottom centre that fades; with both off, nothing shows.
+void TestBoardEndToEnd::clicksAndKeysShowToTheAudience()
+{
+    session.xdotool({"windowactivate", "--sync", session.boardWindow()});
+    session.xdotool({"key", "ctrl+l"});
+    session.xdotool({"key", "ctrl+8"});
+    session.xdotool({"key", "ctrl+shift+k"});
+    session.xdotool({"key", "ctrl+shift+j"});
+    QProcess *note = nullptr;
+    const QString window = openNote(session, "una ventana del escritorio", &note);
+    QVERIFY(!window.isEmpty());
+    const auto cleanUp = qScopeGuard([note] { note->kill(); });
+    const QRect geometry = session.windowGeometry(window);
+    // On the note's left edge: the window manager raises the note that takes the click above
+    // the board, so the ring shows left of the note.
+    const QPoint spot(geometry.left() + 3, geometry.top() + 12);
+    const QRect ringArea(spot - QPoint(40, 40), QSize(36, 80));
+    const QRect keysArea(480, 640, 420, 110); // the bottom centre of the drawing area
+    const auto changed = [](const QImage &before, const QImage &after, const QRect &area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += near(before.pixel(x, y), after.pixel(x, y), 24) ? 0 : 1;
+        }
+        return count;
+    };
+    const auto clickThroughTheBoard = [this, window, spot] {
+        session.xdotool({"windowactivate", "--sync", window});
+        session.xdotool(
+            {"mousemove", QString::number(spot.x()), QString::number(spot.y()), "click", "1"});
+    };
+
+    bool ok = false;
+    session.run(BOARD_EXECUTABLE, {"--toggle"}, &ok); // pass-through on
+    QVERIFY(ok);
+    QTest::qWait(700);
+    const QImage before = session.screenshot("echoes-before");
+    clickThroughTheBoard();
+    const QImage ringed = session.screenshot("echoes-ring");
+    QVERIFY2(changed(before, ringed, ringArea) > 40,
+             qPrintable(QString::number(changed(before, ringed, ringArea))));
+    session.xdotool({"key", "ctrl+c"});
+    const QImage keyed = session.screenshot("echoes-keys");
+    QVERIFY(changed(before, keyed, keysArea) > 400);
+    QTest::qWait(2500);
+    const QImage faded = session.screenshot("echoes-faded");
+    QCOMPARE(changed(before, faded, ringArea), 0);
+    QCOMPARE(changed(before, faded, keysArea), 0);
+
+    session.run(BOARD_EXECUTABLE, {"--toggle"}, &ok); // pass-through off
+    QTest::qWait(700);
+    session.xdotool({"windowactivate", "--sync", session.boardWindow()});
+    session.xdotool({"key", "ctrl+shift+k"});
+    session.xdotool({"key", "ctrl+shift+j"});
+    QTest::qWait(2500); // the keys that turned them off fade
+    const QImage off = session.screenshot();
+    session.click(spot.x(), spot.y());
+    session.xdotool({"key", "shift+F5"});
+    const QImage quiet = session.screenshot("echoes-off");
+    QCOMPARE(changed(off, quiet, ringArea), 0);
+    QCOMPARE(changed(off, quiet, keysArea), 0);
 }
 
 // Two pages with a stroke each are saved with Ctrl+Shift+S, come back editable after Salir with
