@@ -3,19 +3,14 @@
 #include <QGuiApplication>
 
 #if QT_CONFIG(xcb)
+#include "app/x11connection.h"
+
 #include <xcb/xcb.h>
 #endif
 
 namespace {
 
 #if QT_CONFIG(xcb)
-
-xcb_connection_t *x11Connection()
-{
-    if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-        return x11->connection();
-    return nullptr;
-}
 
 xcb_window_t rootWindow(xcb_connection_t *connection)
 {

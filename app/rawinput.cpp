@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 
 #if QT_CONFIG(xcb)
+#include "app/x11connection.h"
+
 #include <xcb/xcb.h>
 #include <xcb/xinput.h>
 #endif
@@ -42,15 +44,6 @@ const std::pair<quint32, Qt::KeyboardModifier> modifierKeys[] = {
     {0xffeb, Qt::MetaModifier},
     {0xffec, Qt::MetaModifier},
 };
-
-#if QT_CONFIG(xcb)
-xcb_connection_t *x11Connection()
-{
-    if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-        return x11->connection();
-    return nullptr;
-}
-#endif
 
 } // namespace
 
