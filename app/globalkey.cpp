@@ -33,21 +33,9 @@ quint32 keysymOf(Qt::Key key)
 
 quint8 keycodeOf(xcb_connection_t *connection, quint32 keysym)
 {
-    const xcb_setup_t *setup = xcb_get_setup(connection);
-    const int count = setup->max_keycode - setup->min_keycode + 1;
-    xcb_get_keyboard_mapping_reply_t *mapping = xcb_get_keyboard_mapping_reply(
-        connection, xcb_get_keyboard_mapping(connection, setup->min_keycode, count), nullptr);
-    if (!mapping)
-        return 0;
-    const xcb_keysym_t *keysyms = xcb_get_keyboard_mapping_keysyms(mapping);
-    const int perKeycode = mapping->keysyms_per_keycode;
-    quint8 found = 0;
-    for (int i = 0; i < count * perKeycode && !found; ++i) {
-        if (keysyms[i] == keysym)
-            found = quint8(setup->min_keycode + i / perKeycode);
-    }
-    free(mapping);
-    return found;
+    const X11KeyboardMap map = x11KeyboardMap(connection);
+    const qsizetype at = map.keysyms.indexOf(keysym);
+    return at < 0 ? 0 : quint8(map.lowestKeycode + at / map.perKeycode);
 }
 
 quint16 x11Modifiers(Qt::KeyboardModifiers modifiers)

@@ -183,7 +183,7 @@ private:
     void showClicks(bool on);
     void showKeys(bool on);
     bool hearsEveryPress();
-    void sayWhenOnlyX11WindowsShow();
+    void sayWhatCannotShow(const QString &ownOnly);
     void echoClick(Qt::MouseButton button, const QPoint &global);
     void echoKey(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString &text);
     bool typesIntoALabel() const;

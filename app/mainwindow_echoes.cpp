@@ -60,20 +60,18 @@ void MainWindow::showClicks(bool on)
         view->clickRings()->clear();
         return;
     }
-    if (!hearsEveryPress()) {
-        statusBar()->showMessage(tr("Aquí ningún programa ve los clics dados a otras ventanas: el "
-                                    "tablero muestra solo los que recibe"),
-                                 0);
-    } else {
-        sayWhenOnlyX11WindowsShow();
-    }
+    sayWhatCannotShow(tr("Aquí ningún programa ve los clics dados a otras ventanas: el "
+                         "tablero muestra solo los que recibe"));
 }
 
-// Under Xwayland the X server sees only what its own windows get.
-void MainWindow::sayWhenOnlyX11WindowsShow()
+// What the board cannot see, said once it is asked to show it: everything but its own presses
+// where no X server reports them, or, under Xwayland, only what the X server's windows get.
+void MainWindow::sayWhatCannotShow(const QString &ownOnly)
 {
-    if (qEnvironmentVariable("XDG_SESSION_TYPE") == "wayland"
-        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
+    if (!hearsEveryPress()) {
+        statusBar()->showMessage(ownOnly, 0);
+    } else if (qEnvironmentVariable("XDG_SESSION_TYPE") == "wayland"
+               || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
         statusBar()->showMessage(tr("En este escritorio Wayland solo se ven los clics y las teclas "
                                     "de las ventanas X11 (Xwayland)"),
                                  0);
@@ -87,13 +85,8 @@ void MainWindow::showKeys(bool on)
         view->keyEcho()->clear();
         return;
     }
-    if (!hearsEveryPress()) {
-        statusBar()->showMessage(tr("Aquí ningún programa ve las teclas de otras ventanas: el "
-                                    "tablero muestra solo las que recibe"),
-                                 0);
-    } else {
-        sayWhenOnlyX11WindowsShow();
-    }
+    sayWhatCannotShow(tr("Aquí ningún programa ve las teclas de otras ventanas: el "
+                         "tablero muestra solo las que recibe"));
 }
 
 // Whether the X server reports every press to the board; where it cannot, the board shows the

@@ -11,8 +11,6 @@
 #include <xcb/xinput.h>
 #endif
 
-#include <cstdlib>
-
 namespace {
 
 struct NamedKeysym
@@ -133,21 +131,14 @@ bool RawInput::start(QString *reason)
 void RawInput::readKeyboardMapping()
 {
 #if QT_CONFIG(xcb)
-    xcb_connection_t *connection = x11Connection();
-    const xcb_setup_t *setup = xcb_get_setup(connection);
-    const int count = setup->max_keycode - setup->min_keycode + 1;
-    xcb_get_keyboard_mapping_reply_t *mapping = xcb_get_keyboard_mapping_reply(
-        connection, xcb_get_keyboard_mapping(connection, setup->min_keycode, count), nullptr);
-    if (!mapping)
-        return;
-    const xcb_keysym_t *all = xcb_get_keyboard_mapping_keysyms(mapping);
-    const int perKeycode = mapping->keysyms_per_keycode;
-    for (int keycode = 0; keycode < count; ++keycode) {
-        const xcb_keysym_t plain = all[keycode * perKeycode];
-        const xcb_keysym_t shifted = perKeycode > 1 ? all[keycode * perKeycode + 1] : 0;
-        keysyms.insert(quint32(setup->min_keycode + keycode), {plain, shifted ? shifted : plain});
+    const X11KeyboardMap map = x11KeyboardMap(x11Connection());
+    for (qsizetype at = 0; map.perKeycode > 0 && at + map.perKeycode <= map.keysyms.size();
+         at += map.perKeycode) {
+        const xcb_keysym_t plain = map.keysyms.at(at);
+        const xcb_keysym_t shifted = map.perKeycode > 1 ? map.keysyms.at(at + 1) : 0;
+        keysyms.insert(quint32(map.lowestKeycode + at / map.perKeycode),
+                       {plain, shifted ? shifted : plain});
     }
-    std::free(mapping);
 #endif
 }
 
