@@ -189,6 +189,7 @@ private:
     bool typesIntoALabel() const;
     bool echoOwnInput(QObject *watched, QEvent *event);
     void startLens();
+    void startLensOn(const QPixmap &desktop);
     QPixmap captureUnderDrawings();
     void createLeaveKey();
     QToolButton *createWidthButton(const BoardTools::Tool &tool);

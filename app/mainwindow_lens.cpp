@@ -36,9 +36,14 @@ QAction *MainWindow::createLensAction(const BoardTools::Tool &tool)
 
 void MainWindow::startLens()
 {
-    if (capturePending || view->isLensOn())
-        return;
-    const QPixmap desktop = captureUnderDrawings();
+    // Another capture under way has the screen: the button must not stay on without a lens.
+    if (!capturePending && !view->isLensOn())
+        startLensOn(captureUnderDrawings());
+    lensAction->setChecked(view->isLensOn());
+}
+
+void MainWindow::startLensOn(const QPixmap &desktop)
+{
     // Left by its key meanwhile, or the board shrank to the strip.
     if (!lensAction->isChecked() || isInStrip())
         return;
