@@ -15,6 +15,7 @@
 namespace {
 
 constexpr int saveDelayMs = 1500;
+constexpr int sliceMs = 8; // half a frame at 60 Hz: the pen never waits long on a copy
 
 // The copy shows what was on the screen: its folder is its user's alone.
 void makePrivateFolder(const QString &folder)
@@ -52,6 +53,9 @@ RecoveryFile::RecoveryFile(BoardPages *pages, const QString &path, QObject *pare
     saveTimer.setSingleShot(true);
     saveTimer.setInterval(saveDelayMs);
     connect(&saveTimer, &QTimer::timeout, this, &RecoveryFile::saveWhenIdle);
+    nextSlice.setSingleShot(true);
+    nextSlice.setInterval(0);
+    connect(&nextSlice, &QTimer::timeout, this, &RecoveryFile::saveWhenIdle);
     for (DiagramScene *page : pages->all())
         watch(page);
     connect(pages, &BoardPages::added, this, &RecoveryFile::watch);
@@ -115,12 +119,20 @@ void RecoveryFile::saveWhenIdle()
         saveTimer.start();
         return;
     }
+    // What was never copied (the first copy of a full board, a board just opened) is encoded a
+    // few milliseconds at a time between the board's events; the copy then takes those bytes.
+    const QList<const DiagramScene *> board(pages->all().cbegin(), pages->all().cend());
+    if (!BoardFile::encodeUnwritten(board, written, sliceMs)) {
+        nextSlice.start();
+        return;
+    }
     saveNow();
 }
 
 void RecoveryFile::saveNow()
 {
     saveTimer.stop();
+    nextSlice.stop();
     // Only what changed since the last copy is encoded here; the rest is shared with it.
     const QList<const DiagramScene *> board(pages->all().cbegin(), pages->all().cend());
     writer.start([this, path = path, parts = BoardFile::saveInParts(board, written)] {
@@ -143,6 +155,7 @@ void RecoveryFile::noteWrite(const QString &problem)
 void RecoveryFile::discard()
 {
     saveTimer.stop();
+    nextSlice.stop();
     writer.waitForDone();
     QFile::remove(path);
 }

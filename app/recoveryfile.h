@@ -49,6 +49,7 @@ private:
     BoardPages *pages;
     QString path;
     QTimer saveTimer;
+    QTimer nextSlice;     // a board never copied is encoded a slice at a time
     QThreadPool writer;   // one thread: writes land in order
     WrittenItems written; // what the last copy wrote for what does not change
     bool keeping = true;  // the last copy reached the disk

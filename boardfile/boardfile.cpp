@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QSize>
 
@@ -246,6 +247,25 @@ QByteArrayList saveInParts(const QList<const DiagramScene *> &pages, WrittenItem
         writePage(file, written, *page);
     written.finishWriting();
     return file.take();
+}
+
+bool encodeUnwritten(const QList<const DiagramScene *> &pages, WrittenItems &written, int budgetMs)
+{
+    QElapsedTimer spent;
+    spent.start();
+    for (const DiagramScene *page : pages) {
+        for (const QGraphicsItem *item : page->boardItems()) {
+            const auto identity = ItemCodecs::unchangingIdentity(*item);
+            if (!identity || !written.find(item, *identity).isNull())
+                continue;
+            keptOrWritten(written, item, *identity, [item](BoardWriter &out) {
+                ItemCodecs::writeBody(out, *item);
+            });
+            if (spent.nsecsElapsed() >= qint64(budgetMs) * 1000000)
+                return false;
+        }
+    }
+    return true;
 }
 
 QByteArrayList saveInParts(const DiagramScene &scene, WrittenItems &written)

@@ -21,6 +21,10 @@ QByteArrayList saveInParts(const QList<const DiagramScene *> &pages, WrittenItem
 // The same file as the parts it is made of, in order, taking from written what an earlier
 // writing wrote for what has not changed since, and keeping there what this one writes.
 QByteArrayList saveInParts(const DiagramScene &scene, WrittenItems &written);
+// Encodes into written, ahead of a writing, what never changes once made and was never written
+// (strokes, pictures), until budgetMs have passed; true once nothing is left. A board never
+// written then costs its writer a slice at a time instead of all at once.
+bool encodeUnwritten(const QList<const DiagramScene *> &pages, WrittenItems &written, int budgetMs);
 // Puts what the file holds on the board, or nothing and the reason when the file is not sound:
 // every item is made before any joins the board.
 // What it read for the items that never change is kept in read, for the next writing.

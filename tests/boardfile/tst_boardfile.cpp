@@ -143,6 +143,20 @@ void TestBoardFile::boardFileGivesBackTheBoard()
         return;
     const QByteArray file = BoardFile::save(original);
 
+    // Encoded ahead a slice at a time, a stroke taken off and put back meanwhile, the copy is
+    // the file as written at once.
+    WrittenItems sliced;
+    const QList<const DiagramScene *> page{&original};
+    QVERIFY(!BoardFile::encodeUnwritten(page, sliced, 0));
+    original.removeFromBoard({original.boardItems().first()}, "take off");
+    const QByteArray without = BoardFile::save(original);
+    while (!BoardFile::encodeUnwritten(page, sliced, 0)) {
+    }
+    QCOMPARE(BoardFile::saveInParts(original, sliced).join(), without);
+    original.history()->undo();
+    QVERIFY(BoardFile::encodeUnwritten(page, sliced, 0));
+    QCOMPARE(BoardFile::saveInParts(original, sliced).join(), file);
+
     DiagramScene restored(nullptr, nullptr);
     restored.setSceneRect(0, 0, 400, 300);
     QString error;
