@@ -13,6 +13,8 @@ class ItemPresenceListener
 public:
     virtual void itemLeavingScene(QGraphicsItem *item) = 0;
     virtual void itemJoinedScene(QGraphicsItem *) {}
+    // The item, still in the scene, is about to hang under another (a stroke's dots under it).
+    virtual void itemLeavingTop(QGraphicsItem *) {}
     // The item is about to move (reported by items that send geometry changes); it still stands
     // at its old place.
     virtual void itemAboutToMove(QGraphicsItem *) {}
@@ -28,8 +30,8 @@ protected:
 
 // Makes a graphics item report to its scene when it joins it at the top (a child joins with
 // the item at its top), and when it leaves: on removeItem() through the scene-change
-// notification, and on destruction while still in the scene; and, when it sends geometry
-// changes, before it moves.
+// notification, and on destruction while still in the scene; when it comes to hang under
+// another item or leaves it for the top; and, when it sends geometry changes, before it moves.
 template<typename Base>
 class ReportsPresence : public Base
 {
@@ -42,9 +44,16 @@ protected:
     {
         if (change == QGraphicsItem::ItemSceneChange)
             reportLeaving();
-        if (change == QGraphicsItem::ItemSceneHasChanged && !this->parentItem()) {
+        const bool reachesTop = (change == QGraphicsItem::ItemSceneHasChanged
+                                 || change == QGraphicsItem::ItemParentHasChanged)
+                                && !this->parentItem();
+        if (reachesTop) {
             if (auto *listener = dynamic_cast<ItemPresenceListener *>(this->scene()))
                 listener->itemJoinedScene(this);
+        }
+        if (change == QGraphicsItem::ItemParentChange && !this->parentItem()) {
+            if (auto *listener = dynamic_cast<ItemPresenceListener *>(this->scene()))
+                listener->itemLeavingTop(this);
         }
         if (change == QGraphicsItem::ItemPositionChange) {
             if (auto *listener = dynamic_cast<ItemPresenceListener *>(this->scene()))

@@ -1,6 +1,7 @@
 #include "strokeitem.h"
 
 #include "pendot.h"
+#include "strokeinkeffect.h"
 
 #include <QPainter>
 #include <QPen>
@@ -68,6 +69,8 @@ StrokeItem::StrokeItem(const QPolygonF &strokePoints,
         broadest.setWidthF(*std::max_element(widths.cbegin(), widths.cend()));
     setPen(broadest);
     setBrush(QBrush());
+    inkBounds = broadest.widthF() > 0 ? QGraphicsPathItem::shape().controlPointRect()
+                                      : polyline.controlPointRect();
     // Painting picks the segments near the area the view repaints.
     setFlag(ItemUsesExtendedStyleOption);
 
@@ -190,11 +193,14 @@ QPainterPath StrokeItem::strokeOf(const QList<int> &segments) const
     return stroker.createStroke(runs);
 }
 
-// Not kept: Qt asks for it once, for the bounds it then keeps, and the outline of a long stroke
-// is several times the stroke's size. Hits and painting go by the grid instead.
+// The outline of a long stroke is several times the stroke's size, and Qt asks for the shape of
+// a stroke whose dots it looks among: the bounds of the outline stand for it. Hits and painting
+// go by the grid instead.
 QPainterPath StrokeItem::shape() const
 {
-    return QGraphicsPathItem::shape();
+    QPainterPath bounds;
+    bounds.addRect(inkBounds);
+    return bounds;
 }
 
 QList<int> StrokeItem::segmentsReaching(const QRectF &probe) const
@@ -259,7 +265,17 @@ void StrokeItem::setDotRuns(const QList<QGraphicsItem *> &runs, bool paintsThem)
 
 QRectF StrokeItem::boundingRect() const
 {
-    return QGraphicsPathItem::boundingRect() | dotBounds;
+    return inkBounds | dotBounds;
+}
+
+void StrokeItem::carryDotRuns()
+{
+    setFlag(ItemContainsChildrenInShape);
+    setGraphicsEffect(new StrokeInkEffect(this)); // owned by the stroke
+    for (QGraphicsItem *head : std::as_const(dots)) {
+        head->setFlag(ItemStacksBehindParent);
+        head->setParentItem(this);
+    }
 }
 
 // The dots the area shows, in the order they stack.

@@ -29,6 +29,10 @@ public:
     // them, under its own ink, since they paint nothing themselves.
     void setDotRuns(const QList<QGraphicsItem *> &runs, bool paintsThem = true);
     const QList<QGraphicsItem *> &dotRuns() const { return dots; }
+    // The runs then hang under the stroke, behind its ink, in the order they were drawn. Qt
+    // walks, indexes and paints the stroke alone, and looks among its dots only where its ink
+    // is hit, which it always is where a dot is.
+    void carryDotRuns();
     QRectF boundingRect() const override;
 
 private:
@@ -57,4 +61,5 @@ private:
     QList<const QGraphicsLineItem *> dotsInOrder; // every dot, as they stack
     QHash<quint64, QList<int>> dotGrid;           // cell -> indexes of the dots in it
     QRectF dotBounds;
+    QRectF inkBounds; // the outline's, worked out once
 };

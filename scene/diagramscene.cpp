@@ -235,8 +235,12 @@ void DiagramScene::placeRestored(QGraphicsItem *item)
 {
     if (auto *stroke = dynamic_cast<StrokeItem *>(item)) {
         // A stroke's dots were drawn before it and stand under it.
-        for (QGraphicsItem *head : stroke->dotRuns())
-            place(head);
+        if (pen->strokesCarryDots()) {
+            stroke->carryDotRuns();
+        } else {
+            for (QGraphicsItem *head : stroke->dotRuns())
+                place(head);
+        }
     }
     place(item);
     if (auto *label = qgraphicsitem_cast<DiagramTextItem *>(item))
@@ -429,6 +433,11 @@ void DiagramScene::itemJoinedScene(QGraphicsItem *item)
     if (!BoardOrder::of(item) && !handles.contains(item))
         BoardOrder::stamp(item, ++itemsPlaced);
     (dynamic_cast<PenDot *>(item) ? topDots : topItems).insert(item);
+}
+
+void DiagramScene::itemLeavingTop(QGraphicsItem *item)
+{
+    (dynamic_cast<PenDot *>(item) ? topDots : topItems).remove(item);
 }
 
 QList<QGraphicsItem *> DiagramScene::reportedTopItems() const

@@ -203,6 +203,7 @@ public:
 
     void itemLeavingScene(QGraphicsItem *item) override;
     void itemJoinedScene(QGraphicsItem *item) override;
+    void itemLeavingTop(QGraphicsItem *item) override;
     QList<QGraphicsItem *> reportedTopItems() const override;
     void forgetHandle(QGraphicsItem *item);
     void itemAboutToMove(QGraphicsItem *item) override;

@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QStringList>
 
-// Whether a listing tells apart how items get painted: by themselves or by another item, in
-// bounds that take in what they paint for others.
+// Whether a listing tells apart how items get painted and held: by themselves or by another
+// item, in bounds that take in what they paint for others, at the top or under their stroke.
 enum class Painting { Listed, Aside };
 
 // Every item of a board in stacking order, with what tells it apart from another.
@@ -20,6 +20,8 @@ inline QStringList boardListing(const QGraphicsScene &scene, Painting painting =
         QRectF bounds = item->sceneBoundingRect();
         if (painting == Painting::Aside) {
             flags.setFlag(QGraphicsItem::ItemHasNoContents, false);
+            flags.setFlag(QGraphicsItem::ItemContainsChildrenInShape, false);
+            flags.setFlag(QGraphicsItem::ItemStacksBehindParent, false);
             bounds = item->mapToScene(item->shape()).boundingRect();
         }
         QDebug(&lines.emplace_back()) << item->type() << bounds << item->zValue() << flags;

@@ -58,8 +58,10 @@ void EraserGesture::eraseAt(const QPointF &pos)
             continue;
         scene.eraseInGesture(item);
         if (const auto *stroke = dynamic_cast<const StrokeItem *>(item)) {
-            for (QGraphicsItem *run : stroke->dotRuns())
-                scene.eraseInGesture(run);
+            for (QGraphicsItem *run : stroke->dotRuns()) {
+                if (!run->parentItem()) // not carried by the stroke
+                    scene.eraseInGesture(run);
+            }
         }
     }
 }

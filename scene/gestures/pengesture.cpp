@@ -8,10 +8,10 @@
 #include <QGraphicsLineItem>
 
 // After any change Qt's scene walks every item at its top once, so a board of a million dots at
-// the top pays that walk on every pen move. The first dot of each run of a stroke carries the
-// next ones as its children instead: same items, lines, pens and places (a dot sits at the
-// scene's origin), stacked in the same order, with a sixteenth of the walk. Runs of 16 measured
-// best: shorter ones leave more to walk, longer ones slow every press down.
+// the top would pay that walk on every pen move. The first dot of each run of a stroke carries
+// the next ones as its children instead: same items, lines, pens and places (a dot sits at the
+// scene's origin), stacked in the same order. Once the stroke is finished it carries the runs
+// in turn, and only the stroke stays at the top.
 void PenGesture::move(const QPointF &pos)
 {
     underway = true; // also when the pen was chosen while the button was held
@@ -113,6 +113,8 @@ void PenGesture::finishStroke()
     auto *stroke = new StrokeItem(QPolygonF(QPolygon(points)), pen, std::exchange(widths, {}));
     stroke->setDotRuns(std::exchange(strokeRuns, {}));
     scene.place(stroke);
+    if (carryDots)
+        stroke->carryDotRuns();
     points.clear();
     dotRunHead = nullptr;
     scene.addToGesture(stroke, DiagramScene::tr("trazo"));

@@ -35,6 +35,10 @@ public:
     // Whether the item is the ink that shows the stroke under way, which is no part of the board.
     bool isLiveInk(const QGraphicsItem *item) const;
     void setDotRunLength(int length) { dotRunLength = qMax(1, length); }
+    // Whether a finished stroke carries its runs of dots (see StrokeItem), or leaves them at the
+    // top of the scene as they were drawn.
+    void setStrokesCarryDots(bool carry) { carryDots = carry; }
+    bool strokesCarryDots() const { return carryDots; }
 
 private:
     qreal pressedWidth(qreal pressure) const;
@@ -48,6 +52,7 @@ private:
     QGraphicsItem *dotRunHead = nullptr; // the first dot of the stroke's current run
     int dotsInRun = 0;
     int dotRunLength = 16;
+    bool carryDots = true;
     QList<QGraphicsItem *> strokeRuns; // the first dots of the runs of the stroke
     LiveInk *liveInk = nullptr;        // shows the stroke under way
     bool underway = false;             // a stroke was begun and is not yet finished

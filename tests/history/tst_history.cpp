@@ -74,15 +74,16 @@ enum Change {
     Blur
 };
 
-// One board played twice, once with a stroke's dots in runs painted by their stroke, and once
-// with every dot at the top of the scene painting itself: whatever anyone can see or ask of the
-// board must be the same.
+// One board played twice, once with a stroke's dots in runs carried and painted by their
+// stroke, and once with every dot at the top of the scene painting itself: whatever anyone can
+// see or ask of the board must be the same.
 class TwinBoards
 {
 public:
     TwinBoards()
     {
         flat.penGesture().setDotRunLength(1);
+        flat.penGesture().setStrokesCarryDots(false);
         for (DiagramScene *scene : {&grouped, &flat})
             scene->setSceneRect(0, 0, 400, 300);
     }
@@ -117,8 +118,13 @@ public:
                     return QString("items in the area at %1,%2").arg(x).arg(y);
             }
         }
+        // Qt finds what collides with an item in its index alone, which a stroke's carried dots
+        // leave: the board asks it of what it restacks, never of a dot or for dots.
         for (qsizetype i = 0; i < a.size(); i += 1 + a.size() / 60) {
-            if (indexes(a, a.at(i)->collidingItems()) != indexes(b, b.at(i)->collidingItems()))
+            if (dynamic_cast<const PenDot *>(a.at(i)))
+                continue;
+            if (indexes(a, withoutDots(a.at(i)->collidingItems()))
+                != indexes(b, withoutDots(b.at(i)->collidingItems())))
                 return QString("items colliding with item %1").arg(i);
         }
         return QString();
@@ -140,6 +146,10 @@ public:
             }
             if (inside(shown(grouped, scale)) != inside(shown(flat, scale)))
                 return QString("pixels shown by a view at %1").arg(scale);
+            const QRect part(101, 67, 93, 71);
+            const QRect within = part.adjusted(12, 12, -12, -12);
+            if (shown(grouped, scale, part).copy(within) != shown(flat, scale, part).copy(within))
+                return QString("pixels a view repaints in part at %1").arg(scale);
         }
         return QString();
     }
@@ -155,7 +165,8 @@ public:
     DiagramScene flat{nullptr, nullptr};
 
     // What a view of the board paints: only the items reaching what it shows.
-    static QImage shown(DiagramScene &scene, qreal scale)
+    // A part alone is painted as a view repaints part of itself.
+    static QImage shown(DiagramScene &scene, qreal scale, const QRect &part = QRect())
     {
         QGraphicsView view(&scene);
         view.scale(scale, scale);
@@ -172,13 +183,23 @@ public:
                 cached << item;
             }
         }
-        const QImage image = view.viewport()->grab().toImage();
+        QImage image = view.viewport()->grab().toImage();
+        if (part.isValid()) {
+            image.fill(Qt::transparent);
+            view.viewport()->render(&image, QPoint(), QRegion(part));
+        }
         for (QGraphicsItem *item : std::as_const(cached))
             item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
         return image;
     }
 
 private:
+    static QList<QGraphicsItem *> withoutDots(QList<QGraphicsItem *> items)
+    {
+        items.removeIf([](const QGraphicsItem *item) { return dynamic_cast<const PenDot *>(item); });
+        return items;
+    }
+
     // Where each item stands in the board's stacking order.
     static QList<qsizetype> indexes(const QList<QGraphicsItem *> &board,
                                     const QList<QGraphicsItem *> &items)
