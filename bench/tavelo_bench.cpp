@@ -4,17 +4,19 @@
 // painting done with a plain QPainter, where there is one.
 //
 // tavelo_bench [--sizes 0,100,1000,10000] [--out table.csv] [--dot-run N] [--index-depth N]
-//              [--without-new-tools] [--dots-paint-themselves]
+//              [--without-new-tools] [--dots-at-the-top] [--dots-paint-themselves]
 // tavelo_bench --startup-probe board|bare   (used by the start-up measurement)
 //
 // --dot-run 1 --index-depth 7 --without-new-tools measures the board as it was before dots were
 // grouped in runs and the scene's index deepened; --dots-paint-themselves as it was before strokes
-// painted their dots. The defaults are the board's own.
+// painted their dots; --dots-at-the-top as it was before finished strokes carried their runs.
+// The defaults are the board's own.
 #include "app/diagramview.h"
 #include "app/mainwindow.h"
 #include "boardfile/boardfile.h"
 #include "boardfile/writtenitems.h"
 #include "dotpainting.h"
+#include "items/strokeitem.h"
 #include "scene/boardpages.h"
 #include "scene/diagramscene.h"
 #include "scene/gestures/pengesture.h"
@@ -168,15 +170,25 @@ public:
     int paints = 0;
 };
 
+// How a board holds its dots: the board's own way, or as boards did before.
+struct Arrangement
+{
+    int dotRun = 16;
+    bool atTheTop = false;        // finished strokes leave their runs at the top
+    bool paintThemselves = false; // and each dot paints itself
+};
+
 class Board
 {
 public:
-    Board(int dotRun, bool dotsPaintThemselves)
-        : dotsPaintThemselves(dotsPaintThemselves)
+    explicit Board(const Arrangement &arrangement)
+        : dotsPaintThemselves(arrangement.paintThemselves)
     {
         scene = window.findChild<DiagramScene *>();
         view = window.findChild<diagramview *>();
-        scene->penGesture().setDotRunLength(dotRun);
+        scene->penGesture().setDotRunLength(arrangement.dotRun);
+        scene->penGesture().setStrokesCarryDots(!arrangement.atTheTop
+                                                && !arrangement.paintThemselves);
         QApplication::processEvents();
         scene->setSceneRect(0, 0, boardWidth, boardHeight);
         settle();
@@ -226,6 +238,15 @@ QPointF penStep(int step)
     return QPointF(boardWidth / 2.0 + (step % 40) * 2.0, boardHeight / 2.0 + (step / 40) % 40 * 2.0);
 }
 
+// The view repainting one dot's square.
+double dotRepaint(Board &board, const QPointF &at = penStep(0))
+{
+    const QRect square = board.view->mapFromScene(QRectF(at, QSizeF(0, 0)))
+                             .boundingRect()
+                             .adjusted(-4, -4, 4, 4);
+    return medianMicroseconds(200, [&] { board.view->viewport()->repaint(square); });
+}
+
 struct PenMove
 {
     double withRepaint = 0; // the move's event, Qt's pass over the scene, and the repaint
@@ -257,10 +278,7 @@ PenMove penMove(Board &board)
             QCoreApplication::sendPostedEvents(board.scene, QEvent::MetaCall);
         },
         [] { QApplication::processEvents(); });
-    const QRect square = board.view->mapFromScene(QRectF(penStep(step), QSizeF(0, 0)))
-                             .boundingRect()
-                             .adjusted(-4, -4, 4, 4);
-    result.dotRepaint = medianMicroseconds(200, [&] { viewport->repaint(square); });
+    result.dotRepaint = dotRepaint(board, penStep(step));
     pointer.release(penStep(step));
     board.settle();
     return result;
@@ -446,17 +464,36 @@ double fullViewRepaint(Board &board)
 
 struct RecoveryCopy
 {
-    double first = 0;       // the first copy, which encodes everything
+    double atOnce = 0;      // the whole board encoded in one go, as the copy once was
+    double longest = 0;     // the longest the first copy holds the GUI thread
+    double allSlices = 0;   // and all its slices together
     double afterStroke = 0; // the next one, after a new stroke
 };
 
-// What the recovery timer costs the board: its copy is made on the GUI thread, and only
-// written to disk on another. Each copy after the first encodes only what changed.
+// The first copy the recovery timer makes of a board never copied: what was never written is
+// encoded a slice at a time between events, as the recovery file does, then the copy is made.
+void firstCopyInSlices(Board &board, RecoveryCopy &copy)
+{
+    WrittenItems written;
+    const QList<const DiagramScene *> pages{board.scene};
+    for (bool done = false; !done;) {
+        QElapsedTimer slice;
+        slice.start();
+        done = BoardFile::encodeUnwritten(pages, written, 8);
+        if (done)
+            BoardFile::saveInParts(pages, written);
+        const double us = slice.nsecsElapsed() / 1000.0;
+        copy.longest = std::max(copy.longest, us);
+        copy.allSlices += us;
+    }
+}
+
 RecoveryCopy recoveryCopy(Board &board)
 {
     RecoveryCopy copy;
+    firstCopyInSlices(board, copy);
     WrittenItems written;
-    copy.first = medianMicroseconds(3, [&] {
+    copy.atOnce = medianMicroseconds(3, [&] {
         written = WrittenItems();
         BoardFile::saveInParts(*board.scene, written);
     });
@@ -545,9 +582,9 @@ struct PageSwitch
 
 // Going from one page to another and back on a board of two pages of 100 strokes each, with
 // the view's repaint: a board of its own, so the board measured above stays one page.
-PageSwitch pageSwitch(int dotRun, bool dotsPaintThemselves)
+PageSwitch pageSwitch(const Arrangement &arrangement)
 {
-    Board twoPages(dotRun, dotsPaintThemselves);
+    Board twoPages(arrangement);
     twoPages.addStrokes(100);
     BoardPages &pages = *twoPages.window.boardPages();
     pages.addPage();
@@ -654,6 +691,24 @@ double idleMillisecondsPerSecond(bool echoes)
     return (cpuMs() - before) * 1000.0 / idleMs;
 }
 
+// A dot's repaint with the strokes hidden: what the strokes cost a small repaint, as Qt paints
+// every item whose bounds meet the area and each stroke crosses the board.
+double dotRepaintWithoutStrokes(Board &board)
+{
+    const QList<QGraphicsItem *> onBoard = board.scene->boardItems();
+    const auto showStrokes = [&](bool shown) {
+        for (QGraphicsItem *item : onBoard) {
+            if (dynamic_cast<StrokeItem *>(item))
+                item->setVisible(shown);
+        }
+        board.settle();
+    };
+    showStrokes(false);
+    const double us = dotRepaint(board);
+    showStrokes(true);
+    return us;
+}
+
 int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(resources);
@@ -666,10 +721,9 @@ int main(int argc, char *argv[])
     QStringList arguments = app.arguments();
     QList<int> sizes{0, 100, 1000, 10000};
     QString out = "bench-results.csv";
-    int dotRun = 16;
+    Arrangement arrangement;
     int indexDepth = 0;   // the board's own
     bool newTools = true; // the highlighter and the eraser, which older boards did not have
-    bool dotsPaintThemselves = false;
     for (int i = 1; i < arguments.size(); ++i) {
         if (arguments.at(i) == "--sizes") {
             sizes.clear();
@@ -678,23 +732,27 @@ int main(int argc, char *argv[])
         } else if (arguments.at(i) == "--out") {
             out = arguments.value(i + 1);
         } else if (arguments.at(i) == "--dot-run") {
-            dotRun = arguments.value(i + 1).toInt();
+            arrangement.dotRun = arguments.value(i + 1).toInt();
         } else if (arguments.at(i) == "--without-new-tools") {
             newTools = false;
+        } else if (arguments.at(i) == "--dots-at-the-top") {
+            arrangement.atTheTop = true;
         } else if (arguments.at(i) == "--dots-paint-themselves") {
-            dotsPaintThemselves = true;
+            arrangement.paintThemselves = true;
         } else if (arguments.at(i) == "--index-depth") {
             indexDepth = arguments.value(i + 1).toInt();
         }
     }
 
     QList<Row> rows;
-    Board board(dotRun, dotsPaintThemselves);
+    Board board(arrangement);
     if (indexDepth > 0)
         board.scene->setBspTreeDepth(indexDepth);
     std::printf("dots in runs of %d%s, index %d levels deep; the board's view shows %dx%d\n",
-                dotRun,
-                dotsPaintThemselves ? " painting themselves" : " painted by their stroke",
+                arrangement.dotRun,
+                arrangement.paintThemselves ? " at the top, painting themselves"
+                : arrangement.atTheTop      ? " at the top, painted by their stroke"
+                                            : " carried and painted by their stroke",
                 board.scene->bspTreeDepth(),
                 board.view->viewport()->width(),
                 board.view->viewport()->height());
@@ -759,6 +817,11 @@ int main(int argc, char *argv[])
         record("pen move with repaint", pen.withRepaint, "us", dotFloor);
         record("pen move (event only)", pen.eventOnly, "us");
         record("repaint of a dot", pen.dotRepaint, "us", dotFloor);
+        if (board.strokes > 0)
+            record("repaint of a dot, strokes hidden",
+                   dotRepaintWithoutStrokes(board),
+                   "us",
+                   dotFloor);
         if (newTools) {
             record("highlighter move", toolMove(board, DiagramScene::DrawHighlight), "us");
             record("eraser move", toolMove(board, DiagramScene::Erase), "us");
@@ -772,7 +835,9 @@ int main(int argc, char *argv[])
         record("full view repaint", fullViewRepaint(board), "us", floor);
         if (board.strokes > 0) {
             const RecoveryCopy copy = recoveryCopy(board);
-            record("first recovery copy (GUI thread)", copy.first, "us");
+            record("first recovery copy (GUI thread)", copy.longest, "us");
+            record("first recovery copy, all its slices", copy.allSlices, "us");
+            record("a board's copy encoded at once (GUI thread)", copy.atOnce, "us");
             record("recovery copy after a stroke (GUI thread)", copy.afterStroke, "us");
             if (newTools) {
                 const Sweep sweep = eraserSweep(board);
@@ -782,7 +847,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    const PageSwitch switched = pageSwitch(dotRun, dotsPaintThemselves);
+    const PageSwitch switched = pageSwitch(arrangement);
     Row turned{"page switch (2 pages of 100 strokes)", 100, switched.withRepaint, "us"};
     turned.floor = switched.repaintOnly;
     turned.vsFloor = switched.withRepaint / switched.repaintOnly;
