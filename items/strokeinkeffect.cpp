@@ -19,10 +19,8 @@ void StrokeInkEffect::draw(QPainter *painter)
     const QRegion repainted = painter->paintEngine()->systemClip();
     if (!repainted.isEmpty()) {
         const QRectF area(repainted.boundingRect());
-        option.exposedRect &= painter->deviceTransform().inverted().mapRect(area).adjusted(-1,
-                                                                                           -1,
-                                                                                           1,
-                                                                                           1);
+        const QRectF inItem = painter->deviceTransform().inverted().mapRect(area);
+        option.exposedRect &= inItem.adjusted(-1, -1, 1, 1);
     }
     painter->save();
     stroke->paint(painter, &option, nullptr);
