@@ -818,7 +818,7 @@ int main(int argc, char *argv[])
         record("pen move (event only)", pen.eventOnly, "us");
         record("repaint of a dot", pen.dotRepaint, "us", dotFloor);
         if (board.strokes > 0)
-            record("repaint of a dot, strokes hidden",
+            record("repaint of a dot (strokes hidden)",
                    dotRepaintWithoutStrokes(board),
                    "us",
                    dotFloor);
@@ -836,7 +836,7 @@ int main(int argc, char *argv[])
         if (board.strokes > 0) {
             const RecoveryCopy copy = recoveryCopy(board);
             record("first recovery copy (GUI thread)", copy.longest, "us");
-            record("first recovery copy, all its slices", copy.allSlices, "us");
+            record("first recovery copy (all its slices)", copy.allSlices, "us");
             record("a board's copy encoded at once (GUI thread)", copy.atOnce, "us");
             record("recovery copy after a stroke (GUI thread)", copy.afterStroke, "us");
             if (newTools) {
