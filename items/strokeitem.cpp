@@ -303,18 +303,26 @@ void StrokeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option
     const QRectF exposed = option->exposedRect;
     paintDots(painter, exposed);
     // A stroke of one point shows its dot alone, as its path is empty, whatever drew it.
-    if (widths.size() > 1) {
-        paintVaryingWidth(painter, segmentsNear(exposed));
+    if (exposed.contains(boundingRect()) || pointCount() < 2) {
+        if (widths.size() > 1)
+            paintVaryingWidth(painter, segmentsNear(exposed));
+        else
+            QGraphicsPathItem::paint(painter, option, widget);
         return;
     }
-    if (exposed.contains(boundingRect()) || pointCount() < 2) {
-        QGraphicsPathItem::paint(painter, option, widget);
+    // Only the segments whose ink reaches the area: of the hundred strokes that pass near a
+    // small repaint, most paint nothing there.
+    const QList<int> reaching = segmentsReaching(exposed);
+    if (reaching.isEmpty())
+        return;
+    if (widths.size() > 1) {
+        paintVaryingWidth(painter, reaching);
         return;
     }
     // All the runs as one path, painted with one fill: with a translucent pen, a place where
     // two runs cross is painted once, as when the whole stroke is.
     QPainterPath runs;
-    forEachRun(segmentsNear(exposed), [&runs](const QPolygonF &run) { runs.addPolygon(run); });
+    forEachRun(reaching, [&runs](const QPolygonF &run) { runs.addPolygon(run); });
     painter->setPen(pen());
     painter->setBrush(Qt::NoBrush);
     painter->drawPath(runs);
