@@ -251,13 +251,16 @@ QByteArrayList saveInParts(const QList<const DiagramScene *> &pages, WrittenItem
 
 bool encodeUnwritten(const QList<const DiagramScene *> &pages, WrittenItems &written, int budgetMs)
 {
+    // Timed from the first item encoded: looking over what is kept costs little, and counting
+    // it on a board of thousands of strokes would leave a slice room for one stroke.
     QElapsedTimer spent;
-    spent.start();
     for (const DiagramScene *page : pages) {
         for (const QGraphicsItem *item : page->boardItems()) {
             const auto identity = ItemCodecs::unchangingIdentity(*item);
             if (!identity || !written.find(item, *identity).isNull())
                 continue;
+            if (!spent.isValid())
+                spent.start();
             keptOrWritten(written, item, *identity, [item](BoardWriter &out) {
                 ItemCodecs::writeBody(out, *item);
             });
