@@ -44,25 +44,34 @@ protected:
     {
         if (change == QGraphicsItem::ItemSceneChange)
             reportLeaving();
-        const bool reachesTop = (change == QGraphicsItem::ItemSceneHasChanged
-                                 || change == QGraphicsItem::ItemParentHasChanged)
-                                && !this->parentItem();
-        if (reachesTop) {
-            if (auto *listener = dynamic_cast<ItemPresenceListener *>(this->scene()))
-                listener->itemJoinedScene(this);
-        }
-        if (change == QGraphicsItem::ItemParentChange && !this->parentItem()) {
-            if (auto *listener = dynamic_cast<ItemPresenceListener *>(this->scene()))
-                listener->itemLeavingTop(this);
-        }
-        if (change == QGraphicsItem::ItemPositionChange) {
-            if (auto *listener = dynamic_cast<ItemPresenceListener *>(this->scene()))
-                listener->itemAboutToMove(this);
-        }
+        else if (isReported(change))
+            report(change);
         return Base::itemChange(change, value);
     }
 
 private:
+    static bool isReported(QGraphicsItem::GraphicsItemChange change)
+    {
+        return change == QGraphicsItem::ItemSceneHasChanged
+               || change == QGraphicsItem::ItemParentHasChanged
+               || change == QGraphicsItem::ItemParentChange
+               || change == QGraphicsItem::ItemPositionChange;
+    }
+
+    void report(QGraphicsItem::GraphicsItemChange change)
+    {
+        auto *listener = dynamic_cast<ItemPresenceListener *>(this->scene());
+        if (!listener)
+            return;
+        const bool atTop = !this->parentItem();
+        if (change == QGraphicsItem::ItemPositionChange)
+            listener->itemAboutToMove(this);
+        else if (change == QGraphicsItem::ItemParentChange && atTop)
+            listener->itemLeavingTop(this);
+        else if (change != QGraphicsItem::ItemParentChange && atTop)
+            listener->itemJoinedScene(this); // joined the scene, or left its parent, at the top
+    }
+
     void reportLeaving()
     {
         // While the scene itself is being destroyed its dynamic type is no longer a listener,
