@@ -148,7 +148,16 @@ bool RawInput::nativeEventFilter(const QByteArray &eventType, void *message, qin
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto *event = static_cast<const xcb_generic_event_t *>(message);
-    if ((event->response_type & 0x7f) != XCB_GE_GENERIC)
+    const quint8 type = event->response_type & 0x7f;
+    if (type == XCB_KEY_PRESS || type == XCB_KEY_RELEASE) {
+        // While the board holds a grab (its global key, from the key's press to its release)
+        // the X server withholds the raw events from it and sends it the keys instead: a
+        // modifier let go meanwhile would otherwise stay held.
+        const auto *key = static_cast<const xcb_key_press_event_t *>(message);
+        followModifier(key->detail, type == XCB_KEY_PRESS);
+        return false;
+    }
+    if (type != XCB_GE_GENERIC)
         return false;
     const auto *generic = static_cast<const xcb_ge_generic_event_t *>(message);
     if (generic->extension != inputOpcode)
@@ -177,13 +186,20 @@ bool RawInput::nativeEventFilter(const QByteArray &eventType, void *message, qin
     return false; // Qt's own handling goes on
 }
 
+// Whether the key is a modifier, which it then follows.
+bool RawInput::followModifier(quint32 keycode, bool pressed)
+{
+    const Qt::KeyboardModifier modifier = modifierOf(keysyms.value(keycode).first);
+    if (modifier != Qt::NoModifier)
+        held.setFlag(modifier, pressed);
+    return modifier != Qt::NoModifier;
+}
+
 void RawInput::followKey(quint32 keycode, bool pressed)
 {
-    const auto [plain, shifted] = keysyms.value(keycode);
-    if (const Qt::KeyboardModifier modifier = modifierOf(plain); modifier != Qt::NoModifier) {
-        held.setFlag(modifier, pressed);
+    if (followModifier(keycode, pressed))
         return;
-    }
+    const auto [plain, shifted] = keysyms.value(keycode);
     const Qt::Key key = keyOf(plain);
     if (!pressed || key == Qt::Key_unknown)
         return;

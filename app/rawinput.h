@@ -35,6 +35,7 @@ signals:
 
 private:
     void readKeyboardMapping();
+    bool followModifier(quint32 keycode, bool pressed);
     void followKey(quint32 keycode, bool pressed);
 
     bool listening = false;
