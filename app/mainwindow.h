@@ -80,6 +80,8 @@ public:
     void chooseInk(const BoardTools::Tool &tool, const QColor &colour);
     void chooseSpotlightRadius(int pixels);
     int spotlightRadius() const;
+    // "Mostrar clics", whose state is kept once changed.
+    QAction *showClicksToggle() const { return showClicksAction; }
     const QSettings &preferences() const { return *settings; }
 
 public slots:

@@ -9,6 +9,7 @@
 #include "scene/boardtools.h"
 #include "scene/diagramscene.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -64,6 +65,7 @@ SettingsDialog::SettingsDialog(MainWindow &board, PresenterSession &session)
     addLanguageRow();
     keepLastBox = new QCheckBox(tr("Guardar el tablero al salir, para abrirlo con Ctrl+O"));
     form->addRow(keepLastBox);
+    addToggleRow(board.showClicksToggle());
     addFlagRow(tr("Mostrar teclas desde que se abre el tablero"), Preferences::showKeysAtStart);
     addFlagRow(tr("Lo escrito en las etiquetas se muestra sin sus letras"),
                Preferences::hideLabelTyping);
@@ -97,6 +99,17 @@ void SettingsDialog::addFlagRow(const QString &text, const Preference<bool> &fla
         if (on != flag.read(board.preferences()))
             board.storePreferences({{flag.key, on}});
     });
+}
+
+// A toggle of the board's bars, which keeps its own preference: the box and the toggle follow
+// each other.
+void SettingsDialog::addToggleRow(QAction *toggle)
+{
+    auto *box = new QCheckBox(toggle->text());
+    box->setChecked(toggle->isChecked());
+    form->addRow(box);
+    connect(box, &QCheckBox::toggled, toggle, &QAction::setChecked);
+    connect(toggle, &QAction::toggled, box, &QCheckBox::setChecked);
 }
 
 void SettingsDialog::addGlobalKeyRow()
@@ -238,6 +251,8 @@ void SettingsDialog::restoreDefaults()
         keys << tool->inks->preference;
     }
     board.chooseSpotlightRadius(Preferences::spotlightRadius.fallback());
+    board.showClicksToggle()->setChecked(Preferences::showClicks.fallback());
+    keys << Preferences::showClicks.key;
     board.forgetPreferences(keys);
     globalKeyProblem->hide();
     showValues();

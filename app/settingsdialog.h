@@ -6,6 +6,7 @@
 
 class MainWindow;
 class PresenterSession;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QKeySequenceEdit;
@@ -29,6 +30,7 @@ private:
     void addScreenRow();
     void addLanguageRow();
     void addFlagRow(const QString &text, const Preference<bool> &flag);
+    void addToggleRow(QAction *toggle);
     void showValues();
     void takeGlobalKey();
     void restoreDefaults();

@@ -8,9 +8,14 @@
 #include "scene/diagramscene.h"
 #include "testsupport.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
 #include <QFile>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -44,6 +49,7 @@ private slots:
     void unusableGlobalKeyIsNamedAndReplaced();
     void recoveryCopyThatCannotBeWrittenIsSaidOnce();
     void boardKeptAtSalirOpensAgainAsOneStep();
+    void settingsWindowWritesOnlyChangesAndRestablecerForgetsThem();
 };
 
 void TestPresenterSession::unusableGlobalKeyIsNamedAndReplaced_data()
@@ -158,6 +164,52 @@ void TestPresenterSession::boardKeptAtSalirOpensAgainAsOneStep()
     board.boardScene()->history()->undo();
     QCOMPARE(pages.count(), 1);
     QCOMPARE(renderOf(*board.boardScene()), empty);
+}
+
+// "Preferencias" writes a value only when it is changed, and "Restablecer" gives every one back
+// as at the first start: nothing of the window is left in the store, the toggles off again.
+void TestPresenterSession::settingsWindowWritesOnlyChangesAndRestablecerForgetsThem()
+{
+    MainWindow board;
+    PresenterSession session(board);
+    const QSettings &store = board.preferences();
+    const QStringList written = store.allKeys(); // the text format, as the board always kept it
+    const QList<QAction *> actions = board.actions();
+    const auto preferences = std::find_if(actions.begin(), actions.end(), [](QAction *action) {
+        return action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_Comma);
+    });
+    QVERIFY(preferences != actions.end());
+    (*preferences)->trigger();
+    auto *window = board.findChild<QDialog *>();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(store.allKeys(), written);
+
+    const QList<QComboBox *> choices = window->findChildren<QComboBox *>();
+    for (QComboBox *choice : choices)
+        QTest::keyClick(choice, Qt::Key_Down);
+    const QList<QCheckBox *> boxes = window->findChildren<QCheckBox *>();
+    QList<bool> atFirstStart;
+    for (QCheckBox *box : boxes) {
+        atFirstStart << box->isChecked();
+        box->click();
+    }
+    auto *spotlight = window->findChild<QSpinBox *>();
+    spotlight->stepUp();
+    emit spotlight->editingFinished();
+    QVERIFY2(store.allKeys().size() >= written.size() + boxes.size() + 3,
+             qPrintable(store.allKeys().join(' ')));
+    QVERIFY(board.showClicksToggle()->isChecked());
+
+    const QList<QPushButton *> buttons = window->findChildren<QPushButton *>();
+    const auto reset = std::find_if(buttons.begin(), buttons.end(), [](QPushButton *button) {
+        return button->text() == "Restablecer";
+    });
+    QVERIFY(reset != buttons.end());
+    (*reset)->click();
+    QCOMPARE(store.allKeys(), written);
+    QVERIFY(!board.showClicksToggle()->isChecked());
+    for (qsizetype at = 0; at < boxes.size(); ++at)
+        QCOMPARE(boxes.at(at)->isChecked(), atFirstStart.at(at));
 }
 
 TAVELO_TEST_MAIN(TestPresenterSession)
