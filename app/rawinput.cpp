@@ -155,13 +155,22 @@ bool RawInput::nativeEventFilter(const QByteArray &eventType, void *message, qin
         // modifier let go meanwhile would otherwise stay held.
         const auto *key = static_cast<const xcb_key_press_event_t *>(message);
         followModifier(key->detail, type == XCB_KEY_PRESS);
-        return false;
+    } else if (type == XCB_GE_GENERIC) {
+        followRawEvent(message);
     }
-    if (type != XCB_GE_GENERIC)
-        return false;
+#else
+    Q_UNUSED(eventType);
+    Q_UNUSED(message);
+#endif
+    return false; // Qt's own handling goes on
+}
+
+void RawInput::followRawEvent(const void *message)
+{
+#if QT_CONFIG(xcb)
     const auto *generic = static_cast<const xcb_ge_generic_event_t *>(message);
     if (generic->extension != inputOpcode)
-        return false;
+        return;
     switch (generic->event_type) {
     case XCB_INPUT_RAW_BUTTON_PRESS: {
         const auto *press = static_cast<const xcb_input_raw_button_press_event_t *>(message);
@@ -180,10 +189,8 @@ bool RawInput::nativeEventFilter(const QByteArray &eventType, void *message, qin
         break;
     }
 #else
-    Q_UNUSED(eventType);
     Q_UNUSED(message);
 #endif
-    return false; // Qt's own handling goes on
 }
 
 // Whether the key is a modifier, which it then follows.

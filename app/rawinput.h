@@ -35,6 +35,8 @@ signals:
 
 private:
     void readKeyboardMapping();
+    // A raw event of the X server's input extension.
+    void followRawEvent(const void *message);
     bool followModifier(quint32 keycode, bool pressed);
     void followKey(quint32 keycode, bool pressed);
 
