@@ -174,14 +174,21 @@ void PresenterSession::grabGlobalKey()
 
 // The key stored in the preferences, or the usual one when none is stored or the stored one
 // cannot serve (the status bar then names it).
+QString PresenterSession::globalKeyChoiceProblem() const
+{
+    if (portalKey || QGuiApplication::platformName() != "xcb")
+        return tr("en este escritorio la tecla global se elige en la configuración del escritorio");
+    return QString();
+}
+
 QString PresenterSession::changeGlobalKey(const QKeySequence &key)
 {
+    if (const QString problem = globalKeyChoiceProblem(); !problem.isEmpty())
+        return problem;
     if (!GlobalKey::canBeGlobal(key))
         return tr("%1 no sirve como tecla global: Ctrl, Alt o Meta con una letra, una cifra, F1 a "
                   "F12 o el espacio")
             .arg(key.toString(QKeySequence::NativeText));
-    if (portalKey || QGuiApplication::platformName() != "xcb")
-        return tr("en este escritorio la tecla global se elige en la configuración del escritorio");
     auto *replacement = new GlobalKey(this);
     QString reason;
     if (!replacement->grab(key, &reason)) {

@@ -49,6 +49,9 @@ public:
     // Takes the key as the global key from now on, and keeps it; or says why it cannot serve
     // here (the old key then stays).
     QString changeGlobalKey(const QKeySequence &key);
+    // Why the board cannot choose its global key on this desktop (its settings choose it);
+    // empty where it can.
+    QString globalKeyChoiceProblem() const;
     bool isPassingThrough() const { return passingThrough; }
 
 public slots:

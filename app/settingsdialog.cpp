@@ -123,6 +123,24 @@ void SettingsDialog::addGlobalKeyRow()
     form->addRow(tr("Tecla global:"), globalKeyEdit);
     form->addRow(globalKeyProblem);
     connect(globalKeyEdit, &QKeySequenceEdit::editingFinished, this, &SettingsDialog::takeGlobalKey);
+    // Where the desktop chooses the key, the field cannot change it: said before anything is
+    // pressed into it.
+    const QString problem = session.globalKeyChoiceProblem();
+    globalKeyEdit->setEnabled(problem.isEmpty());
+    showKeyProblem(problem);
+}
+
+// Under the key's field, as a sentence of its own, the window growing to show it whole.
+void SettingsDialog::showKeyProblem(const QString &problem)
+{
+    QString sentence = problem;
+    if (!sentence.isEmpty())
+        sentence[0] = sentence.at(0).toUpper();
+    globalKeyProblem->setText(sentence);
+    globalKeyProblem->setVisible(!sentence.isEmpty());
+    // Before the first show Qt sizes the window itself, once its style has its say.
+    if (isVisible())
+        adjustSize();
 }
 
 void SettingsDialog::addPenRows()
@@ -219,11 +237,12 @@ void SettingsDialog::takeGlobalKey()
     const QKeySequence typed = globalKeyEdit->keySequence();
     const QKeySequence key = typed.isEmpty() ? typed : QKeySequence(typed[0]);
     const QKeySequence current = Preferences::globalKey.read(board.preferences());
-    if (key.isEmpty() || key == current)
+    if (key.isEmpty() || key == current) {
+        globalKeyEdit->setKeySequence(current); // nothing taken: the key in use shows again
         return;
+    }
     const QString problem = session.changeGlobalKey(key);
-    globalKeyProblem->setText(problem);
-    globalKeyProblem->setVisible(!problem.isEmpty());
+    showKeyProblem(problem);
     if (!problem.isEmpty())
         globalKeyEdit->setKeySequence(current);
 }
@@ -254,6 +273,6 @@ void SettingsDialog::restoreDefaults()
     board.showClicksToggle()->setChecked(Preferences::showClicks.fallback());
     keys << Preferences::showClicks.key;
     board.forgetPreferences(keys);
-    globalKeyProblem->hide();
+    showKeyProblem(session.globalKeyChoiceProblem());
     showValues();
 }

@@ -31,6 +31,7 @@ private:
     void addLanguageRow();
     void addFlagRow(const QString &text, const Preference<bool> &flag);
     void addToggleRow(QAction *toggle);
+    void showKeyProblem(const QString &problem);
     void showValues();
     void takeGlobalKey();
     void restoreDefaults();
