@@ -172,8 +172,6 @@ void PresenterSession::grabGlobalKey()
         grabOnX11(key);
 }
 
-// The key stored in the preferences, or the usual one when none is stored or the stored one
-// cannot serve (the status bar then names it).
 QString PresenterSession::globalKeyChoiceProblem() const
 {
     if (portalKey || QGuiApplication::platformName() != "xcb")
@@ -203,6 +201,8 @@ QString PresenterSession::changeGlobalKey(const QKeySequence &key)
     return QString();
 }
 
+// The key stored in the preferences, or the usual one when none is stored or the stored one
+// cannot serve (the status bar then names it).
 QKeySequence PresenterSession::chosenGlobalKey()
 {
     const QSettings settings;
